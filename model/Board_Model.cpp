@@ -1,0 +1,142 @@
+#include "model/Board_Model.h"
+
+#include <sstream>
+
+#include "model/Board_Geometry.h"
+
+int Add_Board_Model(Puzzle_State& state, Integer board_type, Integer cols, Integer rows,
+                    Integer max_number, Flag wide_blocks) {
+    state.Sudoku_Boards.emplace_back();
+    Sudoku_Boards_FrameWork& board = state.Sudoku_Boards.back();
+    board.Board_Type = board_type;
+    board.Cols = cols;
+    board.Rows = rows;
+    board.Max_Number = max_number;
+    board.Wide_Blocks = wide_blocks;
+    board.Symbols.assign(max_number, 0);
+    board.Cell_Values.assign(cols, std::vector<Integer>(rows, 0));
+    board.Cell_Locked.assign(cols, std::vector<Byte>(rows, 0));
+    board.Draw_Block_Lines = 1;
+    board.Use_Cell_Colours = 0;
+    board.Cell_Shaded.assign(cols, std::vector<Byte>(rows, 0));
+    board.Cell_Borders.assign(cols, std::vector<std::array<Byte, 4>>(rows, {0, 0, 0, 0}));
+    board.Cell_Colours.assign(cols, std::vector<Integer>(rows, 0xFFFFFF));
+    Tracking_Array_FrameWork fresh;
+    fresh.Possible.assign(max_number, 1);
+    fresh.Candidate_Count = cols;
+    board.Cell_Tracking.assign(cols, std::vector<Tracking_Array_FrameWork>(rows, fresh));
+    Block_Layout_Of_Kind(board);
+    return static_cast<int>(state.Sudoku_Boards.size()) - 1;
+}
+
+bool Cell_Exists(const Puzzle_State& state, int board, int col, int row) {
+    if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size())) {
+        return false;
+    }
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
+    return col >= 0 && row >= 0 && col < b.Cols && row < b.Rows;
+}
+
+namespace {
+
+template <typename T> bool Grid_Has_Shape(const Cell_Grid<T>& grid, int cols, int rows) {
+    if (static_cast<int>(grid.size()) != cols) {
+        return false;
+    }
+    for (const auto& column : grid) {
+        if (static_cast<int>(column.size()) != rows) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string Describe_Invariant_Violation(const Puzzle_State& state) {
+    std::ostringstream out;
+    const int boards = static_cast<int>(state.Sudoku_Boards.size());
+    if (static_cast<int>(state.Board_Overlaps.size()) != boards ||
+        static_cast<int>(state.Board_Positions.size()) != boards) {
+        out << "board, overlap and position lists differ in length";
+        return out.str();
+    }
+    for (int i = 0; i < boards; ++i) {
+        const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[i];
+        const int n = b.Max_Number;
+        if (b.Cols != n || b.Rows != n || n < 1 || n > 9) {
+            out << "board " << i + 1 << " is not square with 1..9 numbers";
+            return out.str();
+        }
+        if ((b.Board_Type == Board_Type_9x9 && n != 9) ||
+            (b.Board_Type == Board_Type_6x6 && n != 6)) {
+            out << "board " << i + 1 << " has a size that does not fit its kind";
+            return out.str();
+        }
+        if (!Grid_Has_Shape(b.Cell_Values, n, n) || !Grid_Has_Shape(b.Cell_Locked, n, n) ||
+            !Grid_Has_Shape(b.Cell_Tracking, n, n) || !Grid_Has_Shape(b.Cell_Borders, n, n) ||
+            !Grid_Has_Shape(b.Cell_Shaded, n, n) || !Grid_Has_Shape(b.Cell_Colours, n, n) ||
+            static_cast<int>(b.Symbols.size()) != n) {
+            out << "board " << i + 1 << " has per-cell arrays of the wrong shape";
+            return out.str();
+        }
+        for (int c = 0; c < n; ++c) {
+            for (int r = 0; r < n; ++r) {
+                if (b.Cell_Values[c][r] < 0 || b.Cell_Values[c][r] > n) {
+                    out << "board " << i + 1 << " cell (" << c << ", " << r
+                        << ") holds a number out of range";
+                    return out.str();
+                }
+                if (static_cast<int>(b.Cell_Tracking[c][r].Possible.size()) != n) {
+                    out << "board " << i + 1 << " cell (" << c << ", " << r
+                        << ") has the wrong number of Possible flags";
+                    return out.str();
+                }
+            }
+        }
+        const Sudoku_Grid_FrameWork& o = state.Board_Overlaps[i];
+        if (o.Linked_Boards.size() != o.Link_Areas.size()) {
+            out << "board " << i + 1 << " has link lists of different lengths";
+            return out.str();
+        }
+        for (std::size_t k = 0; k < o.Linked_Boards.size(); ++k) {
+            const int t = o.Linked_Boards[k];
+            const Link_Area& a = o.Link_Areas[k];
+            if (t < 1 || t > boards || state.Sudoku_Boards[t - 1].Max_Number != n ||
+                a.This_Col < 1 || a.This_Col > n || a.This_Row < 1 || a.This_Row > n ||
+                a.Other_Col < 1 || a.Other_Col > n || a.Other_Row < 1 || a.Other_Row > n) {
+                out << "board " << i + 1 << " link " << k + 1 << " leaves the puzzle";
+                return out.str();
+            }
+        }
+    }
+    for (std::size_t k = 0; k < state.Custom_Regions.size(); ++k) {
+        int size = -1;
+        for (const Region_Cell& cell : state.Custom_Regions[k]) {
+            if (!Cell_Exists(state, cell.Board, cell.Col, cell.Row)) {
+                out << "region " << k + 1 << " names a cell outside the boards";
+                return out.str();
+            }
+            const int n = state.Sudoku_Boards[cell.Board].Max_Number;
+            if (size >= 0 && n != size) {
+                out << "region " << k + 1 << " spans boards of different sizes";
+                return out.str();
+            }
+            size = n;
+        }
+    }
+    if (state.Custom_Regions_On) {
+        if (static_cast<int>(state.Cell_Regions.size()) != boards) {
+            out << "the custom-region index is not built";
+            return out.str();
+        }
+        for (int i = 0; i < boards; ++i) {
+            const int n = state.Sudoku_Boards[i].Max_Number;
+            if (!Grid_Has_Shape(state.Cell_Regions[i], n, n)) {
+                out << "the custom-region index of board " << i + 1 << " has the wrong shape";
+                return out.str();
+            }
+        }
+    }
+    return {};
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The candidate engine: every entry goes through Set_Cell_Value, which stores the number,
+// copies it into the boards that share the cell and recomputes, from scratch, which
+// numbers are still possible in every cell of every board. The deduction runs a fixed
+// number of passes, in a fixed order; its results depend on that order.
+
+#include "model/Board_Model.h"
+
+// Stores n (0 empties) in cell (c, r) of board b, copies it into the directly linked
+// boards, sets Game_Modified and recomputes every cell's candidates. A number above the
+// board's Max_Number is ignored: nothing is written and Game_Modified is unchanged.
+void Set_Cell_Value(Puzzle_State& state, int board, int col, int row, Integer n);
+
+// Sets Game_Modified and recomputes every candidate from the numbers on the boards. Writes
+// no cell and copies nothing between linked boards. Needs at least one board.
+void Recompute_All(Puzzle_State& state);
+
+// The recomputation alone (steps 4 to 7 of an entry), without touching Game_Modified.
+void Recompute_Candidates(Puzzle_State& state);
+
+// Candidates and Candidate_Count of every cell of board b rebuilt from Possible.
+void Rebuild_Candidates(Puzzle_State& state, int board);

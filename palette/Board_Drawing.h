@@ -1,0 +1,51 @@
+#pragma once
+// Drawing of board pictures. Each board is composed cell by cell off screen at 30 logical
+// pixels per cell, then grid, block lines, frame and region borders go on top, and the
+// finished image is handed to the board's picture in one step. Drawing reads the model and
+// never writes it.
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include "model/Board_Model.h"
+
+// Colours as the toolkit values 0x00BBGGRR.
+constexpr Integer Colour_White = 0xFFFFFF;
+constexpr Integer Colour_Pale_Pink = 0xF0F0FF;  // red 255, green 240, blue 240
+constexpr Integer Colour_Pale_Green = 0xD2FFD2; // red 210, green 255, blue 210
+constexpr Integer Colour_Red = 0x0000FF;
+constexpr Integer Colour_Silver = 0xC0C0C0;
+constexpr Integer Colour_Blue = 0xFF0000;
+constexpr Integer Colour_Teal = 0x808000;
+
+// 0x00BBGGRR to a Qt colour.
+QColor Colour_Of(Integer bgr);
+
+// The shared drawing resources, created once by the main window.
+struct Drawing_Resources {
+    Drawing_Resources();
+
+    QImage Board_Bitmap;
+    QImage Cell_Bitmap;
+    QImage Label_Bitmap;
+    QFont Number_Font; // "MS Sans Serif" 15 pt bold, black
+    QFont Label_Font;  // "Times New Roman" 6 pt bold, blue
+    qreal Device_Pixel_Ratio = 1.0; // the screen's; images are rendered at it
+};
+
+// Installs the font substitutions (Liberation Sans for "MS Sans Serif", Liberation Serif
+// for "Times New Roman"). Called once at start-up, before any font is made.
+void Install_Font_Substitutions();
+
+// The background colour of a cell by the drawing rules (shaded, custom colour, locked
+// number, help colours).
+Integer Cell_Background(const Puzzle_State& state, int board, int col, int row);
+
+// One line of candidate labels (numbers 3L+1 .. 3L+3) as the cell shows it.
+QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int line);
+
+// Compose the picture of board i (size N, the board's Max_Number).
+QImage Compose_Board_9x9(const Puzzle_State& state, int board, int size, Drawing_Resources& res);
+QImage Compose_Board_6x6(const Puzzle_State& state, int board, int size, Flag wide_blocks,
+                         Drawing_Resources& res);
