@@ -1,0 +1,127 @@
+#include "page/Entry_Check.h"
+
+#include <vector>
+
+#include "model/Board_Geometry.h"
+
+namespace {
+
+// The working state of one check. A scan stops at the first empty cell or the first repeat;
+// the two flags summarise what the scans met.
+struct Check_Scan {
+    const Puzzle_State& state;
+    std::vector<Byte> seen; // index n: number n met earlier in the current unit
+    bool empty_met = false;
+    bool duplicate_met = false;
+
+    void Clear_Seen() {
+        for (Byte& flag : seen) {
+            flag = 0;
+        }
+    }
+
+    // Visits one cell of the current scan; false means the scan stops here. A cell that does
+    // not exist is passed over. A number outside 1..N of the cell's own board can never be
+    // part of a solution, so it stops the scan like a repeat would.
+    bool Visit(int b, int c, int r) {
+        if (!Cell_Exists(state, b, c, r)) {
+            return true;
+        }
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        if (c >= static_cast<int>(board.Cell_Values.size()) ||
+            r >= static_cast<int>(board.Cell_Values[c].size())) {
+            return true;
+        }
+        const Integer n = board.Cell_Values[c][r];
+        if (n == 0) {
+            empty_met = true;
+            return false;
+        }
+        if (n < 0 || n > board.Max_Number || n >= static_cast<Integer>(seen.size()) ||
+            seen[n] != 0) {
+            duplicate_met = true;
+            return false;
+        }
+        seen[n] = 1;
+        return true;
+    }
+};
+
+} // namespace
+
+Check_Verdict Check_Boards(const Puzzle_State& state) {
+    Integer largest = 0;
+    for (const Sudoku_Boards_FrameWork& board : state.Sudoku_Boards) {
+        if (board.Max_Number > largest) {
+            largest = board.Max_Number;
+        }
+    }
+    Check_Scan scan{state, std::vector<Byte>(static_cast<std::size_t>(largest) + 1, 0)};
+
+    const int boards = static_cast<int>(state.Sudoku_Boards.size());
+    for (int b = 0; b < boards; ++b) {
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        for (int r = 0; r < board.Rows; ++r) {
+            scan.Clear_Seen();
+            for (int c = 0; c < board.Cols; ++c) {
+                if (!scan.Visit(b, c, r)) {
+                    break;
+                }
+            }
+        }
+        for (int c = 0; c < board.Cols; ++c) {
+            scan.Clear_Seen();
+            for (int r = 0; r < board.Rows; ++r) {
+                if (!scan.Visit(b, c, r)) {
+                    break;
+                }
+            }
+        }
+        if (!state.Regions_Only && Has_Block_Kind(board)) {
+            for (int bx = 0; bx <= board.Block_Cols_Max; ++bx) {
+                for (int by = 0; by <= board.Block_Rows_Max; ++by) {
+                    Integer x0 = 0;
+                    Integer y0 = 0;
+                    Block_Origin(state, b, bx, by, x0, y0);
+                    // The seen set belongs to the whole block; a stop ends one strip only.
+                    scan.Clear_Seen();
+                    for (int x = x0; x <= x0 + board.Block_Width_Max; ++x) {
+                        for (int y = y0; y <= y0 + board.Block_Height_Max; ++y) {
+                            if (!scan.Visit(b, x, y)) {
+                                break;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    if (state.Custom_Regions_On && boards > 0) {
+        for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
+            scan.Clear_Seen();
+            for (const Region_Cell& cell : region) {
+                if (!scan.Visit(cell.Board, cell.Col, cell.Row)) {
+                    break;
+                }
+            }
+        }
+    }
+
+    // With no board there is nothing to judge: no puzzle is reported as completed.
+    if (scan.empty_met || boards == 0) {
+        return Check_Verdict::Nothing_To_Say;
+    }
+    return scan.duplicate_met ? Check_Verdict::Duplicates : Check_Verdict::All_Completed;
+}
+
+const char* Check_Message(Check_Verdict verdict) {
+    switch (verdict) {
+    case Check_Verdict::Duplicates:
+        return "Duplicate Entries have been Found.";
+    case Check_Verdict::All_Completed:
+        return "All Sudoku Boards Successfully Completed.";
+    case Check_Verdict::Nothing_To_Say:
+        break;
+    }
+    return "";
+}
