@@ -1,0 +1,295 @@
+#include "palette/Board_Drawing.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "model/Cp1252.h"
+
+namespace {
+
+constexpr int Half_Cell = Cell_Size / 2;
+
+// Number pixel sizes: the boards were laid out at 96 dots per inch, where 15 points are 20
+// pixels and 6 points are 8 pixels. Pixel sizes keep the layout the same on every screen.
+constexpr int Number_Pixel_Size = 20;
+constexpr int Label_Pixel_Size = 8;
+
+const QColor Number_Colour(0, 0, 0);
+const QColor Line_Colour(0, 0, 0);
+
+QImage New_Bitmap(int width, int height, qreal ratio) {
+    QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
+
+// One line of the canvas from (x1, y1) to (x2, y2), horizontal or vertical, with a pen of
+// the given width. The canvas paints from the first point up to the second point but not
+// the second point itself; a pen of width w covers w pixels across the line, starting
+// w div 2 pixels before it. So width 4 on x = 90 paints columns 88 to 91, width 2 on y = 1
+// rows 0 and 1, width 1 only the line itself. The ends are square: the pen adds nothing
+// beyond the first point or before the second. Each line therefore becomes exactly one
+// filled rectangle; all our lines run left to right or top to bottom.
+void Line_To(QPainter& p, int x1, int y1, int x2, int y2, int width) {
+    const int across = y1 - width / 2;
+    if (y1 == y2) {
+        const int first = x1 < x2 ? x1 : x2 + 1;
+        const int length = x1 < x2 ? x2 - x1 : x1 - x2;
+        if (length > 0) {
+            p.fillRect(QRect(first, across, length, width), Line_Colour);
+        }
+    } else if (x1 == x2) {
+        const int first = y1 < y2 ? y1 : y2 + 1;
+        const int length = y1 < y2 ? y2 - y1 : y1 - y2;
+        if (length > 0) {
+            p.fillRect(QRect(x1 - width / 2, first, width, length), Line_Colour);
+        }
+    }
+}
+
+// Text written opaquely with its top left corner at (x, y): the text's box (its width by
+// the font's full line height) is filled with the background first.
+void Write_Text(QPainter& p, int x, int y, const QString& text, const QFont& font,
+                const QColor& colour, const QColor& background) {
+    const QFontMetrics metrics(font);
+    p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), background);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+// The text shown for number v: its symbol when the board uses symbols, else its digits.
+QString Number_Text(const Sudoku_Boards_FrameWork& board, int v) {
+    if (board.Use_Symbols && v >= 1 && v <= static_cast<int>(board.Symbols.size())) {
+        return QString::fromStdString(Cp1252_Char_To_Utf8(board.Symbols[v - 1]));
+    }
+    return QString::number(v);
+}
+
+template <typename T> bool Has_Cell(const Cell_Grid<T>& grid, int col, int row) {
+    return col >= 0 && row >= 0 && col < static_cast<int>(grid.size()) &&
+           row < static_cast<int>(grid[col].size());
+}
+
+// The drawing trusts the reader's checks, but a cell missing from any per-cell array is
+// left white rather than read out of bounds.
+bool Cell_Is_Drawable(const Sudoku_Boards_FrameWork& b, int col, int row) {
+    return Has_Cell(b.Cell_Values, col, row) && Has_Cell(b.Cell_Locked, col, row) &&
+           Has_Cell(b.Cell_Tracking, col, row) && Has_Cell(b.Cell_Shaded, col, row) &&
+           Has_Cell(b.Cell_Colours, col, row);
+}
+
+// The label line height: the height of the text "8" in the label font, i.e. the font's
+// full line height (ascent plus descent), as the canvas reports the height of any text.
+int Label_Height(const QFont& font) {
+    return QFontMetrics(font).size(Qt::TextSingleLine, QStringLiteral("8")).height();
+}
+
+enum class Kind { Nine, Six };
+
+// Writes the candidate labels of an empty cell into the cell bitmap (painted by cell).
+void Draw_Labels(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int row,
+                 const QColor& background, Kind kind, Drawing_Resources& res, qreal ratio) {
+    const QFontMetrics metrics(res.Label_Font);
+    const int height = Label_Height(res.Label_Font);
+    const int lines = kind == Kind::Nine ? 3 : 2;
+    for (int line = 0; line < lines; ++line) {
+        const QString text = Label_Line(b, col, row, line);
+        const int width = metrics.horizontalAdvance(text);
+        if (width <= 0) {
+            continue;
+        }
+        res.Label_Bitmap = New_Bitmap(width, height, ratio);
+        {
+            QPainter label(&res.Label_Bitmap);
+            Write_Text(label, 0, 0, text, res.Label_Font, Colour_Of(Colour_Blue), background);
+        }
+        int y = 0;
+        if (kind == Kind::Nine) {
+            y = line == 0 ? 0 : line == 1 ? Half_Cell - height / 2 : Cell_Size - height;
+        } else {
+            y = line == 0 ? Half_Cell - height : Half_Cell;
+        }
+        cell.drawImage(QPoint(Half_Cell - width / 2, y), res.Label_Bitmap);
+    }
+}
+
+QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind,
+                     Flag wide_blocks, Drawing_Resources& res) {
+    if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size()) || size < 0) {
+        return {};
+    }
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
+    const qreal ratio = res.Device_Pixel_Ratio > 0 ? res.Device_Pixel_Ratio : 1.0;
+    const int side = size * Cell_Size;
+
+    // 1. A white cell bitmap and a white board bitmap of N x 30 pixels square.
+    res.Cell_Bitmap = New_Bitmap(Cell_Size, Cell_Size, ratio);
+    res.Board_Bitmap = New_Bitmap(side, side, ratio);
+    QPainter canvas(&res.Board_Bitmap);
+
+    // 2. Every cell composed off screen and copied into place, column by column.
+    for (int c = 0; c < b.Cols; ++c) {
+        for (int r = 0; r < b.Rows; ++r) {
+            if (!Cell_Is_Drawable(b, c, r)) {
+                continue;
+            }
+            const QColor background = Colour_Of(Cell_Background(state, board, c, r));
+            {
+                QPainter cell(&res.Cell_Bitmap);
+                cell.fillRect(QRect(0, 0, Cell_Size, Cell_Size), background);
+                const Integer v = b.Cell_Values[c][r];
+                if (v != 0) {
+                    const QString text = Number_Text(b, v);
+                    const QFontMetrics metrics(res.Number_Font);
+                    const int x = Half_Cell - metrics.horizontalAdvance(text) / 2;
+                    const int y = Half_Cell - metrics.height() / 2;
+                    Write_Text(cell, x, y, text, res.Number_Font, Number_Colour, background);
+                } else if (state.Show_Labels) {
+                    Draw_Labels(cell, b, c, r, background, kind, res, ratio);
+                }
+            }
+            canvas.drawImage(QPoint(c * Cell_Size, r * Cell_Size), res.Cell_Bitmap);
+        }
+    }
+
+    const int w = side;
+    const int h = side;
+    const bool block_lines = b.Draw_Block_Lines != 0;
+
+    // 3. Grid lines, a horizontal then a vertical one for every a from 0 to N.
+    const int block = size / 3 > 0 ? size / 3 : 1;
+    for (int a = 0; a <= size; ++a) {
+        int across = 1; // width of the horizontal line
+        int down = 1;   // width of the vertical line
+        if (kind == Kind::Nine) {
+            if (a % block == 0 && block_lines) {
+                across = down = 4;
+            }
+        } else if (block_lines) {
+            const bool row_line = wide_blocks ? (a == 2 || a == 4) : a == 3;
+            const bool col_line = wide_blocks ? a == 3 : (a == 2 || a == 4);
+            across = row_line ? 4 : 1;
+            down = col_line ? 4 : 1;
+        }
+        Line_To(canvas, 0, a * Cell_Size, w, a * Cell_Size, across);
+        Line_To(canvas, a * Cell_Size, 0, a * Cell_Size, h, down);
+    }
+
+    // 4. The 2-pixel frame: a 9x9 board only with block lines, a 6x6 board always.
+    if (kind == Kind::Six || block_lines) {
+        Line_To(canvas, 1, 1, w, 1, 2);
+        Line_To(canvas, 1, h - 1, w, h - 1, 2);
+        Line_To(canvas, 1, 1, 1, h, 2);
+        Line_To(canvas, w - 1, 1, w - 1, h - 1, 2);
+    }
+
+    // 5. Custom-region borders: top, bottom, left and right edges in 4-pixel lines.
+    for (int c = 0; c < b.Cols; ++c) {
+        for (int r = 0; r < b.Rows; ++r) {
+            if (!Has_Cell(b.Cell_Borders, c, r)) {
+                continue;
+            }
+            const std::array<Byte, 4>& edge = b.Cell_Borders[c][r];
+            const int x0 = c * Cell_Size;
+            const int x1 = x0 + Cell_Size;
+            const int y0 = r * Cell_Size;
+            const int y1 = y0 + Cell_Size;
+            if (edge[0]) {
+                Line_To(canvas, x0, y0, x1, y0, 4);
+            }
+            if (edge[1]) {
+                Line_To(canvas, x0, y1, x1, y1, 4);
+            }
+            if (edge[2]) {
+                Line_To(canvas, x0, y0, x0, y1, 4);
+            }
+            if (edge[3]) {
+                Line_To(canvas, x1, y0, x1, y1, 4);
+            }
+        }
+    }
+    canvas.end();
+
+    // The finished picture. Images share their pixels until written, and every drawing
+    // starts from a new board bitmap, so later drawings never change a returned picture.
+    return res.Board_Bitmap;
+}
+
+} // namespace
+
+QColor Colour_Of(Integer bgr) {
+    const auto value = static_cast<std::uint32_t>(bgr);
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+void Install_Font_Substitutions() {
+    static bool installed = false;
+    if (installed) {
+        return;
+    }
+    installed = true;
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+}
+
+Drawing_Resources::Drawing_Resources() {
+    Install_Font_Substitutions();
+    Number_Font = QFont(QStringLiteral("MS Sans Serif"));
+    Number_Font.setStyleHint(QFont::SansSerif);
+    Number_Font.setPixelSize(Number_Pixel_Size);
+    Number_Font.setBold(true);
+    Label_Font = QFont(QStringLiteral("Times New Roman"));
+    Label_Font.setStyleHint(QFont::Serif);
+    Label_Font.setPixelSize(Label_Pixel_Size);
+    Label_Font.setBold(true);
+    Cell_Bitmap = New_Bitmap(Cell_Size, Cell_Size, 1.0);
+}
+
+Integer Cell_Background(const Puzzle_State& state, int board, int col, int row) {
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
+    Integer colour = b.Cell_Shaded[col][row] ? Colour_Pale_Pink : Colour_White;
+    if (b.Use_Cell_Colours) {
+        colour = b.Cell_Colours[col][row];
+    }
+    const Integer v = b.Cell_Values[col][row];
+    if (v != 0 && b.Cell_Locked[col][row]) {
+        colour = Colour_Pale_Green;
+    }
+    if (v == 0 && state.Help_Solve) {
+        const Integer count = b.Cell_Tracking[col][row].Candidate_Count;
+        if (count == 0) {
+            colour = Colour_Red;
+        } else if (count == 1) {
+            colour = Colour_Silver;
+        }
+    }
+    return colour;
+}
+
+QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int line) {
+    const std::vector<Byte>& possible = board.Cell_Tracking[col][row].Possible;
+    QString text;
+    for (int k = 3 * line; k < 3 * line + 3; ++k) {
+        if (k < static_cast<int>(possible.size()) && possible[k]) {
+            text += Number_Text(board, k + 1);
+            text += QLatin1Char(' ');
+        } else {
+            text += QLatin1Char(' ');
+        }
+    }
+    text.chop(1);
+    return text;
+}
+
+QImage Compose_Board_9x9(const Puzzle_State& state, int board, int size, Drawing_Resources& res) {
+    return Compose_Board(state, board, size, Kind::Nine, 0, res);
+}
+
+QImage Compose_Board_6x6(const Puzzle_State& state, int board, int size, Flag wide_blocks,
+                         Drawing_Resources& res) {
+    return Compose_Board(state, board, size, Kind::Six, wide_blocks, res);
+}
