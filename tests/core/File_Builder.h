@@ -156,8 +156,8 @@ constexpr std::size_t Section_Board_Type = 0;
 constexpr std::size_t Section_Cols = 4;
 constexpr std::size_t Section_Rows = 8;
 constexpr std::size_t Section_Max_Number = 12;
-constexpr std::size_t Section_Link_Count = 30;
-constexpr std::size_t Section_First_Link = 34;
+constexpr std::size_t Section_Link_Count = 26;
+constexpr std::size_t Section_First_Link = 30;
 
 // The first board section of a file with the info panel hidden / shown.
 constexpr std::size_t First_Section_Hidden = 13;
