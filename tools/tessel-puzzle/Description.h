@@ -1,0 +1,23 @@
+#pragma once
+// The plain-text puzzle description that `tessel-puzzle make` turns into a puzzle file.
+// The format is documented in docs/tessel-puzzle.md.
+
+#include <string>
+
+#include "model/Board_Model.h"
+
+struct Description_Result {
+    std::string Error; // "line N: ..." when the description was refused
+    Puzzle_State Puzzle;
+
+    bool Ok() const { return Error.empty(); }
+};
+
+Description_Result Parse_Description(const std::string& text);
+
+// UTF-8 text as code page 1252 bytes; false when a character has no place in the code page.
+bool Utf8_To_Cp1252(const std::string& utf8, std::string& bytes);
+
+// A thick edge (Cell_Borders) wherever a cell of a custom region meets a cell of other
+// regions or the edge of its board. Needs Cell_Regions built.
+void Draw_Region_Borders(Puzzle_State& puzzle);

@@ -1,0 +1,26 @@
+#pragma once
+// The tool's views of a puzzle: the JSON object other programs read, the readable grid of
+// numbers and possible numbers, and the summary of `info`.
+
+#include <string>
+
+#include "model/Board_Model.h"
+#include "page/Entry_Check.h"
+
+// "none", "duplicates" or "complete".
+const char* Verdict_Word(Check_Verdict verdict);
+
+// {"boards": [...], "check": ...} with cells [column][row], followed by a newline.
+std::string State_Json(const Puzzle_State& state, Check_Verdict verdict);
+
+// Every board as a grid: a cell's number (or symbol), or its possible numbers in brackets.
+std::string State_Text(const Puzzle_State& state);
+
+// Boards, links, regions, flags, title and link.
+std::string Info_Text(const Puzzle_State& state);
+
+// The character shown for number n on a board, as UTF-8 ('1'..'9' without symbols).
+std::string Number_Text(const Sudoku_Boards_FrameWork& board, int n);
+
+// Board kind as the tool names it: "9x9", "6x6-wide", "6x6-tall" or "type N".
+std::string Kind_Name(const Sudoku_Boards_FrameWork& board);

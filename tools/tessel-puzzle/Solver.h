@@ -1,0 +1,54 @@
+#pragma once
+// The puzzle's constraint structure and an exact solver on it. The structure is built from
+// the model alone (cells, links, blocks, custom regions and the two region flags), so every
+// kind of puzzle the game can judge is solved the same way: each group of cells that linked
+// boards share is one variable, and each row, column, block (unless Regions_Only) and custom
+// region (when on) is a unit whose variables must all differ.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Board_Model.h"
+
+class Tool_Random;
+
+struct Constraint_Structure {
+    int Var_Count = 0;
+    std::vector<int> Board_Offset;          // first cell index of each board
+    std::vector<int> Var_Of_Cell;           // per cell (Board_Offset[b] + c * Rows + r)
+    std::vector<std::vector<int>> Cells_Of_Var; // the cell indices each variable stands for
+    std::vector<int> Max_Of_Var;            // the highest number the variable may hold
+    std::vector<std::vector<int>> Units;    // variables that must hold different numbers
+    std::vector<std::vector<int>> Peers;    // per variable, the others of all its units
+    std::vector<int> Given;                 // per variable, 0 or the number on the boards
+    std::string Contradiction;              // why the puzzle cannot be solved, found while building
+
+    int Cell_Index(int board, int col, int row, const Puzzle_State& state) const {
+        return Board_Offset[board] + col * state.Sudoku_Boards[board].Rows + row;
+    }
+};
+
+// Builds the structure. The numbers on the boards (given or entered) become the variables'
+// fixed values; copies of a shared cell that disagree, or a unit that holds the same cell
+// twice while it holds a number, make Contradiction non-empty.
+Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state);
+
+struct Solve_Result {
+    int Count = 0;               // solutions found, at most the limit
+    bool Gave_Up = false;        // the node budget ran out before the search finished
+    std::vector<int> Solution;   // per variable, the first solution found (empty if none)
+    long long Nodes = 0;
+};
+
+// Counts solutions up to limit (>= 1). With random, the values of each branch are tried in
+// a shuffled order (used to make random full grids). node_budget <= 0 means no budget.
+Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit,
+                             Tool_Random* random = nullptr, long long node_budget = 0);
+
+// Convenience: builds the structure of the puzzle and counts its solutions up to limit.
+Solve_Result Count_Solutions(const Puzzle_State& state, int limit);
+
+// Writes a solution (per variable) into every cell of the boards. Locks are not touched.
+void Apply_Solution(Puzzle_State& state, const Constraint_Structure& structure,
+                    const std::vector<int>& solution);
