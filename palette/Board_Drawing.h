@@ -22,7 +22,10 @@ constexpr Integer Colour_Teal = 0x808000;
 // 0x00BBGGRR to a Qt colour.
 QColor Colour_Of(Integer bgr);
 
-// The shared drawing resources, created once by the main window.
+// The shared drawing resources, created once by the main window. The fonts are made at pixel
+// sizes (20 and 8 pixels: 15 and 6 points at 96 dots per inch), so a board looks the same
+// whatever the screen's logical resolution. Text height, as used for centring numbers and
+// for the label line height, is the font's full line height (ascent plus descent).
 struct Drawing_Resources {
     Drawing_Resources();
 
