@@ -1,8 +1,35 @@
 #include "app/Tessel_Application.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <memory>
+
+#include "app/Player_Dialogs.h"
+#include "app/Unit1.h"
+#include "palette/Board_Drawing.h"
+#include "palette/Original_6x6.h"
+#include "palette/Original_9x9.h"
+
+TForm1* Create_Game_Windows(Puzzle_State& game, Player_Dialogs& dialogs) {
+    auto* Form1 = new TForm1(game, dialogs);
+    auto* palette_9x9 = new TZD_Board_Original_9x9(game, Form1);
+    auto* palette_6x6 = new TZD_Board_Original_6x6(game, Form1);
+    Form1->Attach_Palettes(palette_9x9, palette_6x6);
+    return Form1;
+}
 
 int Run_Tessel_Sudoku(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tessel Sudoku"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessel-sudoku"));
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("tessel-sudoku"),
+                                        QIcon(QStringLiteral(":/icons/tessel-sudoku.svg")));
+    QApplication::setWindowIcon(icon);
+    Install_Font_Substitutions();
+
+    Puzzle_State game;
+    Qt_Player_Dialogs dialogs;
+    std::unique_ptr<TForm1> Form1(Create_Game_Windows(game, dialogs));
+    Form1->showMaximized();
+    return app.exec();
 }

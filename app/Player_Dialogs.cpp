@@ -1,0 +1,60 @@
+#include "app/Player_Dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+QString Display_Text(const QString& text) {
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+bool Qt_Player_Dialogs::Confirm(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), Display_Text(text),
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Qt_Player_Dialogs::Warning(QWidget* owner, const QString& text) {
+    QMessageBox::warning(owner, QStringLiteral("Warning"), Display_Text(text));
+}
+
+void Qt_Player_Dialogs::Information(QWidget* owner, const QString& text) {
+    QMessageBox::information(owner, QStringLiteral("Information"), Display_Text(text));
+}
+
+void Qt_Player_Dialogs::Error(QWidget* owner, const QString& text) {
+    QMessageBox::critical(owner, QStringLiteral("Error"), Display_Text(text));
+}
+
+QString Qt_Player_Dialogs::Open_File_Name(QWidget* owner, const QString& title,
+                                          const QString& filter, const QString& directory) {
+    QFileDialog dialog(owner, title, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("zd2"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString Qt_Player_Dialogs::Save_File_Name(QWidget* owner, const QString& title,
+                                          const QString& filter, const QString& directory) {
+    QFileDialog dialog(owner, title, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("zd2"));
+    dialog.setSizeGripEnabled(true);
+    // The dialog asks before an existing file is overwritten (the toolkit's default).
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void Qt_Player_Dialogs::Open_Url(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }

@@ -1,0 +1,49 @@
+#pragma once
+// Every question, message and file dialog the game shows goes through this interface, so
+// tests can answer prompts and choose files without blocking.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Player_Dialogs {
+  public:
+    virtual ~Player_Dialogs() = default;
+
+    // A Yes/No confirmation; true only for Yes.
+    virtual bool Confirm(QWidget* owner, const QString& text) = 0;
+    // A warning box (caption "Warning") with one OK button.
+    virtual void Warning(QWidget* owner, const QString& text) = 0;
+    // An information box (caption "Information") with one OK button.
+    virtual void Information(QWidget* owner, const QString& text) = 0;
+    // A message about a failed file operation, with one OK button.
+    virtual void Error(QWidget* owner, const QString& text) = 0;
+
+    // The open and save dialogs; an empty result means cancelled.
+    virtual QString Open_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& directory) = 0;
+    virtual QString Save_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& directory) = 0;
+
+    // Hands a web address to the desktop's default handler.
+    virtual void Open_Url(const QString& url) = 0;
+};
+
+// The real dialogs of the toolkit.
+class Qt_Player_Dialogs : public Player_Dialogs {
+  public:
+    bool Confirm(QWidget* owner, const QString& text) override;
+    void Warning(QWidget* owner, const QString& text) override;
+    void Information(QWidget* owner, const QString& text) override;
+    void Error(QWidget* owner, const QString& text) override;
+    QString Open_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                           const QString& directory) override;
+    QString Save_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                           const QString& directory) override;
+    void Open_Url(const QString& url) override;
+};
+
+// Message texts keep the carriage return of the game's own texts; a message box shows it as
+// a line break.
+QString Display_Text(const QString& text);

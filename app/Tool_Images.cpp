@@ -1,0 +1,113 @@
+#include "app/Tool_Images.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace {
+
+QPixmap Blank() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+void Folder(QPainter& p, QPointF at, QColor body, QColor flap) {
+    const QPen outline(QColor(96, 72, 0), 1);
+    p.setPen(outline);
+    QPainterPath back;
+    back.moveTo(at + QPointF(0, 3));
+    back.lineTo(at + QPointF(6, 3));
+    back.lineTo(at + QPointF(8, 0));
+    back.lineTo(at + QPointF(14, 0));
+    back.lineTo(at + QPointF(15, 3));
+    back.lineTo(at + QPointF(22, 3));
+    back.lineTo(at + QPointF(22, 17));
+    back.lineTo(at + QPointF(0, 17));
+    back.closeSubpath();
+    p.setBrush(body.darker(115));
+    p.drawPath(back);
+    QPainterPath front;
+    front.moveTo(at + QPointF(0, 17));
+    front.lineTo(at + QPointF(3, 6));
+    front.lineTo(at + QPointF(25, 6));
+    front.lineTo(at + QPointF(22, 17));
+    front.closeSubpath();
+    p.setBrush(flap);
+    p.drawPath(front);
+}
+
+} // namespace
+
+QPixmap Save_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(16, 16);
+    QRadialGradient shine(QPointF(11, 10), 18);
+    shine.setColorAt(0.0, QColor(250, 250, 255));
+    shine.setColorAt(0.35, QColor(190, 215, 240));
+    shine.setColorAt(0.6, QColor(235, 200, 240));
+    shine.setColorAt(0.85, QColor(200, 235, 210));
+    shine.setColorAt(1.0, QColor(170, 180, 200));
+    p.setPen(QPen(QColor(90, 90, 110), 1));
+    p.setBrush(shine);
+    p.drawEllipse(centre, 14.5, 14.5);
+    p.setBrush(QColor(220, 220, 228));
+    p.drawEllipse(centre, 5, 5);
+    p.setBrush(Qt::white);
+    p.setPen(QPen(QColor(120, 120, 140), 1));
+    p.drawEllipse(centre, 2.2, 2.2);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(5, 5, 22, 22), 100 * 16, 60 * 16);
+    return pixmap;
+}
+
+QPixmap Open_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    Folder(p, QPointF(5.5, 3.5), QColor(230, 190, 60), QColor(245, 210, 90));
+    Folder(p, QPointF(3.5, 8.5), QColor(230, 190, 60), QColor(250, 220, 110));
+    Folder(p, QPointF(1.5, 13.5), QColor(230, 190, 60), QColor(255, 228, 125));
+    return pixmap;
+}
+
+QPixmap Restart_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(16, 16);
+    p.rotate(-45);
+    // Body of the pencil, pointing to the lower left.
+    QLinearGradient body(0, -4, 0, 4);
+    body.setColorAt(0.0, QColor(255, 215, 70));
+    body.setColorAt(0.5, QColor(245, 180, 30));
+    body.setColorAt(1.0, QColor(200, 130, 10));
+    p.setPen(QPen(QColor(110, 70, 0), 1));
+    p.setBrush(body);
+    p.drawRect(QRectF(-8, -4, 18, 8));
+    // Eraser and its metal band.
+    p.setBrush(QColor(235, 120, 140));
+    p.drawRoundedRect(QRectF(12, -4, 4, 8), 1.5, 1.5);
+    p.setBrush(QColor(190, 190, 200));
+    p.drawRect(QRectF(10, -4, 2.5, 8));
+    // Sharpened wood and the lead.
+    QPainterPath tip;
+    tip.moveTo(-8, -4);
+    tip.lineTo(-15, 0);
+    tip.lineTo(-8, 4);
+    tip.closeSubpath();
+    p.setBrush(QColor(240, 205, 160));
+    p.drawPath(tip);
+    QPainterPath lead;
+    lead.moveTo(-12.5, -1.4);
+    lead.lineTo(-15, 0);
+    lead.lineTo(-12.5, 1.4);
+    lead.closeSubpath();
+    p.setBrush(QColor(50, 50, 50));
+    p.drawPath(lead);
+    return pixmap;
+}

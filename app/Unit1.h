@@ -1,0 +1,105 @@
+#pragma once
+// The main window: tool bar (save, open, restart with its drop-down menu), the board page
+// and the status bar, the modified prompt, and the menu commands.
+
+#include <QMainWindow>
+#include <memory>
+
+#include "model/Board_Model.h"
+#include "page/Entry_Check.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class Player_Dialogs;
+class Selection_Palette;
+class TMainFrame_Boards_Layout_Page;
+class TZD_Board_Original_6x6;
+class TZD_Board_Original_9x9;
+struct Drawing_Resources;
+
+extern const char* const Modified_Prompt;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    TForm1(Puzzle_State& state, Player_Dialogs& dialogs);
+    ~TForm1() override;
+
+    // The two palettes are created after the main window and attached here.
+    void Attach_Palettes(TZD_Board_Original_9x9* palette_9x9, TZD_Board_Original_6x6* palette_6x6);
+
+    TZD_Board_Original_9x9* ZD_Board_Original_9x9 = nullptr;
+    TZD_Board_Original_6x6* ZD_Board_Original_6x6 = nullptr;
+
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* ToolButton1 = nullptr; // save
+    QToolButton* ToolButton2 = nullptr; // open
+    QToolButton* ToolButton3 = nullptr; // restart, with PopupMenu1 on its arrow
+    TMainFrame_Boards_Layout_Page* Frame_Boards_Layout_Page = nullptr;
+    QLabel* Status_Panels[3] = {nullptr, nullptr, nullptr};
+    QMenu* PopupMenu1 = nullptr;
+    QAction* LockNumbers1 = nullptr;
+    QAction* UnlockNumbers1 = nullptr;
+    QAction* SetNumbers1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* ShowLabels1 = nullptr;
+    QAction* HelpmeSolveit1 = nullptr;
+    QAction* Save_Action = nullptr;
+    QAction* Open_Action = nullptr;
+    QAction* Restart_Action = nullptr;
+
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery(bool& CanClose);
+    void FormClose();
+    void ToolButton1Click();
+    void ToolButton2Click();
+    void ToolButton3Click();
+    void PopupMenu1Popup();
+    void LockNumbers1Click();
+    void UnlockNumbers1Click();
+    void SetNumbers1Click();
+    void ShowLabels1Click();
+    void HelpmeSolveit1Click();
+    void BoardImageClick();
+    void Label3Click(const QString& link);
+
+    void Load_Puzzle_File();
+    void Save_Puzzle_File();
+    // Loads the file at path (after the prompt and the dialog); true when it was loaded.
+    bool Load_Puzzle_From(const QString& path);
+    // Saves to path; true when the file was written.
+    bool Save_Puzzle_To(const QString& path);
+    void Restart_Boards();
+
+    void Redraw_Board(int i);
+    void Redraw_All_Boards();
+    void Show_Check_Result(Check_Verdict verdict);
+    Selection_Palette* Palette_For(Integer board_type) const;
+    Drawing_Resources& Resources() { return *Drawing; }
+    Puzzle_State& State_Of_Game() { return State; }
+
+    // "Total Boards: " and the count grouped by the locale's thousands separator.
+    static QString Board_Count_Text(qlonglong count);
+    // The web address the link text stands for, or an empty string when it is none.
+    static QString Link_Address(const QString& link);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Create_Tool_Bar();
+    void Create_Menu();
+    void Create_Status_Bar();
+    bool Confirm_Discard_Changes();
+    void Show_Board_Count();
+
+    Puzzle_State& State;
+    Player_Dialogs& Dialogs;
+    std::unique_ptr<Drawing_Resources> Drawing;
+    bool Closed = false;
+};
