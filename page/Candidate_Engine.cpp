@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "model/Board_Geometry.h"
+#include "page/Fast_Engine.h"
 
 // The reference engine. Every step below is written out plainly, loop by loop, in the order
 // the game has always used: the results depend on that order (a cell narrowed by one step is
@@ -555,7 +556,23 @@ void Rebuild_Candidates(Puzzle_State& state, int board) {
     }
 }
 
+namespace {
+thread_local Engine_Choice Chosen_Engine = Engine_Choice::Fast;
+} // namespace
+
+void Set_Engine_Choice(Engine_Choice choice) { Chosen_Engine = choice; }
+
+Engine_Choice Current_Engine_Choice() { return Chosen_Engine; }
+
 void Recompute_Candidates(Puzzle_State& state) {
+    if (Chosen_Engine == Engine_Choice::Fast) {
+        Fast_Recompute_Candidates(state);
+    } else {
+        Reference_Recompute_Candidates(state);
+    }
+}
+
+void Reference_Recompute_Candidates(Puzzle_State& state) {
     const int boards = static_cast<int>(state.Sudoku_Boards.size());
     Reset_Possible(state);
     Eliminate_Placed_Numbers(state);

@@ -15,8 +15,20 @@ void Set_Cell_Value(Puzzle_State& state, int board, int col, int row, Integer n)
 // no cell and copies nothing between linked boards. Needs at least one board.
 void Recompute_All(Puzzle_State& state);
 
-// The recomputation alone (steps 4 to 7 of an entry), without touching Game_Modified.
+// The recomputation alone (steps 4 to 7 of an entry), without touching Game_Modified. Runs
+// the engine of Current_Engine_Choice.
 void Recompute_Candidates(Puzzle_State& state);
+
+// Two engines compute the same candidates: the reference engine below is the algorithm
+// written out literally, loop by loop; the fast engine (page/Fast_Engine.h) gives identical
+// Possible, Candidates and Candidate_Count for every cell and is the default. The choice is
+// per thread, so a tool or a test can run both side by side.
+enum class Engine_Choice { Reference, Fast };
+void Set_Engine_Choice(Engine_Choice choice);
+Engine_Choice Current_Engine_Choice();
+
+// The literal recomputation, whatever the choice.
+void Reference_Recompute_Candidates(Puzzle_State& state);
 
 // Candidates and Candidate_Count of every cell of board b rebuilt from Possible.
 void Rebuild_Candidates(Puzzle_State& state, int board);

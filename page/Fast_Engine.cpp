@@ -1,0 +1,763 @@
+#include "page/Fast_Engine.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "model/Board_Geometry.h"
+#include "page/Candidate_Engine.h"
+
+// Every step mirrors its counterpart in the reference engine, in the same order; the notes
+// beside a step say where it may skip work and why that changes nothing.
+//
+// Cells are numbered across the puzzle: board b's cell (c, r) is Board_First[b] + c * N + r.
+// Possible[i] holds the Possible flags of cell i as bits (number n at bit n-1); Cand[i] the
+// Candidates of its last rebuild. During a recomputation bits are only ever cleared (the
+// hidden single step keeps one bit that is already set), so Possible[i] is always a subset of
+// Cand[i], and a number once struck from a cell stays struck until the next reset.
+//
+// Storage: the structure and the working arrays live as long as the puzzle's shape; a
+// recomputation of an unchanged shape allocates nothing. Candidates lists are refilled in
+// place at the end and keep their capacity.
+
+namespace {
+
+using Mask = std::uint16_t;
+constexpr int Max_Fast_Number = 16;
+
+int Bit_Count(unsigned m) {
+    int n = 0;
+    while (m != 0) {
+        m &= m - 1;
+        ++n;
+    }
+    return n;
+}
+
+// The lowest two numbers of a list, as the pair step reads Candidates[0] and Candidates[1].
+Mask First_Two(Mask m) {
+    const Mask low = static_cast<Mask>(m & (~m + 1u));
+    const Mask rest = static_cast<Mask>(m & ~low);
+    return static_cast<Mask>(low | (rest & (~rest + 1u)));
+}
+
+Mask Range_Of(int n) { return static_cast<Mask>((1u << n) - 1u); }
+
+struct Sync_Pair {
+    std::int32_t Here = 0;  // cell of the board that owns the link
+    std::int32_t There = 0; // its copy on the linked board
+    Mask Here_Range = 0;    // the numbers of the owning board
+};
+
+struct Engine_Data {
+    std::vector<Integer> Key; // the shape this structure was built from
+    bool Built = false;
+    bool Regions_On = false;
+    int Cells = 0;
+
+    std::vector<std::int32_t> Board_First; // boards + 1
+    std::vector<std::int32_t> Board_Size;
+    std::vector<std::uint8_t> Board_Blocks; // the block rule applies to the board
+
+    // Peers of every cell for the single candidate step: its row, column, block and custom
+    // regions (by Cell_Regions), without the cell itself, each peer once.
+    std::vector<std::int32_t> Peer_Begin; // Cells + 1
+    std::vector<std::int32_t> Peers;
+
+    // Blocks of each board in the order bi outer, bj inner; cells columns outer, rows inner.
+    std::vector<std::int32_t> Board_Block_Begin; // boards + 1, into Block_Begin
+    std::vector<std::int32_t> Block_Begin;       // blocks + 1, into Block_Cells
+    std::vector<std::int32_t> Block_Cells;
+
+    // Custom regions in order, cells in list order (duplicates kept).
+    std::vector<std::int32_t> Region_Begin; // regions + 1
+    std::vector<std::int32_t> Region_Cells;
+    // For each cell the regions whose lists hold it (by Custom_Regions).
+    std::vector<std::int32_t> Member_Begin; // Cells + 1
+    std::vector<std::int32_t> Members;
+
+    std::vector<Sync_Pair> Sync;
+
+    // Working state of one recomputation.
+    std::vector<Mask> Possible;
+    std::vector<Mask> Cand;
+    std::vector<std::uint8_t> Empty;
+    std::vector<std::uint8_t> Struck; // the single candidate step has struck its number
+    std::vector<std::uint32_t> Region_Stamp;  // bumped whenever a member cell changes
+    std::vector<std::uint32_t> Single_Clean;  // stamp at which no member was ready to strike
+    std::vector<std::uint32_t> Hidden_Clean;  // stamp at which the hidden step changed nothing
+    std::vector<Mask> Hidden_Clean_Range;     // ... counting these numbers
+    std::vector<std::uint32_t> Pair_Clean;    // stamp at which the pair step changed nothing
+};
+
+thread_local Engine_Data Data;
+thread_local std::vector<Integer> Scratch_Key;
+
+bool Inside_Board(const Puzzle_State& state, Integer b, Integer c, Integer r) {
+    if (b < 0 || b >= static_cast<Integer>(state.Sudoku_Boards.size())) {
+        return false;
+    }
+    const Integer n = state.Sudoku_Boards[b].Max_Number;
+    return c >= 0 && r >= 0 && c < n && r < n;
+}
+
+// Writes everything the structure depends on into key, and checks the invariants the fast
+// engine relies on. False when the puzzle must go to the reference engine.
+bool Build_Key(const Puzzle_State& state, std::vector<Integer>& key) {
+    key.clear();
+    const int boards = static_cast<int>(state.Sudoku_Boards.size());
+    key.push_back(state.Regions_Only != 0);
+    key.push_back(state.Custom_Regions_On != 0);
+    key.push_back(boards);
+    for (const Sudoku_Boards_FrameWork& b : state.Sudoku_Boards) {
+        const Integer n = b.Max_Number;
+        if (n < 1 || n > Max_Fast_Number || static_cast<Integer>(b.Cell_Values.size()) != n ||
+            static_cast<Integer>(b.Cell_Tracking.size()) != n) {
+            return false;
+        }
+        for (Integer c = 0; c < n; ++c) {
+            const std::vector<Integer>& values = b.Cell_Values[c];
+            const std::vector<Tracking_Array_FrameWork>& tracking = b.Cell_Tracking[c];
+            if (static_cast<Integer>(values.size()) != n ||
+                static_cast<Integer>(tracking.size()) != n) {
+                return false;
+            }
+            for (Integer r = 0; r < n; ++r) {
+                if (values[r] < 0 || values[r] > n ||
+                    static_cast<Integer>(tracking[r].Possible.size()) != n) {
+                    return false;
+                }
+            }
+        }
+        if (Has_Block_Kind(b) &&
+            (b.Block_Width_Max < 0 || b.Block_Height_Max < 0 || b.Block_Width_Max >= n ||
+             b.Block_Height_Max >= n || b.Block_Cols_Max >= n || b.Block_Rows_Max >= n)) {
+            return false;
+        }
+        key.push_back(b.Board_Type);
+        key.push_back(n);
+        key.push_back(b.Block_Cols_Max);
+        key.push_back(b.Block_Rows_Max);
+        key.push_back(b.Block_Width_Max);
+        key.push_back(b.Block_Height_Max);
+    }
+    key.push_back(static_cast<Integer>(state.Board_Overlaps.size()));
+    for (const Sudoku_Grid_FrameWork& o : state.Board_Overlaps) {
+        key.push_back(static_cast<Integer>(o.Linked_Boards.size()));
+        key.push_back(static_cast<Integer>(o.Link_Areas.size()));
+        for (const Integer t : o.Linked_Boards) {
+            key.push_back(t);
+        }
+        for (const Link_Area& a : o.Link_Areas) {
+            key.push_back(a.This_Col);
+            key.push_back(a.This_Row);
+            key.push_back(a.Other_Col);
+            key.push_back(a.Other_Row);
+        }
+    }
+    if (!state.Custom_Regions_On) {
+        // Regions and their index are not read at all.
+        return true;
+    }
+    key.push_back(static_cast<Integer>(state.Custom_Regions.size()));
+    for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
+        key.push_back(static_cast<Integer>(region.size()));
+        for (const Region_Cell& cell : region) {
+            if (!Inside_Board(state, cell.Board, cell.Col, cell.Row)) {
+                return false;
+            }
+            key.push_back(cell.Board);
+            key.push_back(cell.Col);
+            key.push_back(cell.Row);
+        }
+    }
+    // The index as the engine reads it: for every cell its list, or -1 where it has none.
+    for (int b = 0; b < boards; ++b) {
+        const Integer n = state.Sudoku_Boards[b].Max_Number;
+        for (Integer c = 0; c < n; ++c) {
+            for (Integer r = 0; r < n; ++r) {
+                if (b >= static_cast<int>(state.Cell_Regions.size()) ||
+                    c >= static_cast<Integer>(state.Cell_Regions[b].size()) ||
+                    r >= static_cast<Integer>(state.Cell_Regions[b][c].size())) {
+                    key.push_back(-1);
+                    continue;
+                }
+                const std::vector<Integer>& numbers = state.Cell_Regions[b][c][r].Region_Numbers;
+                key.push_back(static_cast<Integer>(numbers.size()));
+                for (const Integer k : numbers) {
+                    key.push_back(k);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Building the structure.
+
+void Build_Structure(const Puzzle_State& state, Engine_Data& d) {
+    const int boards = static_cast<int>(state.Sudoku_Boards.size());
+    d.Regions_On = state.Custom_Regions_On != 0;
+    d.Board_First.assign(static_cast<std::size_t>(boards) + 1, 0);
+    d.Board_Size.assign(static_cast<std::size_t>(boards), 0);
+    d.Board_Blocks.assign(static_cast<std::size_t>(boards), 0);
+    int cells = 0;
+    for (int b = 0; b < boards; ++b) {
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        d.Board_First[b] = cells;
+        d.Board_Size[b] = board.Max_Number;
+        d.Board_Blocks[b] = !state.Regions_Only && Has_Block_Kind(board);
+        cells += board.Max_Number * board.Max_Number;
+    }
+    d.Board_First[boards] = cells;
+    d.Cells = cells;
+    auto cell_of = [&](int b, int c, int r) { return d.Board_First[b] + c * d.Board_Size[b] + r; };
+
+    // Blocks.
+    d.Board_Block_Begin.assign(static_cast<std::size_t>(boards) + 1, 0);
+    d.Block_Begin.clear();
+    d.Block_Cells.clear();
+    for (int b = 0; b < boards; ++b) {
+        d.Board_Block_Begin[b] = static_cast<std::int32_t>(d.Block_Begin.size());
+        if (!d.Board_Blocks[b]) {
+            continue;
+        }
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        for (int bi = 0; bi <= board.Block_Cols_Max; ++bi) {
+            for (int bj = 0; bj <= board.Block_Rows_Max; ++bj) {
+                Integer oc = 0;
+                Integer orow = 0;
+                Block_Origin(state, b, bi, bj, oc, orow);
+                d.Block_Begin.push_back(static_cast<std::int32_t>(d.Block_Cells.size()));
+                for (int x = oc; x <= oc + board.Block_Width_Max; ++x) {
+                    for (int y = orow; y <= orow + board.Block_Height_Max; ++y) {
+                        if (Inside_Board(state, b, x, y)) {
+                            d.Block_Cells.push_back(cell_of(b, x, y));
+                        }
+                    }
+                }
+            }
+        }
+    }
+    d.Board_Block_Begin[boards] = static_cast<std::int32_t>(d.Block_Begin.size());
+    d.Block_Begin.push_back(static_cast<std::int32_t>(d.Block_Cells.size()));
+
+    // Regions and their members.
+    d.Region_Begin.clear();
+    d.Region_Cells.clear();
+    if (d.Regions_On) {
+        for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
+            d.Region_Begin.push_back(static_cast<std::int32_t>(d.Region_Cells.size()));
+            for (const Region_Cell& cell : region) {
+                d.Region_Cells.push_back(cell_of(cell.Board, cell.Col, cell.Row));
+            }
+        }
+    }
+    d.Region_Begin.push_back(static_cast<std::int32_t>(d.Region_Cells.size()));
+    const int regions = static_cast<int>(d.Region_Begin.size()) - 1;
+    {
+        std::vector<std::int32_t> count(static_cast<std::size_t>(cells) + 1, 0);
+        std::vector<std::int32_t> last(static_cast<std::size_t>(cells), -1);
+        for (int k = 0; k < regions; ++k) {
+            for (int j = d.Region_Begin[k]; j < d.Region_Begin[k + 1]; ++j) {
+                const int i = d.Region_Cells[j];
+                if (last[i] != k) {
+                    last[i] = k;
+                    ++count[i + 1];
+                }
+            }
+        }
+        for (int i = 0; i < cells; ++i) {
+            count[i + 1] += count[i];
+        }
+        d.Member_Begin = count;
+        d.Members.assign(static_cast<std::size_t>(count[cells]), 0);
+        std::vector<std::int32_t> fill(count.begin(), count.end() - 1);
+        last.assign(static_cast<std::size_t>(cells), -1);
+        for (int k = 0; k < regions; ++k) {
+            for (int j = d.Region_Begin[k]; j < d.Region_Begin[k + 1]; ++j) {
+                const int i = d.Region_Cells[j];
+                if (last[i] != k) {
+                    last[i] = k;
+                    d.Members[fill[i]++] = k;
+                }
+            }
+        }
+    }
+
+    // Peers.
+    d.Peer_Begin.assign(static_cast<std::size_t>(cells) + 1, 0);
+    d.Peers.clear();
+    std::vector<std::int32_t> seen(static_cast<std::size_t>(cells), -1);
+    for (int b = 0; b < boards; ++b) {
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        const int n = d.Board_Size[b];
+        for (int c = 0; c < n; ++c) {
+            for (int r = 0; r < n; ++r) {
+                const int self = cell_of(b, c, r);
+                d.Peer_Begin[self] = static_cast<std::int32_t>(d.Peers.size());
+                seen[self] = self;
+                auto add = [&](int i) {
+                    if (seen[i] != self) {
+                        seen[i] = self;
+                        d.Peers.push_back(i);
+                    }
+                };
+                for (int c2 = 0; c2 < n; ++c2) {
+                    add(cell_of(b, c2, r));
+                }
+                for (int r2 = 0; r2 < n; ++r2) {
+                    add(cell_of(b, c, r2));
+                }
+                if (d.Board_Blocks[b]) {
+                    Integer oc = 0;
+                    Integer orow = 0;
+                    Block_Origin_Of_Cell(state, b, c, r, oc, orow);
+                    for (int x = oc; x <= oc + board.Block_Width_Max; ++x) {
+                        for (int y = orow; y <= orow + board.Block_Height_Max; ++y) {
+                            if (Inside_Board(state, b, x, y)) {
+                                add(cell_of(b, x, y));
+                            }
+                        }
+                    }
+                }
+                if (d.Regions_On && b < static_cast<int>(state.Cell_Regions.size()) &&
+                    c < static_cast<int>(state.Cell_Regions[b].size()) &&
+                    r < static_cast<int>(state.Cell_Regions[b][c].size())) {
+                    for (const Integer k : state.Cell_Regions[b][c][r].Region_Numbers) {
+                        if (k < 1 || k > regions) {
+                            continue;
+                        }
+                        for (int j = d.Region_Begin[k - 1]; j < d.Region_Begin[k]; ++j) {
+                            add(d.Region_Cells[j]);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    d.Peer_Begin[cells] = static_cast<std::int32_t>(d.Peers.size());
+
+    // Cell pairs of the links, in the order the sync visits them.
+    d.Sync.clear();
+    for (int b = 0; b < boards && b < static_cast<int>(state.Board_Overlaps.size()); ++b) {
+        const Sudoku_Grid_FrameWork& overlaps = state.Board_Overlaps[b];
+        const int links = static_cast<int>(overlaps.Linked_Boards.size() <
+                                                   overlaps.Link_Areas.size()
+                                               ? overlaps.Linked_Boards.size()
+                                               : overlaps.Link_Areas.size());
+        for (int k = 0; k < links; ++k) {
+            const Shared_Area area = Shared_Area_Of(state, b, k);
+            const int t = area.Other_Board;
+            if (t < 0 || t >= boards) {
+                continue;
+            }
+            for (int c = area.First_Col; c <= area.Last_Col; ++c) {
+                for (int r = area.First_Row; r <= area.Last_Row; ++r) {
+                    const int c2 = c + area.Col_Offset;
+                    const int r2 = r + area.Row_Offset;
+                    if (!Inside_Board(state, b, c, r) || !Inside_Board(state, t, c2, r2)) {
+                        continue;
+                    }
+                    d.Sync.push_back({cell_of(b, c, r), cell_of(t, c2, r2),
+                                      Range_Of(d.Board_Size[b])});
+                }
+            }
+        }
+    }
+
+    d.Possible.assign(static_cast<std::size_t>(cells), 0);
+    d.Cand.assign(static_cast<std::size_t>(cells), 0);
+    d.Empty.assign(static_cast<std::size_t>(cells), 0);
+    d.Struck.assign(static_cast<std::size_t>(cells), 0);
+    d.Region_Stamp.assign(static_cast<std::size_t>(regions), 0);
+    d.Single_Clean.assign(static_cast<std::size_t>(regions), 0);
+    d.Hidden_Clean.assign(static_cast<std::size_t>(regions), 0);
+    d.Hidden_Clean_Range.assign(static_cast<std::size_t>(regions), 0);
+    d.Pair_Clean.assign(static_cast<std::size_t>(regions), 0);
+    d.Built = true;
+}
+
+// ---------------------------------------------------------------------------------------
+// The recomputation.
+
+class Recomputation {
+  public:
+    Recomputation(Puzzle_State& state, Engine_Data& d) : State(state), D(d) {}
+
+    void Run() {
+        Load_Values_And_Reset();
+        Eliminate_Placed_Numbers();
+        const int boards = static_cast<int>(D.Board_Size.size());
+        for (int round = 0; round < 2; ++round) {
+            Sync_Linked_Cells();
+            Rebuild_All();
+            for (int b = 0; b < boards; ++b) {
+                Deduction_Passes(b);
+            }
+        }
+        Sync_Linked_Cells();
+        Rebuild_All();
+        Write_Back();
+    }
+
+  private:
+    Puzzle_State& State;
+    Engine_Data& D;
+
+    // Every change of a cell's flags or list marks the regions that hold it as changed.
+    void Touch(int i) {
+        for (int j = D.Member_Begin[i]; j < D.Member_Begin[i + 1]; ++j) {
+            ++D.Region_Stamp[D.Members[j]];
+        }
+    }
+    void Set_Possible(int i, Mask m) {
+        if (D.Possible[i] != m) {
+            D.Possible[i] = m;
+            Touch(i);
+        }
+    }
+    void Rebuild_Cell(int i) {
+        if (D.Cand[i] != D.Possible[i]) {
+            D.Cand[i] = D.Possible[i];
+            Touch(i);
+        }
+    }
+
+    void Load_Values_And_Reset() {
+        const int boards = static_cast<int>(D.Board_Size.size());
+        for (int b = 0; b < boards; ++b) {
+            const Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[b];
+            const int n = D.Board_Size[b];
+            const Mask all = Range_Of(n);
+            int i = D.Board_First[b];
+            for (int c = 0; c < n; ++c) {
+                const std::vector<Integer>& values = board.Cell_Values[c];
+                for (int r = 0; r < n; ++r, ++i) {
+                    D.Empty[i] = values[r] == 0;
+                    D.Possible[i] = all;
+                    D.Struck[i] = 0;
+                }
+            }
+        }
+        // Stamps start above every clean mark, so no region counts as clean yet.
+        for (std::size_t k = 0; k < D.Region_Stamp.size(); ++k) {
+            D.Region_Stamp[k] = 1;
+            D.Single_Clean[k] = 0;
+            D.Hidden_Clean[k] = 0;
+            D.Pair_Clean[k] = 0;
+        }
+    }
+
+    void Eliminate_Placed_Numbers() {
+        const int boards = static_cast<int>(D.Board_Size.size());
+        for (int b = 0; b < boards; ++b) {
+            const Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[b];
+            const int n = D.Board_Size[b];
+            int i = D.Board_First[b];
+            for (int c = 0; c < n; ++c) {
+                for (int r = 0; r < n; ++r, ++i) {
+                    const Integer v = board.Cell_Values[c][r];
+                    if (v <= 0) {
+                        continue;
+                    }
+                    const Mask keep = static_cast<Mask>(~(1u << (v - 1)));
+                    Set_Possible(i, D.Possible[i] & keep);
+                    for (int j = D.Peer_Begin[i]; j < D.Peer_Begin[i + 1]; ++j) {
+                        const int p = D.Peers[j];
+                        Set_Possible(p, D.Possible[p] & keep);
+                    }
+                }
+            }
+        }
+    }
+
+    void Sync_Linked_Cells() {
+        for (const Sync_Pair& s : D.Sync) {
+            const Mask here = static_cast<Mask>(D.Possible[s.Here] & D.Possible[s.There]);
+            Set_Possible(s.Here, here);
+            Set_Possible(s.There,
+                         D.Possible[s.There] & static_cast<Mask>(here | ~s.Here_Range));
+        }
+    }
+
+    void Rebuild_Board(int b) {
+        for (int i = D.Board_First[b]; i < D.Board_First[b + 1]; ++i) {
+            Rebuild_Cell(i);
+        }
+    }
+    void Rebuild_All() {
+        for (int i = 0; i < D.Cells; ++i) {
+            Rebuild_Cell(i);
+        }
+    }
+
+    // True when cell i would strike its number: empty, exactly one number possible, and
+    // not struck yet.
+    bool Ready(int i) const {
+        const Mask m = D.Possible[i];
+        return D.Empty[i] && !D.Struck[i] && m != 0 && (m & (m - 1)) == 0;
+    }
+
+    // Once a cell has struck its only number n from its peers, the peers keep n struck and the
+    // cell holds n or nothing: striking again would change nothing, so it is not repeated.
+    void Single_Candidate_Step(int i) {
+        if (!Ready(i)) {
+            return;
+        }
+        D.Struck[i] = 1;
+        const Mask keep = static_cast<Mask>(~D.Possible[i]);
+        for (int j = D.Peer_Begin[i]; j < D.Peer_Begin[i + 1]; ++j) {
+            const int p = D.Peers[j];
+            Set_Possible(p, D.Possible[p] & keep);
+        }
+    }
+
+    void Deduction_Passes(int b) {
+        const int regions = static_cast<int>(D.Region_Begin.size()) - 1;
+        for (int pass = 0; pass < 6; ++pass) {
+            if (D.Board_Blocks[b]) {
+                const int first = D.Block_Begin[D.Board_Block_Begin[b]];
+                const int last = D.Block_Begin[D.Board_Block_Begin[b + 1]];
+                for (int j = first; j < last; ++j) {
+                    Single_Candidate_Step(D.Block_Cells[j]);
+                }
+            }
+            if (D.Regions_On) {
+                // A region none of whose cells changed since all of them were found not
+                // ready has nothing to strike.
+                for (int k = 0; k < regions; ++k) {
+                    const std::uint32_t stamp = D.Region_Stamp[k];
+                    if (D.Single_Clean[k] == stamp) {
+                        continue;
+                    }
+                    for (int j = D.Region_Begin[k]; j < D.Region_Begin[k + 1]; ++j) {
+                        Single_Candidate_Step(D.Region_Cells[j]);
+                    }
+                    if (D.Region_Stamp[k] == stamp) {
+                        D.Single_Clean[k] = stamp;
+                    }
+                }
+            }
+            if (State.Help_Solve) {
+                Hidden_Single_Step(b);
+                Rebuild_Board(b);
+                Pair_Step(b);
+            }
+        }
+    }
+
+    // Counts, over the empty cells of one unit, how many hold each number (numbers in range
+    // only), then for each number held by exactly one cell, in ascending order, keeps that
+    // number alone in the cells that still hold it.
+    void Hidden_In_Unit(const std::int32_t* cells, const std::int32_t* end, Mask range) {
+        Mask once = 0;
+        Mask twice = 0;
+        for (const std::int32_t* p = cells; p != end; ++p) {
+            if (D.Empty[*p]) {
+                const Mask m = static_cast<Mask>(D.Possible[*p] & range);
+                twice = static_cast<Mask>(twice | (once & m));
+                once = static_cast<Mask>(once | m);
+            }
+        }
+        Mask exactly = static_cast<Mask>(once & ~twice);
+        while (exactly != 0) {
+            const Mask n = static_cast<Mask>(exactly & (~exactly + 1u));
+            exactly = static_cast<Mask>(exactly & ~n);
+            for (const std::int32_t* p = cells; p != end; ++p) {
+                if (D.Empty[*p] && (D.Possible[*p] & n) != 0) {
+                    Set_Possible(*p, n);
+                }
+            }
+        }
+    }
+
+    void Hidden_Single_Step(int b) {
+        const Mask range = Range_Of(D.Board_Size[b]);
+        if (D.Board_Blocks[b]) {
+            for (int k = D.Board_Block_Begin[b]; k < D.Board_Block_Begin[b + 1]; ++k) {
+                Hidden_In_Unit(D.Block_Cells.data() + D.Block_Begin[k],
+                               D.Block_Cells.data() + D.Block_Begin[k + 1], range);
+            }
+        }
+        if (D.Regions_On) {
+            // The step reads and writes only the region's cells: run again on cells that
+            // have not changed since a run that changed nothing, it changes nothing.
+            const int regions = static_cast<int>(D.Region_Begin.size()) - 1;
+            for (int k = 0; k < regions; ++k) {
+                const std::uint32_t stamp = D.Region_Stamp[k];
+                if (D.Hidden_Clean[k] == stamp && D.Hidden_Clean_Range[k] == range) {
+                    continue;
+                }
+                Hidden_In_Unit(D.Region_Cells.data() + D.Region_Begin[k],
+                               D.Region_Cells.data() + D.Region_Begin[k + 1], range);
+                if (D.Region_Stamp[k] == stamp) {
+                    D.Hidden_Clean[k] = stamp;
+                    D.Hidden_Clean_Range[k] = range;
+                }
+            }
+        }
+    }
+
+    // P's list as the pair step compares it: count 2 and the same first two entries.
+    bool Same_Pair(int p, int q) const {
+        return Bit_Count(D.Cand[q]) == 2 && Bit_Count(D.Cand[p]) >= 2 &&
+               First_Two(D.Cand[p]) == D.Cand[q];
+    }
+    bool Has_Pair_Count(int i) const { return Bit_Count(D.Cand[i]) == 2; }
+
+    void Strike_Pair(int i, Mask pair) {
+        Set_Possible(i, D.Possible[i] & static_cast<Mask>(~pair));
+        Rebuild_Cell(i);
+    }
+
+    void Pair_Step(int b) {
+        const int n = D.Board_Size[b];
+        const int first = D.Board_First[b];
+        auto at = [&](int c, int r) { return first + c * n + r; };
+
+        // Rows and columns, row by row.
+        for (int r = 0; r < n; ++r) {
+            for (int c = 0; c < n; ++c) {
+                const int p = at(c, r);
+                if (!D.Empty[p] || !Has_Pair_Count(p)) {
+                    continue;
+                }
+                const Mask pair = D.Cand[p];
+                for (int c2 = c + 1; c2 < n; ++c2) {
+                    const int q = at(c2, r);
+                    if (!D.Empty[q] || !Same_Pair(p, q)) {
+                        continue;
+                    }
+                    for (int x = 0; x < n; ++x) {
+                        const int o = at(x, r);
+                        if (x != c && x != c2 && D.Empty[o]) {
+                            Strike_Pair(o, pair);
+                        }
+                    }
+                }
+                for (int r2 = r + 1; r2 < n; ++r2) {
+                    const int q = at(c, r2);
+                    if (!D.Empty[q] || !Same_Pair(p, q)) {
+                        continue;
+                    }
+                    for (int y = 0; y < n; ++y) {
+                        const int o = at(c, y);
+                        if (y != r && y != r2 && D.Empty[o]) {
+                            Strike_Pair(o, pair);
+                        }
+                    }
+                }
+            }
+        }
+
+        // Blocks: every other cell Q of the block, before or after P.
+        if (D.Board_Blocks[b]) {
+            for (int k = D.Board_Block_Begin[b]; k < D.Board_Block_Begin[b + 1]; ++k) {
+                const std::int32_t* cells = D.Block_Cells.data() + D.Block_Begin[k];
+                const int size = D.Block_Begin[k + 1] - D.Block_Begin[k];
+                for (int pi = 0; pi < size; ++pi) {
+                    const int p = cells[pi];
+                    if (!D.Empty[p] || !Has_Pair_Count(p)) {
+                        continue;
+                    }
+                    const Mask pair = D.Cand[p];
+                    for (int qi = 0; qi < size; ++qi) {
+                        const int q = cells[qi];
+                        if (qi == pi || !D.Empty[q] || !Same_Pair(p, q)) {
+                            continue;
+                        }
+                        for (int xi = 0; xi < size; ++xi) {
+                            if (xi != pi && xi != qi && D.Empty[cells[xi]]) {
+                                Strike_Pair(cells[xi], pair);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+
+        // Custom regions: Q later in the region's list than P. As in the reference, the pair
+        // is read from P's list as it stands, since a cell listed twice can strike itself.
+        // The step reads and writes only the region's cells, so a region unchanged since a
+        // run that changed nothing is left out.
+        if (D.Regions_On) {
+            const int regions = static_cast<int>(D.Region_Begin.size()) - 1;
+            for (int k = 0; k < regions; ++k) {
+                const std::uint32_t stamp = D.Region_Stamp[k];
+                if (D.Pair_Clean[k] == stamp) {
+                    continue;
+                }
+                const std::int32_t* cells = D.Region_Cells.data() + D.Region_Begin[k];
+                const int size = D.Region_Begin[k + 1] - D.Region_Begin[k];
+                for (int i = 0; i < size; ++i) {
+                    const int p = cells[i];
+                    if (!D.Empty[p] || !Has_Pair_Count(p)) {
+                        continue;
+                    }
+                    for (int j = i + 1; j < size; ++j) {
+                        const int q = cells[j];
+                        if (!D.Empty[q] || !Same_Pair(p, q)) {
+                            continue;
+                        }
+                        const Mask pair = First_Two(D.Cand[p]);
+                        for (int x = 0; x < size; ++x) {
+                            if (x != i && x != j && D.Empty[cells[x]]) {
+                                Strike_Pair(cells[x], pair);
+                            }
+                        }
+                    }
+                }
+                if (D.Region_Stamp[k] == stamp) {
+                    D.Pair_Clean[k] = stamp;
+                }
+            }
+        }
+    }
+
+    void Write_Back() {
+        const int boards = static_cast<int>(D.Board_Size.size());
+        for (int b = 0; b < boards; ++b) {
+            Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[b];
+            const int n = D.Board_Size[b];
+            int i = D.Board_First[b];
+            for (int c = 0; c < n; ++c) {
+                std::vector<Tracking_Array_FrameWork>& column = board.Cell_Tracking[c];
+                for (int r = 0; r < n; ++r, ++i) {
+                    Tracking_Array_FrameWork& t = column[r];
+                    const Mask possible = D.Possible[i];
+                    const Mask cand = D.Cand[i];
+                    t.Candidates.clear();
+                    for (int m = 0; m < n; ++m) {
+                        t.Possible[m] = static_cast<Byte>((possible >> m) & 1u);
+                        if ((cand >> m) & 1u) {
+                            t.Candidates.push_back(m + 1);
+                        }
+                    }
+                    t.Candidate_Count = static_cast<Integer>(t.Candidates.size());
+                }
+            }
+        }
+    }
+};
+
+} // namespace
+
+bool Fast_Engine_Handles(const Puzzle_State& state) { return Build_Key(state, Scratch_Key); }
+
+void Fast_Recompute_Candidates(Puzzle_State& state) {
+    if (!Build_Key(state, Scratch_Key)) {
+        Reference_Recompute_Candidates(state);
+        return;
+    }
+    if (!Data.Built || Scratch_Key != Data.Key) {
+        Build_Structure(state, Data);
+        Data.Key.swap(Scratch_Key);
+    }
+    Recomputation(state, Data).Run();
+}
+
+void Fast_Engine_Forget() {
+    Data = Engine_Data{};
+    Scratch_Key = std::vector<Integer>{};
+}
