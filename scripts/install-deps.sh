@@ -9,6 +9,7 @@ packages=(
     fonts-liberation
     clang libclang-rt-dev
     xvfb xauth
+    desktop-file-utils appstream x11-utils openbox
 )
 
 missing=()
