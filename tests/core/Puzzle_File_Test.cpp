@@ -578,3 +578,155 @@ TEST(Puzzle_File_Io, StoredPuzzlesRoundTripByteForByte) {
     }
     EXPECT_GE(checked, 2u) << "the test data folder holds written puzzle files";
 }
+
+// ---------------------------------------------------------------------------------------
+// The load sequence
+
+namespace {
+
+// Everything a load could change, captured for comparison.
+struct Snapshot {
+    std::vector<Byte> Stored;
+    std::vector<std::vector<Byte>> Possible;
+    std::vector<Integer> Counts;
+    std::size_t Region_Index_Boards;
+    bool Modified;
+    Flag Visible;
+    Integer Left;
+    Integer Top;
+
+    explicit Snapshot(const Puzzle_State& s)
+        : Stored(Write_Puzzle_Bytes(s)), Region_Index_Boards(s.Cell_Regions.size()),
+          Modified(s.Game_Modified), Visible(s.Info_Visible), Left(s.Info_Left),
+          Top(s.Info_Top) {
+        for (const Sudoku_Boards_FrameWork& b : s.Sudoku_Boards) {
+            for (const auto& column : b.Cell_Tracking) {
+                for (const Tracking_Array_FrameWork& t : column) {
+                    Possible.push_back(t.Possible);
+                    Counts.push_back(t.Candidate_Count);
+                }
+            }
+        }
+    }
+    bool operator==(const Snapshot& o) const {
+        return Stored == o.Stored && Possible == o.Possible && Counts == o.Counts &&
+               Region_Index_Boards == o.Region_Index_Boards && Modified == o.Modified &&
+               Visible == o.Visible && Left == o.Left && Top == o.Top;
+    }
+};
+
+} // namespace
+
+TEST(Puzzle_File_Load, ARefusedFileLeavesTheCurrentGameAsItWas) {
+    Temp_Folder folder;
+    const std::string good = folder / "good.zd2";
+    ASSERT_EQ(Write_Puzzle_File(good, Every_Feature()), "");
+    Puzzle_State current;
+    ASSERT_EQ(Load_Puzzle_File_Into(current, good), "");
+    current.Sudoku_Boards[4].Cell_Values[8][0] = 2; // played after the load
+    current.Game_Modified = true;
+    current.Show_Labels = true;
+    const Snapshot before(current);
+
+    std::vector<Byte> bytes = Write_Puzzle_Bytes(Samurai());
+    std::vector<Byte> newer = bytes;
+    Put_Double(newer, 0, 2.0);
+    std::vector<Byte> cut(bytes.begin(), bytes.begin() + 2000);
+    std::vector<Byte> bad_link = bytes;
+    Put_Int32(bad_link, 13 + Section_First_Link, 9);
+    const struct {
+        const char* Name;
+        std::vector<Byte> Bytes;
+        std::string Message;
+    } refused[] = {
+        {"newer.zd2", newer, New_Version_Message},
+        {"cut.zd2", cut, Read_Beyond_End_Message},
+        {"bad-link.zd2", bad_link,
+         "Board 1, link 1: board 9 does not exist (the file has 5 boards)."},
+    };
+    for (const auto& r : refused) {
+        Spit(folder / r.Name, r.Bytes);
+        EXPECT_EQ(Load_Puzzle_File_Into(current, folder / r.Name), r.Message) << r.Name;
+        EXPECT_TRUE(Snapshot(current) == before) << r.Name;
+    }
+    EXPECT_EQ(Load_Puzzle_File_Into(current, folder / "missing.zd2"), "File not found");
+    EXPECT_TRUE(Snapshot(current) == before);
+    EXPECT_TRUE(current.Show_Labels);
+}
+
+TEST(Puzzle_File_Load, ALoadedGameIsRecomputedAndUnmodified) {
+    Temp_Folder folder;
+    Puzzle_State saved = Every_Feature();
+    saved.Sudoku_Boards[0].Cell_Values[1][0] = 7; // entered, not locked
+    const std::string path = folder / "game.zd2";
+    ASSERT_EQ(Write_Puzzle_File(path, saved), "");
+
+    Puzzle_State current = Samurai();
+    current.Game_Modified = true;
+    current.Show_Labels = true;
+    current.Help_Solve = true;
+    current.Current_Board = 3;
+    current.Mouse_Col = -1;
+    current.Mouse_Row = 5;
+    ASSERT_EQ(Load_Puzzle_File_Into(current, path), "");
+
+    EXPECT_FALSE(current.Game_Modified);
+    EXPECT_TRUE(current.Show_Labels);
+    EXPECT_TRUE(current.Help_Solve);
+    EXPECT_EQ(current.Current_Board, 3);
+    EXPECT_EQ(current.Mouse_Col, -1);
+    EXPECT_EQ(current.Mouse_Row, 5);
+    EXPECT_EQ(Describe_Invariant_Violation(current), "");
+    Expect_Same_Stored_Fields(saved, current);
+    EXPECT_EQ(Write_Puzzle_Bytes(current), Write_Puzzle_Bytes(saved))
+        << "recomputation after a load fills no cell";
+
+    // Candidates are computed: the 7 in row 0 of board 1 rules out 7 along that row.
+    const Tracking_Array_FrameWork& t = current.Sudoku_Boards[0].Cell_Tracking[5][0];
+    ASSERT_EQ(t.Possible.size(), 9u);
+    EXPECT_EQ(t.Possible[6], 0);
+    EXPECT_EQ(t.Candidate_Count, static_cast<Integer>(t.Candidates.size()));
+
+    // The region index is built: the centre board's diagonal is region 1.
+    ASSERT_EQ(current.Cell_Regions.size(), current.Sudoku_Boards.size());
+    EXPECT_EQ(current.Cell_Regions[4][3][3].Region_Numbers, std::vector<Integer>{1});
+    EXPECT_TRUE(current.Cell_Regions[4][3][4].Region_Numbers.empty());
+}
+
+TEST(Puzzle_File_Load, AHiddenPanelOrAnEmptyFileKeepsWhatTheFileLacks) {
+    Temp_Folder folder;
+    const std::string shown = folder / "shown.zd2";
+    ASSERT_EQ(Write_Puzzle_File(shown, Every_Feature()), "");
+    Puzzle_State current;
+    ASSERT_EQ(Load_Puzzle_File_Into(current, shown), "");
+    const Short_String<50> title = current.Puzzle_Title;
+    const Short_String<255> link = current.Puzzle_Link;
+    ASSERT_EQ(current.Info_Left, 37);
+
+    // Hidden panel: the previous texts stay (and are shown nowhere).
+    const std::string hidden = folder / "hidden.zd2";
+    ASSERT_EQ(Write_Puzzle_File(hidden, Samurai()), "");
+    ASSERT_EQ(Load_Puzzle_File_Into(current, hidden), "");
+    EXPECT_EQ(current.Info_Visible, 0);
+    EXPECT_TRUE(current.Puzzle_Title == title);
+    EXPECT_TRUE(current.Puzzle_Link == link);
+    EXPECT_EQ(current.Sudoku_Boards.size(), 5u);
+    EXPECT_EQ(current.Custom_Regions_On, 0) << "the file's sections say no regions";
+    EXPECT_TRUE(current.Custom_Regions.empty());
+
+    // No boards: the region data of the previous puzzle stays, the boards go.
+    ASSERT_EQ(Load_Puzzle_File_Into(current, shown), "");
+    const auto regions = current.Custom_Regions;
+    current.Game_Modified = true;
+    const std::string empty = folder / "empty.zd2";
+    Spit(empty, Header_Only(0));
+    ASSERT_EQ(Load_Puzzle_File_Into(current, empty), "");
+    EXPECT_TRUE(current.Sudoku_Boards.empty());
+    EXPECT_TRUE(current.Board_Overlaps.empty());
+    EXPECT_TRUE(current.Board_Positions.empty());
+    EXPECT_EQ(current.Custom_Regions_On, 1);
+    EXPECT_EQ(current.Regions_Only, 2);
+    EXPECT_EQ(current.Custom_Regions.size(), regions.size());
+    EXPECT_TRUE(current.Cell_Regions.empty()) << "no index of boards that are gone";
+    EXPECT_FALSE(current.Game_Modified);
+}
