@@ -193,10 +193,10 @@ void Sync_Linked_Cells(Puzzle_State& state) {
     const int boards = static_cast<int>(state.Sudoku_Boards.size());
     for (int b = 0; b < boards && b < static_cast<int>(state.Board_Overlaps.size()); ++b) {
         const Sudoku_Grid_FrameWork& overlaps = state.Board_Overlaps[b];
-        const int links = static_cast<int>(
-            overlaps.Linked_Boards.size() < overlaps.Link_Areas.size()
-                ? overlaps.Linked_Boards.size()
-                : overlaps.Link_Areas.size());
+        const int links =
+            static_cast<int>(overlaps.Linked_Boards.size() < overlaps.Link_Areas.size()
+                                 ? overlaps.Linked_Boards.size()
+                                 : overlaps.Link_Areas.size());
         const int max_b = state.Sudoku_Boards[b].Max_Number;
         for (int k = 0; k < links; ++k) {
             const Shared_Area area = Shared_Area_Of(state, b, k);
@@ -394,8 +394,7 @@ void Pair_Step(Puzzle_State& state, int b) {
             const int a = p.Candidates[0];
             const int d = p.Candidates[1];
             for (int c2 = c + 1; c2 < size; ++c2) {
-                if (Value_At(state, b, c2, r) != 0 ||
-                    !Same_Pair(p, Tracking_At(state, b, c2, r))) {
+                if (Value_At(state, b, c2, r) != 0 || !Same_Pair(p, Tracking_At(state, b, c2, r))) {
                     continue;
                 }
                 for (int x = 0; x < size; ++x) {
@@ -405,8 +404,7 @@ void Pair_Step(Puzzle_State& state, int b) {
                 }
             }
             for (int r2 = r + 1; r2 < size; ++r2) {
-                if (Value_At(state, b, c, r2) != 0 ||
-                    !Same_Pair(p, Tracking_At(state, b, c, r2))) {
+                if (Value_At(state, b, c, r2) != 0 || !Same_Pair(p, Tracking_At(state, b, c, r2))) {
                     continue;
                 }
                 for (int y = 0; y < size; ++y) {
@@ -560,9 +558,13 @@ namespace {
 thread_local Engine_Choice Chosen_Engine = Engine_Choice::Fast;
 } // namespace
 
-void Set_Engine_Choice(Engine_Choice choice) { Chosen_Engine = choice; }
+void Set_Engine_Choice(Engine_Choice choice) {
+    Chosen_Engine = choice;
+}
 
-Engine_Choice Current_Engine_Choice() { return Chosen_Engine; }
+Engine_Choice Current_Engine_Choice() {
+    return Chosen_Engine;
+}
 
 void Recompute_Candidates(Puzzle_State& state) {
     if (Chosen_Engine == Engine_Choice::Fast) {
@@ -594,8 +596,7 @@ void Reference_Recompute_Candidates(Puzzle_State& state) {
 void Set_Cell_Value(Puzzle_State& state, int board, int col, int row, Integer n) {
     Check_Invariants(state);
     // A number outside 0..N, or a cell that does not exist, is not an entry.
-    if (!Inside(state, board, col, row) || n < 0 ||
-        n > state.Sudoku_Boards[board].Max_Number) {
+    if (!Inside(state, board, col, row) || n < 0 || n > state.Sudoku_Boards[board].Max_Number) {
         return;
     }
     state.Game_Modified = true;

@@ -5,8 +5,7 @@
 
 void Lock_Numbers(Puzzle_State& state) {
     for (Sudoku_Boards_FrameWork& board : state.Sudoku_Boards) {
-        for (std::size_t c = 0; c < board.Cell_Locked.size() && c < board.Cell_Values.size();
-             ++c) {
+        for (std::size_t c = 0; c < board.Cell_Locked.size() && c < board.Cell_Values.size(); ++c) {
             for (std::size_t r = 0;
                  r < board.Cell_Locked[c].size() && r < board.Cell_Values[c].size(); ++r) {
                 board.Cell_Locked[c][r] = board.Cell_Values[c][r] != 0 ? 1 : 0;
@@ -27,8 +26,7 @@ void Unlock_Numbers(Puzzle_State& state) {
 
 bool Restart_Boards(Puzzle_State& state) {
     for (Sudoku_Boards_FrameWork& board : state.Sudoku_Boards) {
-        for (std::size_t c = 0; c < board.Cell_Locked.size() && c < board.Cell_Values.size();
-             ++c) {
+        for (std::size_t c = 0; c < board.Cell_Locked.size() && c < board.Cell_Values.size(); ++c) {
             for (std::size_t r = 0;
                  r < board.Cell_Locked[c].size() && r < board.Cell_Values[c].size(); ++r) {
                 if (board.Cell_Locked[c][r] != 0) {
@@ -57,7 +55,8 @@ int Set_Numbers_Fill(Puzzle_State& state) {
         Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
         for (int c = 0; c < board.Cols; ++c) {
             for (int r = 0; r < board.Rows; ++r) {
-                if (!Cell_Exists(state, b, c, r) || c >= static_cast<int>(board.Cell_Values.size()) ||
+                if (!Cell_Exists(state, b, c, r) ||
+                    c >= static_cast<int>(board.Cell_Values.size()) ||
                     r >= static_cast<int>(board.Cell_Values[c].size()) ||
                     c >= static_cast<int>(board.Cell_Tracking.size()) ||
                     r >= static_cast<int>(board.Cell_Tracking[c].size())) {

@@ -10,6 +10,24 @@
 
 using namespace test_puzzles;
 
+// Every case runs on the reference engine and on the fast engine.
+class Soundness : public ::testing::TestWithParam<Engine_Choice> {
+  protected:
+    void SetUp() override {
+        saved_ = Current_Engine_Choice();
+        Set_Engine_Choice(GetParam());
+    }
+    void TearDown() override { Set_Engine_Choice(saved_); }
+
+  private:
+    Engine_Choice saved_ = Engine_Choice::Reference;
+};
+INSTANTIATE_TEST_SUITE_P(Engines, Soundness,
+                         ::testing::Values(Engine_Choice::Reference, Engine_Choice::Fast),
+                         [](const ::testing::TestParamInfo<Engine_Choice>& info) {
+                             return info.param == Engine_Choice::Reference ? "Reference" : "Fast";
+                         });
+
 namespace {
 
 // Every empty cell still allows its solution value; the lists describe Possible.
@@ -22,14 +40,15 @@ void Expect_Sound(const Test_Puzzle& p, const std::string& when) {
                 const Tracking_Array_FrameWork& t = board.Cell_Tracking[c][r];
                 std::vector<Integer> listed;
                 for (int n = 1; n <= board.Max_Number; ++n)
-                    if (t.Possible[n - 1] != 0) listed.push_back(n);
+                    if (t.Possible[n - 1] != 0)
+                        listed.push_back(n);
                 ASSERT_EQ(t.Candidates, listed) << p.Name << " " << when;
                 ASSERT_EQ(t.Candidate_Count, static_cast<Integer>(listed.size()));
                 if (board.Cell_Values[c][r] == 0) {
                     const Integer v = p.Solution[b][c][r];
                     ASSERT_NE(t.Possible[v - 1], 0)
-                        << p.Name << " " << when << ": board " << b << " cell (" << c << ", "
-                        << r << ") lost its solution value " << v;
+                        << p.Name << " " << when << ": board " << b << " cell (" << c << ", " << r
+                        << ") lost its solution value " << v;
                 }
             }
         }
@@ -65,8 +84,8 @@ void Expect_Filled_Correctly(const Test_Puzzle& p, const std::string& when) {
             for (int r = 0; r < board.Rows; ++r)
                 if (board.Cell_Values[c][r] != 0) {
                     ASSERT_EQ(board.Cell_Values[c][r], p.Solution[b][c][r])
-                        << p.Name << " " << when << ": board " << b << " cell (" << c << ", "
-                        << r << ")";
+                        << p.Name << " " << when << ": board " << b << " cell (" << c << ", " << r
+                        << ")";
                 }
     }
 }
@@ -75,7 +94,8 @@ int Empty_Cells(const Puzzle_State& s) {
     int empty = 0;
     for (const auto& board : s.Sudoku_Boards)
         for (const auto& column : board.Cell_Values)
-            for (Integer v : column) empty += v == 0 ? 1 : 0;
+            for (Integer v : column)
+                empty += v == 0 ? 1 : 0;
     return empty;
 }
 
@@ -92,7 +112,7 @@ TEST(Test_Puzzles, SolutionsAreValidAndUnique) {
     }
 }
 
-TEST(Soundness, GivensKeepEverySolutionValue) {
+TEST_P(Soundness, GivensKeepEverySolutionValue) {
     for (const bool help : {false, true}) {
         for (Test_Puzzle& p : All_Puzzles()) {
             p.State.Help_Solve = help;
@@ -105,7 +125,7 @@ TEST(Soundness, GivensKeepEverySolutionValue) {
 }
 
 // Entering the solution cell by cell, in a scattered order, never rules out a true number.
-TEST(Soundness, EveryStateOnTheWayToTheSolution) {
+TEST_P(Soundness, EveryStateOnTheWayToTheSolution) {
     for (const bool help : {false, true}) {
         for (Test_Puzzle& p : All_Puzzles()) {
             p.State.Help_Solve = help;
@@ -121,7 +141,8 @@ TEST(Soundness, EveryStateOnTheWayToTheSolution) {
             // A fixed scatter: every 7th open cell in turn.
             std::vector<std::array<int, 3>> order;
             for (std::size_t start = 0; start < 7; ++start)
-                for (std::size_t i = start; i < open.size(); i += 7) order.push_back(open[i]);
+                for (std::size_t i = start; i < open.size(); i += 7)
+                    order.push_back(open[i]);
             ASSERT_EQ(order.size(), open.size());
             int step = 0;
             for (const auto& cell : order) {
@@ -134,7 +155,8 @@ TEST(Soundness, EveryStateOnTheWayToTheSolution) {
                     std::string(help ? "help on" : "help off") + " entry " + std::to_string(step++);
                 Expect_Sound(p, when);
                 Expect_Copies_Agree(p.State, p.Name + " " + when);
-                if (::testing::Test::HasFatalFailure()) return;
+                if (::testing::Test::HasFatalFailure())
+                    return;
             }
             EXPECT_EQ(Empty_Cells(p.State), 0) << p.Name;
             EXPECT_EQ(Check_Boards(p.State), Check_Verdict::All_Completed) << p.Name;
@@ -143,7 +165,7 @@ TEST(Soundness, EveryStateOnTheWayToTheSolution) {
 }
 
 // "Set Numbers" repeated with help on fills only true numbers, and keeps going while it can.
-TEST(Soundness, RepeatedSetNumbersNeverPlacesAWrongNumber) {
+TEST_P(Soundness, RepeatedSetNumbersNeverPlacesAWrongNumber) {
     for (Test_Puzzle& p : All_Puzzles()) {
         p.State.Help_Solve = true;
         Recompute_All(p.State);
@@ -152,13 +174,15 @@ TEST(Soundness, RepeatedSetNumbersNeverPlacesAWrongNumber) {
         int filled_total = 0;
         while (rounds < 500) {
             const int filled = Set_Numbers_Fill(p.State);
-            if (filled == 0) break;
+            if (filled == 0)
+                break;
             filled_total += filled;
             ++rounds;
             Expect_Filled_Correctly(p, "round " + std::to_string(rounds));
             Expect_Sound(p, "round " + std::to_string(rounds));
             Expect_Copies_Agree(p.State, p.Name + " round " + std::to_string(rounds));
-            if (::testing::Test::HasFatalFailure()) return;
+            if (::testing::Test::HasFatalFailure())
+                return;
         }
         EXPECT_LT(rounds, 500) << p.Name;
         EXPECT_GT(filled_total, 0) << p.Name << ": nothing was ever filled";

@@ -22,8 +22,8 @@ using Grid = Cell_Grid<Integer>; // [column][row]
 
 struct Test_Puzzle {
     std::string Name;
-    Puzzle_State State;          // givens only
-    std::vector<Grid> Solution;  // per board
+    Puzzle_State State;         // givens only
+    std::vector<Grid> Solution; // per board
 };
 
 // A state with one board of the given kind and the per-board lists sized.
@@ -120,12 +120,14 @@ class Unit_Solver {
             }
             for (int r = 0; r < n; ++r) {
                 std::vector<int> unit;
-                for (int c = 0; c < n; ++c) unit.push_back(Node(b, c, r));
+                for (int c = 0; c < n; ++c)
+                    unit.push_back(Node(b, c, r));
                 Add_Unit(unit);
             }
             for (int c = 0; c < n; ++c) {
                 std::vector<int> unit;
-                for (int r = 0; r < n; ++r) unit.push_back(Node(b, c, r));
+                for (int r = 0; r < n; ++r)
+                    unit.push_back(Node(b, c, r));
                 Add_Unit(unit);
             }
             if (!s.Regions_Only && Has_Block_Kind(board)) {
@@ -135,7 +137,8 @@ class Unit_Solver {
                     for (int by = 0; by <= board.Block_Rows_Max; ++by) {
                         std::vector<int> unit;
                         for (int c = bx * w; c < bx * w + w; ++c)
-                            for (int r = by * h; r < by * h + h; ++r) unit.push_back(Node(b, c, r));
+                            for (int r = by * h; r < by * h + h; ++r)
+                                unit.push_back(Node(b, c, r));
                         Add_Unit(unit);
                     }
                 }
@@ -144,7 +147,8 @@ class Unit_Solver {
         if (s.Custom_Regions_On) {
             for (const auto& region : s.Custom_Regions) {
                 std::vector<int> unit;
-                for (const Region_Cell& cell : region) unit.push_back(Node(cell.Board, cell.Col, cell.Row));
+                for (const Region_Cell& cell : region)
+                    unit.push_back(Node(cell.Board, cell.Col, cell.Row));
                 Add_Unit(unit);
             }
         }
@@ -165,8 +169,10 @@ class Unit_Solver {
         }
         unit_mask_.assign(units_.size(), 0);
         for (std::size_t u = 0; u < units_.size(); ++u)
-            for (int p : units_[u]) unit_mask_[u] |= 1u << v[p];
-        for (auto& m : unit_mask_) m &= ~1u;
+            for (int p : units_[u])
+                unit_mask_[u] |= 1u << v[p];
+        for (auto& m : unit_mask_)
+            m &= ~1u;
         Search(v);
         return count_;
     }
@@ -179,18 +185,18 @@ class Unit_Solver {
             const int n = state_.Sudoku_Boards[b].Max_Number;
             Grid g(n, std::vector<Integer>(n, 0));
             for (int c = 0; c < n; ++c)
-                for (int r = 0; r < n; ++r) g[c][r] = v[Node(static_cast<int>(b), c, r)];
+                for (int r = 0; r < n; ++r)
+                    g[c][r] = v[Node(static_cast<int>(b), c, r)];
             grids.push_back(g);
         }
         return grids;
     }
 
   private:
-    int Raw(int b, int c, int r) const {
-        return first_[b] + c * state_.Sudoku_Boards[b].Rows + r;
-    }
+    int Raw(int b, int c, int r) const { return first_[b] + c * state_.Sudoku_Boards[b].Rows + r; }
     int Find(int i) {
-        while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
+        while (parent_[i] != i)
+            i = parent_[i] = parent_[parent_[i]];
         return i;
     }
     void Union(int a, int b) { parent_[Find(a)] = Find(b); }
@@ -198,7 +204,8 @@ class Unit_Solver {
         std::sort(unit.begin(), unit.end());
         unit.erase(std::unique(unit.begin(), unit.end()), unit.end());
         const int u = static_cast<int>(units_.size());
-        for (int a : unit) units_of_[a].push_back(u);
+        for (int a : unit)
+            units_of_[a].push_back(u);
         units_.push_back(unit);
     }
     // Numbers (as bits) taken by the other nodes of the node's units.
@@ -206,21 +213,25 @@ class Unit_Solver {
         std::uint32_t used = 0;
         for (int u : units_of_[i])
             for (int p : units_[u])
-                if (p != i) used |= 1u << v[p];
+                if (p != i)
+                    used |= 1u << v[p];
         return used & ~1u;
     }
     std::uint32_t Used_In_Units(int i) const {
         std::uint32_t used = 0;
-        for (int u : units_of_[i]) used |= unit_mask_[u];
+        for (int u : units_of_[i])
+            used |= unit_mask_[u];
         return used;
     }
     void Search(std::vector<int>& v) {
-        if (count_ >= limit_) return;
+        if (count_ >= limit_)
+            return;
         int best = -1;
         int best_options = 100;
         std::uint32_t best_free = 0;
         for (int i = 0; i < nodes_; ++i) {
-            if (v[i] != 0) continue;
+            if (v[i] != 0)
+                continue;
             const std::uint32_t used = Used_In_Units(i);
             std::uint32_t free = 0;
             int options = 0;
@@ -234,7 +245,8 @@ class Unit_Solver {
                 best = i;
                 best_options = options;
                 best_free = free;
-                if (options <= 1) break;
+                if (options <= 1)
+                    break;
             }
         }
         if (best < 0) {
@@ -243,13 +255,17 @@ class Unit_Solver {
             return;
         }
         for (int n = 1; n <= size_[best]; ++n) {
-            if ((best_free >> n & 1u) == 0) continue;
+            if ((best_free >> n & 1u) == 0)
+                continue;
             v[best] = n;
-            for (int u : units_of_[best]) unit_mask_[u] |= 1u << n;
+            for (int u : units_of_[best])
+                unit_mask_[u] |= 1u << n;
             Search(v);
-            for (int u : units_of_[best]) unit_mask_[u] &= ~(1u << n);
+            for (int u : units_of_[best])
+                unit_mask_[u] &= ~(1u << n);
             v[best] = 0;
-            if (count_ >= limit_) return;
+            if (count_ >= limit_)
+                return;
         }
     }
 
@@ -298,9 +314,11 @@ inline void Make_Unique(Test_Puzzle& p) {
                     }
                 }
             }
-            if (placed) break;
+            if (placed)
+                break;
         }
-        if (!placed) return; // cannot happen for a valid solution
+        if (!placed)
+            return; // cannot happen for a valid solution
     }
 }
 
@@ -362,10 +380,12 @@ inline Grid Six_Solution(bool wide) {
     // every row, column and block intact.
     if (wide) {
         std::swap(g[3], g[5]);
-        for (auto& column : g) std::swap(column[2], column[3]);
+        for (auto& column : g)
+            std::swap(column[2], column[3]);
     } else {
         std::swap(g[2], g[3]);
-        for (auto& column : g) std::swap(column[3], column[5]);
+        for (auto& column : g)
+            std::swap(column[3], column[5]);
     }
     return g;
 }
@@ -375,8 +395,11 @@ inline Test_Puzzle Six_By_Six(bool wide) {
     p.Name = wide ? "6x6 wide blocks" : "6x6 tall blocks";
     p.State = One_Board_State(Board_Type_6x6, 6, wide ? 1 : 0);
     p.Solution = {Six_Solution(wide)};
-    Keep_Givens(p, [](int x, int y) { return (x * 5 + y * 7 + x * y) % 10 < 3; },
-                [](int) { return std::array<int, 2>{0, 0}; });
+    Keep_Givens(
+        p, [](int x, int y) { return (x * 5 + y * 7 + x * y) % 10 < 3; },
+        [](int) {
+            return std::array<int, 2>{0, 0};
+        });
     Make_Unique(p);
     return p;
 }
@@ -400,11 +423,12 @@ inline Test_Puzzle Samurai() {
         const std::array<int, 2> o = Samurai_Offset(b);
         Grid g(9, std::vector<Integer>(9, 0));
         for (int c = 0; c < 9; ++c)
-            for (int r = 0; r < 9; ++r) g[c][r] = Samurai_Value(o[0] + c, o[1] + r);
+            for (int r = 0; r < 9; ++r)
+                g[c][r] = Samurai_Value(o[0] + c, o[1] + r);
         p.Solution.push_back(g);
     }
-    Keep_Givens(p, [](int x, int y) { return (x * 7 + y * 13 + x * y) % 10 < 4; },
-                Samurai_Offset);
+    Keep_Givens(
+        p, [](int x, int y) { return (x * 7 + y * 13 + x * y) % 10 < 4; }, Samurai_Offset);
     Make_Unique(p);
     return p;
 }
@@ -417,7 +441,8 @@ inline std::vector<Test_Puzzle> All_Puzzles() {
 // copies of shared cells agree: an independent check that a solution is valid.
 inline bool Is_Valid_Solution(const Puzzle_State& layout, const std::vector<Grid>& grids) {
     Puzzle_State s = layout;
-    for (std::size_t b = 0; b < grids.size(); ++b) s.Sudoku_Boards[b].Cell_Values = grids[b];
+    for (std::size_t b = 0; b < grids.size(); ++b)
+        s.Sudoku_Boards[b].Cell_Values = grids[b];
     for (std::size_t b = 0; b < grids.size(); ++b) {
         for (std::size_t k = 0; k < s.Board_Overlaps[b].Linked_Boards.size(); ++k) {
             const Shared_Area a = Shared_Area_Of(s, static_cast<int>(b), static_cast<int>(k));
@@ -430,12 +455,15 @@ inline bool Is_Valid_Solution(const Puzzle_State& layout, const std::vector<Grid
     for (auto& board : s.Sudoku_Boards)
         for (auto& column : board.Cell_Values)
             for (Integer& v : column)
-                if (v < 1 || v > board.Max_Number) return false;
+                if (v < 1 || v > board.Max_Number)
+                    return false;
     Puzzle_State empty = s;
     for (auto& board : empty.Sudoku_Boards)
-        for (auto& column : board.Cell_Values) std::fill(column.begin(), column.end(), 0);
+        for (auto& column : board.Cell_Values)
+            std::fill(column.begin(), column.end(), 0);
     // The filled grids must be the only completion of themselves, i.e. break no unit.
-    for (std::size_t b = 0; b < grids.size(); ++b) empty.Sudoku_Boards[b].Cell_Values = grids[b];
+    for (std::size_t b = 0; b < grids.size(); ++b)
+        empty.Sudoku_Boards[b].Cell_Values = grids[b];
     Unit_Solver solver(empty);
     return solver.Count(1) == 1;
 }
