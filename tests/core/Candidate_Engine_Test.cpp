@@ -337,3 +337,20 @@ TEST_P(Candidate_Engine, GoldenCountsOfASmallSixBySix) {
     EXPECT_EQ(Track(s, 0, 4, 1).Candidates, (std::vector<Integer>{1, 2, 3, 5, 6}));
     EXPECT_EQ(Track(s, 0, 3, 1).Candidates, (std::vector<Integer>{1, 2, 3, 5, 6}));
 }
+
+// A link carried by one board only still leaves both copies with the intersection.
+TEST_P(Candidate_Engine, AOneWayLinkNarrowsBothCopies) {
+    Puzzle_State s;
+    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
+    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
+    s.Board_Overlaps.resize(2);
+    s.Board_Positions.resize(2);
+    Add_Link(s, 0, 1, {7, 7, 1, 1});          // board 0's (6..8, 6..8) is board 1's (0..2, 0..2)
+    s.Sudoku_Boards[1].Cell_Values[5][0] = 3; // only board 1's copy of (6, 6) sees this 3
+    s.Sudoku_Boards[0].Cell_Values[0][6] = 4; // only board 0's copy sees this 4
+    Recompute_Candidates(s);
+    EXPECT_FALSE(Possible(s, 0, 6, 6, 3));
+    EXPECT_FALSE(Possible(s, 1, 0, 0, 4));
+    EXPECT_EQ(Track(s, 0, 6, 6).Possible, Track(s, 1, 0, 0).Possible);
+    EXPECT_EQ(Track(s, 0, 6, 6).Candidates, (std::vector<Integer>{1, 2, 5, 6, 7, 8, 9}));
+}
