@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
+#include <chrono>
 #include <random>
 #include <sstream>
 
@@ -21,13 +23,15 @@ const char* const Tool_Usage =
     "usage: tessel-puzzle COMMAND ...\n"
     "  info FILE\n"
     "  check FILE\n"
-    "  candidates FILE [--help-solve] [--json]\n"
-    "  play FILE [--move B,C,R,N ...] [--help-solve] [--json] [-o OUT]\n"
-    "  set-numbers FILE [--help-solve] [--repeat K] [--json] [-o OUT]\n"
+    "  candidates FILE [--help-solve] [--engine E] [--json]\n"
+    "  play FILE [--move B,C,R,N ...] [--help-solve] [--engine E] [--json] [-o OUT]\n"
+    "  set-numbers FILE [--help-solve] [--repeat K] [--engine E] [--json] [-o OUT]\n"
     "  solve FILE [--limit K] [-o OUT]\n"
     "  make DESCRIPTION -o FILE\n"
     "  generate KIND [--seed S] [--level easy|medium|hard] -o FILE\n"
-    "     KIND: classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols\n";
+    "     KIND: classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols\n"
+    "  --engine fast (the default), reference (the literal candidate engine), or compare\n"
+    "     (both, on the same work: reports whether every cell agrees and the time of each)\n";
 
 namespace {
 
@@ -56,6 +60,7 @@ struct Arguments {
     long long Limit = 2;
     std::string Seed;
     std::string Level = "medium";
+    std::string Engine = "fast";
 };
 
 bool Whole_Number(const std::string& text, long long low, long long high, long long& value) {
@@ -145,6 +150,12 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                 a.Seed = value_of(i);
             } else if (arg == "--level") {
                 a.Level = value_of(i);
+            } else if (arg == "--engine") {
+                a.Engine = value_of(i);
+                if (a.Engine != "fast" && a.Engine != "reference" && a.Engine != "compare") {
+                    throw Usage_Error{"--engine is fast, reference or compare, not \"" +
+                                      a.Engine + "\""};
+                }
             }
         } else {
             a.Positional.push_back(arg);
@@ -214,17 +225,75 @@ int Check(const Arguments& a, std::ostream& out, std::ostream& err) {
     return Done;
 }
 
+// Runs the work with the engine the arguments ask for. With "compare" it runs twice on fresh
+// states, the literal engine first, reports whether every cell's candidate tracking agrees
+// and how long each run took, and leaves the fast engine's state for the output.
+int With_Engine(const Arguments& a, Puzzle_State& state, std::ostream& out,
+                const std::function<int(Puzzle_State&)>& work) {
+    const Engine_Choice saved = Current_Engine_Choice();
+    if (a.Engine != "compare") {
+        Set_Engine_Choice(a.Engine == "reference" ? Engine_Choice::Reference : Engine_Choice::Fast);
+        const int code = work(state);
+        Set_Engine_Choice(saved);
+        return code;
+    }
+    auto timed = [&](Engine_Choice engine, Puzzle_State& s, double& ms) {
+        Set_Engine_Choice(engine);
+        const auto start = std::chrono::steady_clock::now();
+        const int code = work(s);
+        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                 .count();
+        Set_Engine_Choice(saved);
+        return code;
+    };
+    Puzzle_State reference;
+    double reference_ms = 0;
+    double fast_ms = 0;
+    const int code = timed(Engine_Choice::Reference, reference, reference_ms);
+    if (code != Done) {
+        return code;
+    }
+    const int fast_code = timed(Engine_Choice::Fast, state, fast_ms);
+    if (fast_code != Done) {
+        return fast_code;
+    }
+    long differing = 0;
+    for (std::size_t b = 0; b < state.Sudoku_Boards.size(); ++b) {
+        const Sudoku_Boards_FrameWork& x = reference.Sudoku_Boards[b];
+        const Sudoku_Boards_FrameWork& y = state.Sudoku_Boards[b];
+        for (std::size_t c = 0; c < y.Cell_Tracking.size(); ++c) {
+            for (std::size_t r = 0; r < y.Cell_Tracking[c].size(); ++r) {
+                const Tracking_Array_FrameWork& p = x.Cell_Tracking[c][r];
+                const Tracking_Array_FrameWork& q = y.Cell_Tracking[c][r];
+                differing += p.Possible != q.Possible || p.Candidates != q.Candidates ||
+                             p.Candidate_Count != q.Candidate_Count ||
+                             x.Cell_Values[c][r] != y.Cell_Values[c][r];
+            }
+        }
+    }
+    out << "engines: " << (differing == 0 ? "identical" : "DIFFERENT") << ", reference "
+        << reference_ms << " ms, fast " << fast_ms << " ms";
+    if (differing != 0) {
+        out << ", " << differing << " cell(s) differ\n";
+        return Failed;
+    }
+    out << '\n';
+    return Done;
+}
+
 int Candidates(const Arguments& a, std::ostream& out, std::ostream& err) {
     Puzzle_State state;
-    if (!Load_As_Game(a.Positional[0], a.Help_Solve, state, err)) {
-        return Failed;
+    const int code = With_Engine(a, state, out, [&](Puzzle_State& s) {
+        return Load_As_Game(a.Positional[0], a.Help_Solve, s, err) ? Done : Failed;
+    });
+    if (code != Done) {
+        return code;
     }
     Print_State(state, a.Json, out);
     return Done;
 }
 
-int Play(const Arguments& a, std::ostream& out, std::ostream& err) {
-    Puzzle_State state;
+int Play_Moves(const Arguments& a, Puzzle_State& state, std::ostream& err) {
     if (!Load_As_Game(a.Positional[0], a.Help_Solve, state, err)) {
         return Failed;
     }
@@ -249,6 +318,16 @@ int Play(const Arguments& a, std::ostream& out, std::ostream& err) {
         }
         Set_Cell_Value(state, m.Board, m.Col, m.Row, m.Number);
     }
+    return Done;
+}
+
+int Play(const Arguments& a, std::ostream& out, std::ostream& err) {
+    Puzzle_State state;
+    const int code =
+        With_Engine(a, state, out, [&](Puzzle_State& s) { return Play_Moves(a, s, err); });
+    if (code != Done) {
+        return code;
+    }
     Print_State(state, a.Json, out);
     if (a.Has_Output && !Save(a.Output, state, err)) {
         return Failed;
@@ -258,19 +337,28 @@ int Play(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 int Set_Numbers(const Arguments& a, std::ostream& out, std::ostream& err) {
     Puzzle_State state;
-    if (!Load_As_Game(a.Positional[0], a.Help_Solve, state, err)) {
-        return Failed;
-    }
     std::ostringstream rounds;
     long long total = 0;
     long long done = 0;
-    for (; done < a.Repeat; ++done) {
-        const int filled = Set_Numbers_Fill(state);
-        if (filled == 0) {
-            break;
+    const int code = With_Engine(a, state, out, [&](Puzzle_State& s) {
+        if (!Load_As_Game(a.Positional[0], a.Help_Solve, s, err)) {
+            return static_cast<int>(Failed);
         }
-        total += filled;
-        rounds << "round " << done + 1 << ": filled " << filled << '\n';
+        rounds.str("");
+        total = 0;
+        done = 0;
+        for (; done < a.Repeat; ++done) {
+            const int filled = Set_Numbers_Fill(s);
+            if (filled == 0) {
+                break;
+            }
+            total += filled;
+            rounds << "round " << done + 1 << ": filled " << filled << '\n';
+        }
+        return static_cast<int>(Done);
+    });
+    if (code != Done) {
+        return code;
     }
     if (!a.Json) {
         out << rounds.str() << "filled " << total << " cell(s) in " << done << " round(s)\n";
@@ -398,14 +486,16 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Check(Parse_Arguments(args, "", 1), out, err);
         }
         if (command == "candidates") {
-            return Candidates(Parse_Arguments(args, "--help-solve --json", 1), out, err);
+            return Candidates(Parse_Arguments(args, "--help-solve --engine --json", 1), out,
+                              err);
         }
         if (command == "play") {
-            return Play(Parse_Arguments(args, "--move --help-solve --json -o", 1), out, err);
+            return Play(Parse_Arguments(args, "--move --help-solve --engine --json -o", 1), out,
+                        err);
         }
         if (command == "set-numbers") {
-            return Set_Numbers(Parse_Arguments(args, "--help-solve --repeat --json -o", 1), out,
-                               err);
+            return Set_Numbers(
+                Parse_Arguments(args, "--help-solve --repeat --engine --json -o", 1), out, err);
         }
         if (command == "solve") {
             return Solve(Parse_Arguments(args, "--limit -o", 1), out, err);

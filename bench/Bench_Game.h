@@ -1,0 +1,36 @@
+#pragma once
+// A game window for the benchmarks: the real main window and palettes on the offscreen
+// platform, never shown, with dialogs that answer nothing.
+
+#include <memory>
+#include <string>
+
+#include "app/Player_Dialogs.h"
+#include "app/Tessel_Application.h"
+#include "app/Unit1.h"
+#include "model/Board_Model.h"
+
+class Silent_Dialogs : public Player_Dialogs {
+  public:
+    bool Confirm(QWidget*, const QString&) override { return true; }
+    void Warning(QWidget*, const QString&) override {}
+    void Information(QWidget*, const QString&) override {}
+    void Error(QWidget*, const QString&) override {}
+    QString Open_File_Name(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString Save_File_Name(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    void Open_Url(const QString&) override {}
+};
+
+struct Bench_Game {
+    Puzzle_State State;
+    Silent_Dialogs Dialogs;
+    std::unique_ptr<TForm1> Form{Create_Game_Windows(State, Dialogs)};
+
+    bool Load(const std::string& path) {
+        return Form->Load_Puzzle_From(QString::fromStdString(path));
+    }
+};

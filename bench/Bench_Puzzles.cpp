@@ -1,0 +1,124 @@
+#include "bench/Bench_Puzzles.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <stdexcept>
+
+#include "model/Board_Geometry.h"
+#include "model/Puzzle_File.h"
+#include "page/Candidate_Engine.h"
+
+namespace {
+
+void Link_Both(Puzzle_State& s, int a, int b, Link_Area area) {
+    s.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
+    s.Board_Overlaps[a].Link_Areas.push_back(area);
+    s.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
+    s.Board_Overlaps[b].Link_Areas.push_back(
+        {area.Other_Col, area.Other_Row, area.This_Col, area.This_Row});
+}
+
+// Enters `per_board` numbers on every board, each one of the cell's candidates, and locks
+// them as givens.
+void Play_In(Puzzle_State& s, int per_board, unsigned seed) {
+    std::mt19937 rng(seed);
+    s.Help_Solve = false;
+    Recompute_All(s);
+    for (std::size_t b = 0; b < s.Sudoku_Boards.size(); ++b) {
+        int placed = 0;
+        for (int tries = 0; placed < per_board && tries < 400; ++tries) {
+            const int c = static_cast<int>(rng() % 9);
+            const int r = static_cast<int>(rng() % 9);
+            const Sudoku_Boards_FrameWork& board = s.Sudoku_Boards[b];
+            const std::vector<Integer>& cand = board.Cell_Tracking[c][r].Candidates;
+            if (board.Cell_Values[c][r] != 0 || cand.size() < 2) {
+                continue;
+            }
+            Set_Cell_Value(s, static_cast<int>(b), c, r, cand[rng() % cand.size()]);
+            ++placed;
+        }
+    }
+    for (Sudoku_Boards_FrameWork& board : s.Sudoku_Boards) {
+        for (int c = 0; c < 9; ++c) {
+            for (int r = 0; r < 9; ++r) {
+                board.Cell_Locked[c][r] = board.Cell_Values[c][r] != 0;
+            }
+        }
+    }
+    s.Game_Modified = false;
+}
+
+} // namespace
+
+Puzzle_State Bench_Samurai() {
+    Puzzle_State s;
+    const int at[5][2] = {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}};
+    for (int i = 0; i < 5; ++i) {
+        Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
+        s.Board_Positions.push_back({at[i][0] * 20, at[i][1] * 20});
+    }
+    s.Board_Overlaps.resize(5);
+    Link_Both(s, 0, 2, {7, 7, 1, 1});
+    Link_Both(s, 1, 2, {1, 7, 7, 1});
+    Link_Both(s, 3, 2, {7, 1, 1, 7});
+    Link_Both(s, 4, 2, {1, 1, 7, 7});
+    Play_In(s, 22, 5u);
+    return s;
+}
+
+Puzzle_State Bench_Lattice(int rows, int cols, bool regions) {
+    Puzzle_State s;
+    auto index = [cols](int i, int j) { return i * cols + j; };
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
+            // Board (i, j) sits 6 cells right of and below (i, j-1), and 6 cells right of
+            // and above (i-1, j): it shares its top-left block with the bottom-right block
+            // of (i, j-1) and its bottom-left block with the top-right block of (i-1, j).
+            const int x = 6 * (i + j);
+            const int y = 6 * (j - i + rows - 1);
+            s.Board_Positions.push_back({x * 20, y * 20});
+        }
+    }
+    s.Board_Overlaps.resize(s.Sudoku_Boards.size());
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            if (j > 0) {
+                Link_Both(s, index(i, j), index(i, j - 1), {1, 1, 7, 7});
+            }
+            if (i > 0) {
+                Link_Both(s, index(i, j), index(i - 1, j), {1, 7, 7, 1});
+            }
+        }
+    }
+    if (regions) {
+        // Across each pair (i, j-1), (i, j): five cells of the middle row of the first board
+        // and four of the second, outside the block they share.
+        for (int i = 0; i < rows; ++i) {
+            for (int j = 1; j < cols; ++j) {
+                std::vector<Region_Cell> region;
+                for (int c = 0; c < 5; ++c) {
+                    region.push_back({index(i, j - 1), c, 4, 0});
+                }
+                for (int c = 5; c < 9; ++c) {
+                    region.push_back({index(i, j), c, 4, 0});
+                }
+                s.Custom_Regions.push_back(region);
+            }
+        }
+        s.Custom_Regions_On = 1;
+        Build_Cell_Regions(s);
+    }
+    Play_In(s, 18, 11u);
+    return s;
+}
+
+std::string Bench_Write(const Puzzle_State& puzzle, const std::string& name) {
+    const std::string path = (std::filesystem::temp_directory_path() / name).string();
+    const std::string error = Write_Puzzle_File(path, puzzle);
+    if (!error.empty()) {
+        throw std::runtime_error(path + ": " + error);
+    }
+    return path;
+}

@@ -1,0 +1,52 @@
+// Loading a 1000-board file as the open button does: read and validate the file, adopt it
+// (region index, full recomputation), create every board's picture and draw it. "/fast" uses
+// the fast engine, "/reference" the literal one; the first drawing of a board is always a
+// full drawing.
+
+#include <benchmark/benchmark.h>
+
+#include "bench/Bench_Game.h"
+#include "bench/Bench_Puzzles.h"
+#include "page/Candidate_Engine.h"
+
+namespace {
+
+const std::string& Big_File() {
+    static const std::string path =
+        Bench_Write(Bench_Lattice(25, 40, true), "tessel-bench-lattice-1000.zd2");
+    return path;
+}
+
+void Load(benchmark::State& st, Engine_Choice engine) {
+    const std::string& path = Big_File();
+    Set_Engine_Choice(engine);
+    Bench_Game game;
+    for (auto _ : st) {
+        if (!game.Load(path)) {
+            st.SkipWithError("the puzzle did not load");
+            break;
+        }
+    }
+    st.counters["boards"] = static_cast<double>(game.State.Sudoku_Boards.size());
+    Set_Engine_Choice(Engine_Choice::Fast);
+}
+
+const bool Registered = [] {
+    benchmark::RegisterBenchmark("Load1000/fast",
+                                 [](benchmark::State& st) { Load(st, Engine_Choice::Fast); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(7)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("Load1000/reference",
+                                 [](benchmark::State& st) { Load(st, Engine_Choice::Reference); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+    return true;
+}();
+
+} // namespace
