@@ -354,3 +354,22 @@ TEST_P(Candidate_Engine, AOneWayLinkNarrowsBothCopies) {
     EXPECT_EQ(Track(s, 0, 6, 6).Possible, Track(s, 1, 0, 0).Possible);
     EXPECT_EQ(Track(s, 0, 6, 6).Candidates, (std::vector<Integer>{1, 2, 5, 6, 7, 8, 9}));
 }
+
+// Damaged data (as a broken file could leave it) is passed over without reading or writing
+// outside any array; the sound parts of the puzzle are still computed.
+TEST_P(Candidate_Engine, DamagedLinksAndRegionsAreSkipped) {
+    Puzzle_State s = One_Board_State(Board_Type_9x9, 9, 0);
+    s.Board_Overlaps[0].Linked_Boards = {5, 1};
+    s.Board_Overlaps[0].Link_Areas = {{1, 1, 1, 1}, {8, 8, 1, 1}};
+    s.Custom_Regions_On = 1;
+    s.Custom_Regions = {{{0, 0, 0, 0}, {0, 4, 4, 0}}};
+    Build_Cell_Regions(s); // the index trusts its regions: damage them afterwards
+    s.Custom_Regions[0] = {{0, 0, 0, 0}, {3, 1, 1, 0}, {0, 12, 0, 0}, {0, 4, 4, 0}};
+    s.Cell_Regions[0][0][0].Region_Numbers = {0, 1, 99};
+    s.Sudoku_Boards[0].Cell_Values[0][0] = 7;
+    s.Help_Solve = true;
+    Recompute_Candidates(s);
+    EXPECT_FALSE(Possible(s, 0, 4, 4, 7)); // the region's sound cell
+    EXPECT_FALSE(Possible(s, 0, 8, 0, 7));
+    EXPECT_TRUE(Possible(s, 0, 5, 5, 7));
+}
