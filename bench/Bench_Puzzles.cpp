@@ -7,7 +7,6 @@
 
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
-#include "page/Candidate_Engine.h"
 
 namespace {
 
@@ -19,34 +18,27 @@ void Link_Both(Puzzle_State& s, int a, int b, Link_Area area) {
         {area.Other_Col, area.Other_Row, area.This_Col, area.This_Row});
 }
 
-// Enters `per_board` numbers on every board, each one of the cell's candidates, and locks
-// them as givens.
-void Play_In(Puzzle_State& s, int per_board, unsigned seed) {
-    std::mt19937 rng(seed);
-    s.Help_Solve = false;
-    Recompute_All(s);
+// Gives every board the numbers of one pattern laid over the whole page, keeping about
+// `percent` per cent of the cells as locked givens. The pattern (3 (y mod 3) + y div 3 + x)
+// mod 9 + 1, on page cell (x, y), is a solved grid on every board whose position is a multiple
+// of three cells, so copies of a shared cell agree and no board starts with a duplicate.
+void Fill_Givens(Puzzle_State& s, int percent, unsigned seed) {
     for (std::size_t b = 0; b < s.Sudoku_Boards.size(); ++b) {
-        int placed = 0;
-        for (int tries = 0; placed < per_board && tries < 400; ++tries) {
-            const int c = static_cast<int>(rng() % 9);
-            const int r = static_cast<int>(rng() % 9);
-            const Sudoku_Boards_FrameWork& board = s.Sudoku_Boards[b];
-            const std::vector<Integer>& cand = board.Cell_Tracking[c][r].Candidates;
-            if (board.Cell_Values[c][r] != 0 || cand.size() < 2) {
-                continue;
-            }
-            Set_Cell_Value(s, static_cast<int>(b), c, r, cand[rng() % cand.size()]);
-            ++placed;
-        }
-    }
-    for (Sudoku_Boards_FrameWork& board : s.Sudoku_Boards) {
+        Sudoku_Boards_FrameWork& board = s.Sudoku_Boards[b];
+        const int left = s.Board_Positions[b].X / 20;
+        const int top = s.Board_Positions[b].Y / 20;
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 9; ++r) {
-                board.Cell_Locked[c][r] = board.Cell_Values[c][r] != 0;
+                const unsigned x = static_cast<unsigned>(left + c);
+                const unsigned y = static_cast<unsigned>(top + r);
+                std::minstd_rand pick(seed ^ (x * 7919u + y * 104729u));
+                if (static_cast<int>(pick() % 100) < percent) {
+                    board.Cell_Values[c][r] = static_cast<Integer>((3 * (y % 3) + y / 3 + x) % 9 + 1);
+                    board.Cell_Locked[c][r] = 1;
+                }
             }
         }
     }
-    s.Game_Modified = false;
 }
 
 } // namespace
@@ -63,11 +55,11 @@ Puzzle_State Bench_Samurai() {
     Link_Both(s, 1, 2, {1, 7, 7, 1});
     Link_Both(s, 3, 2, {7, 1, 1, 7});
     Link_Both(s, 4, 2, {1, 1, 7, 7});
-    Play_In(s, 22, 5u);
+    Fill_Givens(s, 33, 5u);
     return s;
 }
 
-Puzzle_State Bench_Lattice(int rows, int cols, bool regions) {
+Puzzle_State Bench_Lattice(int rows, int cols, int region_rows) {
     Puzzle_State s;
     auto index = [cols](int i, int j) { return i * cols + j; };
     for (int i = 0; i < rows; ++i) {
@@ -92,10 +84,10 @@ Puzzle_State Bench_Lattice(int rows, int cols, bool regions) {
             }
         }
     }
-    if (regions) {
+    if (region_rows > 0) {
         // Across each pair (i, j-1), (i, j): five cells of the middle row of the first board
         // and four of the second, outside the block they share.
-        for (int i = 0; i < rows; ++i) {
+        for (int i = 0; i < rows && i < region_rows; ++i) {
             for (int j = 1; j < cols; ++j) {
                 std::vector<Region_Cell> region;
                 for (int c = 0; c < 5; ++c) {
@@ -110,7 +102,7 @@ Puzzle_State Bench_Lattice(int rows, int cols, bool regions) {
         s.Custom_Regions_On = 1;
         Build_Cell_Regions(s);
     }
-    Play_In(s, 18, 11u);
+    Fill_Givens(s, 30, 11u);
     return s;
 }
 

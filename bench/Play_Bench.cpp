@@ -80,7 +80,7 @@ const std::string& Samurai_File() {
 
 const std::string& Lattice_File() {
     static const std::string path =
-        Bench_Write(Bench_Lattice(10, 10, true), "tessel-bench-lattice-100.zd2");
+        Bench_Write(Bench_Lattice(10, 10, 10), "tessel-bench-lattice-100.zd2");
     return path;
 }
 
