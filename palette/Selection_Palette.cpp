@@ -61,7 +61,9 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, TForm1* form, int numb
     Panel1->setLineWidth(1);
 
     QPalette blue_text = palette();
-    blue_text.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    // Blue numbers; a disabled button keeps the toolkit's greyed text.
+    blue_text.setColor(QPalette::Active, QPalette::ButtonText, QColor(0, 0, 255));
+    blue_text.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0, 0, 255));
     for (int n = 1; n <= number_count; ++n) {
         auto* button = new Speed_Button(n, Panel1);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(n));
