@@ -9,7 +9,8 @@
 # - the start-up probe (tessel_startup_probe, the same start-up code): from just before exec
 #   until the window's first expose, then the resident memory with the Samurai sample loaded
 #   and drawn, and the peak (VmHWM, and /usr/bin/time -v's maximum resident set size).
-# Needs Xvfb, xdotool and /usr/bin/time. Uses its own display unless DISPLAY is set.
+# Needs Xvfb, xdotool, xdpyinfo and /usr/bin/time. Starts its own display on the first free
+# number from :91 unless DISPLAY is set.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,13 +23,23 @@ for exe in "$bin/tessel-sudoku" "$bin/tessel_startup_probe"; do
 done
 
 xvfb_pid=
-cleanup() { [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true; }
+cleanup() {
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
 trap cleanup EXIT
 if [[ -z ${DISPLAY:-} ]]; then
-    export DISPLAY=:${STARTUP_DISPLAY:-91}
-    Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+    # The first display number from 91 that no server holds; -noreset keeps the server up
+    # between runs (it would otherwise reset when the last client leaves).
+    n=91
+    while [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]]; do n=$((n + 1)); done
+    export DISPLAY=:$n
+    Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
 fi
 unset QT_QPA_PLATFORM
 
@@ -37,11 +48,11 @@ median() { sort -g | awk '{v[NR]=$1} END {if (NR%2) print v[(NR+1)/2]; else prin
 game_ms=() game_kb=() probe_ms=() probe_kb=() probe_hwm=() time_kb=()
 for ((i = 0; i < runs; i++)); do
     start=$(date +%s%N)
-    "$bin/tessel-sudoku" >/dev/null 2>&1 &
+    "$bin/tessel-sudoku" >/dev/null 2>/tmp/startup-game.$$ &
     pid=$!
     # Polled in a tight loop (xdotool's own --sync waits half a second between looks).
     until xdotool search --onlyvisible --pid "$pid" --name '^Tessel Sudoku$' >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "the game ended before its window showed" >&2; exit 1; }
+        kill -0 "$pid" 2>/dev/null || { echo "the game ended before its window showed:" >&2; cat /tmp/startup-game.$$ >&2; exit 1; }
     done
     end=$(date +%s%N)
     game_ms+=("$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.1f", (b - a) / 1e6}')")
@@ -56,7 +67,7 @@ for ((i = 0; i < runs; i++)); do
     time_kb+=("$(awk -F: '/Maximum resident set size/ {gsub(/ /, "", $2); print $2}' /tmp/startup-time.$$)")
     grep -q '^boards 5' <<<"$out" || { echo "the probe did not load the Samurai: $out" >&2; exit 1; }
 done
-rm -f /tmp/startup-time.$$
+rm -f /tmp/startup-time.$$ /tmp/startup-game.$$
 
 printf 'runs                                  %d\n' "$runs"
 printf 'game: exec to mapped maximised window %s ms (median)\n' "$(printf '%s\n' "${game_ms[@]}" | median)"
