@@ -2,15 +2,29 @@
 # Builds the fuzz targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer and
 # runs each for the given number of seconds (default 60), starting from its seed corpus.
 # New inputs go to build/fuzz/work/<target>/, findings to build/fuzz/findings/<target>/;
-# the committed seed corpus is never changed. Exits non-zero when a target found a fault.
+# the committed corpus is never changed. Exits non-zero when a target found a fault.
 #
-#   scripts/run-fuzz.sh [SECONDS] [BUILD_DIR]
+#   scripts/run-fuzz.sh [SECONDS] [BUILD_DIR] [TARGET...]
+#
+# Targets: puzzle_reader_fuzz (corpus tests/fuzz/corpus) and engine_fuzz (corpus
+# tests/fuzz/corpus-engine); all of them when none is named.
 set -euo pipefail
 
 seconds="${1:-60}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${2:-$root/build/fuzz}"
-targets=(puzzle_reader_fuzz)
+targets=("${@:3}")
+if [ ${#targets[@]} -eq 0 ]; then
+    targets=(puzzle_reader_fuzz engine_fuzz)
+fi
+
+corpus_of() {
+    case "$1" in
+        puzzle_reader_fuzz) echo "$root/tests/fuzz/corpus" ;;
+        engine_fuzz) echo "$root/tests/fuzz/corpus-engine" ;;
+        *) echo "run-fuzz: unknown target $1" >&2; exit 2 ;;
+    esac
+}
 
 if ! command -v clang++ >/dev/null 2>&1; then
     echo "run-fuzz: clang++ is needed for libFuzzer" >&2
@@ -28,8 +42,8 @@ for t in "${targets[@]}"; do
     findings="$build/findings/$t"
     mkdir -p "$work" "$findings"
     echo "run-fuzz: $t for ${seconds}s"
-    if ! "$build/bin/$t" "$work" "$root/tests/fuzz/corpus" \
-        -max_total_time="$seconds" -print_final_stats=1 \
+    if ! "$build/bin/$t" "$work" "$(corpus_of "$t")" \
+        -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
         -artifact_prefix="$findings/"; then
         echo "run-fuzz: $t found a fault; see $findings" >&2
         status=1
