@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cstring>
 
 #include "model/Cp1252.h"
 
@@ -88,6 +89,40 @@ int Label_Height(const QFont& font) {
 
 enum class Kind { Nine, Six };
 
+// Composed cells kept at most; the cache starts again when it grows past this.
+constexpr std::size_t Cell_Cache_Limit = 4096;
+
+// Everything a composed cell's pixels depend on.
+std::string Cell_Key(const Sudoku_Boards_FrameWork& b, int col, int row, Integer background,
+                     bool labels, Kind kind, qreal ratio) {
+    std::string key;
+    const auto bg = static_cast<std::uint32_t>(background);
+    key.push_back(static_cast<char>(bg & 0xFF));
+    key.push_back(static_cast<char>((bg >> 8) & 0xFF));
+    key.push_back(static_cast<char>((bg >> 16) & 0xFF));
+    key.push_back(static_cast<char>((bg >> 24) & 0xFF));
+    const Integer v = b.Cell_Values[col][row];
+    key.push_back(static_cast<char>(v & 0xFF));
+    key.push_back(static_cast<char>(kind == Kind::Nine ? 'n' : 's'));
+    key.push_back(static_cast<char>(labels ? 'L' : '-'));
+    if (labels) {
+        std::uint32_t mask = 0;
+        const std::vector<Byte>& possible = b.Cell_Tracking[col][row].Possible;
+        for (std::size_t k = 0; k < possible.size() && k < 9; ++k) {
+            mask |= possible[k] ? (1u << k) : 0u;
+        }
+        key.push_back(static_cast<char>(mask & 0xFF));
+        key.push_back(static_cast<char>((mask >> 8) & 0xFF));
+    }
+    char ratio_bytes[sizeof(qreal)];
+    std::memcpy(ratio_bytes, &ratio, sizeof ratio);
+    key.append(ratio_bytes, sizeof ratio);
+    if (b.Use_Symbols && (v != 0 || labels)) {
+        key.append(reinterpret_cast<const char*>(b.Symbols.data()), b.Symbols.size());
+    }
+    return key;
+}
+
 // Writes the candidate labels of an empty cell into the cell bitmap (painted by cell).
 void Draw_Labels(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int row,
                  const QColor& background, Kind kind, Drawing_Resources& res, qreal ratio) {
@@ -129,28 +164,41 @@ QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind,
     res.Board_Bitmap = New_Bitmap(side, side, ratio);
     QPainter canvas(&res.Board_Bitmap);
 
-    // 2. Every cell composed off screen and copied into place, column by column.
+    // 2. Every cell composed off screen and copied into place, column by column. A cell's
+    // pixels depend only on its background and on what it shows, so a composed cell is kept
+    // and copied again wherever the same cell comes back.
+    if (res.Cell_Cache.size() > Cell_Cache_Limit || !res.Use_Cell_Cache) {
+        res.Cell_Cache.clear();
+    }
     for (int c = 0; c < b.Cols; ++c) {
         for (int r = 0; r < b.Rows; ++r) {
             if (!Cell_Is_Drawable(b, c, r)) {
                 continue;
             }
-            const QColor background = Colour_Of(Cell_Background(state, board, c, r));
-            {
-                QPainter cell(&res.Cell_Bitmap);
-                cell.fillRect(QRect(0, 0, Cell_Size, Cell_Size), background);
-                const Integer v = b.Cell_Values[c][r];
-                if (v != 0) {
-                    const QString text = Number_Text(b, v);
-                    const QFontMetrics metrics(res.Number_Font);
-                    const int x = Half_Cell - metrics.horizontalAdvance(text) / 2;
-                    const int y = Half_Cell - metrics.height() / 2;
-                    Write_Text(cell, x, y, text, res.Number_Font, Number_Colour, background);
-                } else if (state.Show_Labels) {
-                    Draw_Labels(cell, b, c, r, background, kind, res, ratio);
+            const Integer background_value = Cell_Background(state, board, c, r);
+            const Integer v = b.Cell_Values[c][r];
+            const bool labels = v == 0 && state.Show_Labels;
+            const std::string key = Cell_Key(b, c, r, background_value, labels, kind, ratio);
+            auto found = res.Cell_Cache.find(key);
+            if (found == res.Cell_Cache.end()) {
+                const QColor background = Colour_Of(background_value);
+                {
+                    QPainter cell(&res.Cell_Bitmap);
+                    cell.fillRect(QRect(0, 0, Cell_Size, Cell_Size), background);
+                    if (v != 0) {
+                        const QString text = Number_Text(b, v);
+                        const QFontMetrics metrics(res.Number_Font);
+                        const int x = Half_Cell - metrics.horizontalAdvance(text) / 2;
+                        const int y = Half_Cell - metrics.height() / 2;
+                        Write_Text(cell, x, y, text, res.Number_Font, Number_Colour, background);
+                    } else if (labels) {
+                        Draw_Labels(cell, b, c, r, background, kind, res, ratio);
+                    }
                 }
+                // The cache shares the pixels; the next composition writes a copy.
+                found = res.Cell_Cache.emplace(key, res.Cell_Bitmap).first;
             }
-            canvas.drawImage(QPoint(c * Cell_Size, r * Cell_Size), res.Cell_Bitmap);
+            canvas.drawImage(QPoint(c * Cell_Size, r * Cell_Size), found->second);
         }
     }
 

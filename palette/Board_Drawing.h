@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <string>
+#include <unordered_map>
 
 #include "model/Board_Model.h"
 
@@ -35,6 +37,11 @@ struct Drawing_Resources {
     QFont Number_Font; // "MS Sans Serif" 15 pt bold, black
     QFont Label_Font;  // "Times New Roman" 6 pt bold, blue
     qreal Device_Pixel_Ratio = 1.0; // the screen's; images are rendered at it
+
+    // Composed cells by everything their pixels depend on (background, number or candidate
+    // flags, symbols, kind, pixel ratio): a cell seen before is copied, not composed again.
+    std::unordered_map<std::string, QImage> Cell_Cache;
+    bool Use_Cell_Cache = true; // off: every cell composed anew (the benchmarks' reference)
 };
 
 // Installs the font substitutions (Liberation Sans for "MS Sans Serif", Liberation Serif

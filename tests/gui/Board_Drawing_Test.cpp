@@ -110,6 +110,7 @@ class Board_Drawing_Test : public QObject {
     void symbols_replace_digits();
     void picture_survives_later_drawings();
     void double_pixel_ratio_renders_twice_the_pixels();
+    void kept_cells_give_the_same_pixels_as_fresh_ones();
 };
 
 void Board_Drawing_Test::colour_values_are_blue_green_red() {
@@ -479,6 +480,48 @@ void Board_Drawing_Test::double_pixel_ratio_renders_twice_the_pixels() {
     QVERIFY(!ink.isEmpty());
     QVERIFY(std::abs(ink.center().x() - 270) <= 5 && std::abs(ink.center().y() - 270) <= 5);
     QVERIFY(ink.height() >= 20);
+}
+
+void Board_Drawing_Test::kept_cells_give_the_same_pixels_as_fresh_ones() {
+    // One set of resources draws many random boards, so its kept cells come from other
+    // boards, other kinds, symbols and modes; each picture must equal one composed from
+    // scratch.
+    Drawing_Resources kept;
+    std::srand(7);
+    int reused = 0;
+    for (int round = 0; round < 60; ++round) {
+        Board_Setup s = round % 3 == 0 ? Six(round % 2) : Nine();
+        Sudoku_Boards_FrameWork& b = s.state.Sudoku_Boards[0];
+        const int n = b.Max_Number;
+        s.state.Show_Labels = std::rand() % 4 != 0;
+        s.state.Help_Solve = std::rand() % 2 == 0;
+        b.Use_Symbols = std::rand() % 5 == 0;
+        for (int k = 0; k < n; ++k) {
+            b.Symbols[k] = static_cast<Byte>((round % 2 ? 'a' : 'A') + k);
+        }
+        b.Use_Cell_Colours = std::rand() % 4 == 0;
+        for (int c = 0; c < n; ++c) {
+            for (int r = 0; r < n; ++r) {
+                b.Cell_Values[c][r] = std::rand() % 3 == 0 ? 1 + std::rand() % n : 0;
+                b.Cell_Locked[c][r] = std::rand() % 2;
+                b.Cell_Shaded[c][r] = std::rand() % 6 == 0;
+                b.Cell_Colours[c][r] = std::rand() % 2 ? 0xFFE0C0 : 0xC0E0FF;
+                Tracking_Array_FrameWork& t = b.Cell_Tracking[c][r];
+                t.Candidate_Count = 0;
+                for (Byte& flag : t.Possible) {
+                    flag = std::rand() % 3 == 0;
+                    t.Candidate_Count += flag;
+                }
+            }
+        }
+        const std::size_t before = kept.Cell_Cache.size();
+        const QImage with_kept_cells = Render(s, kept);
+        reused += kept.Cell_Cache.size() - before < std::size_t(n * n) ? 1 : 0;
+        Drawing_Resources fresh;
+        fresh.Use_Cell_Cache = false;
+        QCOMPARE(with_kept_cells, Render(s, fresh));
+    }
+    QVERIFY2(reused > 30, "most boards reuse kept cells");
 }
 
 QTEST_MAIN(Board_Drawing_Test)
