@@ -90,7 +90,7 @@ int Label_Height(const QFont& font) {
 enum class Kind { Nine, Six };
 
 // Composed cells kept at most; the cache starts again when it grows past this.
-constexpr std::size_t Cell_Cache_Limit = 4096;
+constexpr std::size_t Cell_Cache_Limit = 1024; // about 3.6 MB of 30 x 30 cells
 
 // Everything a composed cell's pixels depend on.
 std::string Cell_Key(const Sudoku_Boards_FrameWork& b, int col, int row, Integer background,
