@@ -4,7 +4,7 @@ BUILD_DIR := build/$(PRESET)
 # `make install` puts the game under PREFIX; DESTDIR stages it for packaging.
 PREFIX ?= /usr/local
 
-.PHONY: run test install deps configure build clean
+.PHONY: run test test-default test-hardening install deps configure build clean
 
 deps:
 	@scripts/install-deps.sh
@@ -18,8 +18,17 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/tessel-sudoku
 
-test: build
+# Every test in the default build, then every test again under ASan+UBSan with leak checks,
+# then each fuzz target for a minute when clang is there (scripts/ci-sanitizers.sh).
+# The two halves run one after the other even under make -j.
+test: test-default
+	@$(MAKE) --no-print-directory test-hardening
+
+test-default: build
 	ctest --preset $(PRESET)
+
+test-hardening: deps
+	scripts/ci-sanitizers.sh
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"

@@ -101,6 +101,11 @@ Puzzle_State Build_Puzzle(Input& in) {
     return s;
 }
 
+std::string Cell_Name(std::size_t b, int c, int r) {
+    return " in board " + std::to_string(b + 1) + " cell (" + std::to_string(c) + ", " +
+           std::to_string(r) + ")";
+}
+
 void Compare(const Puzzle_State& fast, const Puzzle_State& reference, int move) {
     const std::string where = " after move " + std::to_string(move);
     if (fast.Game_Modified != reference.Game_Modified) {
@@ -111,26 +116,28 @@ void Compare(const Puzzle_State& fast, const Puzzle_State& reference, int move) 
         const Sudoku_Boards_FrameWork& r = reference.Sudoku_Boards[b];
         for (int c = 0; c < f.Cols; ++c) {
             for (int row = 0; row < f.Rows; ++row) {
-                const std::string cell = " in board " + std::to_string(b + 1) + " cell (" +
-                                         std::to_string(c) + ", " + std::to_string(row) + ")";
                 if (f.Cell_Values[c][row] != r.Cell_Values[c][row]) {
-                    Finding("the number differs" + cell + where);
+                    Finding("the number differs" + Cell_Name(b, c, row) + where);
                 }
                 if (f.Cell_Locked[c][row] != r.Cell_Locked[c][row]) {
-                    Finding("the lock differs" + cell + where);
+                    Finding("the lock differs" + Cell_Name(b, c, row) + where);
                 }
                 const Tracking_Array_FrameWork& ft = f.Cell_Tracking[c][row];
                 const Tracking_Array_FrameWork& rt = r.Cell_Tracking[c][row];
+                if (ft.Possible.size() != rt.Possible.size()) {
+                    Finding("Possible has another length" + Cell_Name(b, c, row) + where);
+                }
                 for (std::size_t n = 0; n < rt.Possible.size(); ++n) {
-                    if ((ft.Possible.at(n) != 0) != (rt.Possible[n] != 0)) {
-                        Finding("Possible[" + std::to_string(n) + "] differs" + cell + where);
+                    if ((ft.Possible[n] != 0) != (rt.Possible[n] != 0)) {
+                        Finding("Possible[" + std::to_string(n) + "] differs" +
+                                Cell_Name(b, c, row) + where);
                     }
                 }
                 if (ft.Candidates != rt.Candidates) {
-                    Finding("Candidates differ" + cell + where);
+                    Finding("Candidates differ" + Cell_Name(b, c, row) + where);
                 }
                 if (ft.Candidate_Count != rt.Candidate_Count) {
-                    Finding("Candidate_Count differs" + cell + where);
+                    Finding("Candidate_Count differs" + Cell_Name(b, c, row) + where);
                 }
             }
         }

@@ -23,10 +23,10 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int Default_Steps = 3000;
+constexpr int Default_Steps = 5000;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-constexpr int Default_Steps = 3000;
+constexpr int Default_Steps = 5000;
 #else
 constexpr int Default_Steps = 10000;
 #endif
