@@ -4,29 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "page/Candidate_Engine.h"
+#include "tests/core/Both_Engines.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
 #include "tests/core/Test_Puzzles.h"
 
 using namespace test_puzzles;
 
-// Every case runs on the reference engine and on the fast engine.
-class Soundness : public ::testing::TestWithParam<Engine_Choice> {
-  protected:
-    void SetUp() override {
-        saved_ = Current_Engine_Choice();
-        Set_Engine_Choice(GetParam());
-    }
-    void TearDown() override { Set_Engine_Choice(saved_); }
-
-  private:
-    Engine_Choice saved_ = Engine_Choice::Reference;
-};
-INSTANTIATE_TEST_SUITE_P(Engines, Soundness,
-                         ::testing::Values(Engine_Choice::Reference, Engine_Choice::Fast),
-                         [](const ::testing::TestParamInfo<Engine_Choice>& info) {
-                             return info.param == Engine_Choice::Reference ? "Reference" : "Fast";
-                         });
+class Soundness : public On_Both_Engines {};
+RUN_ON_BOTH_ENGINES(Soundness);
 
 namespace {
 
