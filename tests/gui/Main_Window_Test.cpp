@@ -2,6 +2,7 @@
 // the palette, the tool bar and the drop-down menu, with every prompt answered by script.
 
 #include <QLabel>
+#include <QScreen>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
@@ -47,6 +48,7 @@ class Main_Window_Test : public QObject {
     void saveWritesTheGameAndClearsModified();
     void saveFailureKeepsGameModified();
     void sixBySixPaletteAndSymbols();
+    void paletteStaysOnTheScreen();
     void linkRule();
     void boardCountIsGrouped();
 };
@@ -482,6 +484,22 @@ void Main_Window_Test::sixBySixPaletteAndSymbols() {
     QVERIFY(f.Palette_Seen == six);
     QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[2][3], Solved_6x6_Wide(2, 3));
     QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("All Sudoku Boards Successfully Completed."));
+}
+
+void Main_Window_Test::paletteStaysOnTheScreen() {
+    Game_Fixture f;
+    Selection_Palette* nine = f.Form1->ZD_Board_Original_9x9;
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QSize outer = nine->frameGeometry().size();
+    // Past the right and bottom edges: moved back until the outer edge touches the screen's.
+    nine->move(screen.width() - 10, screen.height() - 5);
+    nine->FormShow();
+    QCOMPARE(nine->frameGeometry().topLeft(),
+             QPoint(screen.width() - outer.width(), screen.height() - outer.height()));
+    // Past the left or top edge it stays where it was put.
+    nine->move(-20, -30);
+    nine->FormShow();
+    QCOMPARE(nine->frameGeometry().topLeft(), QPoint(-20, -30));
 }
 
 void Main_Window_Test::linkRule() {
