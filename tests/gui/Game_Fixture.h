@@ -164,6 +164,7 @@ class Game_Fixture {
     void Open(const QString& path) {
         Dialogs.Files.push_back(path);
         Form1->ToolButton2Click();
+        Dialogs.Files.clear(); // a name the dialog did not take must not reach a later save
     }
 
     Board_Picture* Picture(int board) const { return Game.Sudoku_Boards[board].Board_Image; }
@@ -172,6 +173,8 @@ class Game_Fixture {
     void Hover(int board, int col, int row, QPoint inside = QPoint(15, 15)) {
         QWidget* content = Picture(board)->parentWidget();
         const QPoint at = Picture(board)->mapTo(content, QPoint(col * 30, row * 30) + inside);
+        // A move to where the pointer already is sends nothing: step beside it first.
+        QTest::mouseMove(content, at + QPoint(1, 1));
         QTest::mouseMove(content, at);
         QCoreApplication::processEvents();
     }

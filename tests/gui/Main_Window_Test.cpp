@@ -105,7 +105,6 @@ void Main_Window_Test::modifiedPromptGuardsCloseOpenAndRestart() {
     f.Open(second);
     QCOMPARE(f.Dialogs.Dialog_Titles.size(), titles);
     QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 5);
-    f.Dialogs.Files.clear();
 
     // Restart: No keeps the entry, Yes empties it and leaves the game modified.
     f.Dialogs.Answers = {false};

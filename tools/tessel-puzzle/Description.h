@@ -1,6 +1,6 @@
 #pragma once
 // The plain-text puzzle description that `tessel-puzzle make` turns into a puzzle file.
-// The format is documented in docs/tessel-puzzle.md.
+// The format is documented in README.md, under "Description format".
 
 #include <string>
 
