@@ -29,6 +29,17 @@
 #include "palette/Original_6x6.h"
 #include "palette/Original_9x9.h"
 
+// What each board's picture was last drawn from. A drawing depends only on these inputs, so
+// a board whose inputs are the same as at its last drawing, and whose picture still holds
+// that drawing, is not drawn again: the new drawing would have the same pixels.
+struct Drawn_Board {
+    const Board_Picture* Picture = nullptr;
+    qint64 Image_Key = 0; // the drawn image, as the picture holds it
+    QFont Number_Font;
+    QFont Label_Font;
+    std::vector<std::int32_t> Inputs;
+};
+
 const char* const Modified_Prompt =
     "Current Sudoku Game have been Modified.\rAre you sure you want to Continue?";
 
@@ -326,19 +337,6 @@ bool TForm1::Save_Puzzle_To(const QString& path) {
 }
 
 namespace {
-
-// What each board's picture was last drawn from. A drawing depends only on these inputs, so
-// a board whose inputs are the same as at its last drawing, and whose picture still holds
-// that drawing, is not drawn again: the new drawing would have the same pixels.
-struct Drawn_Board {
-    const Board_Picture* Picture = nullptr;
-    qint64 Image_Key = 0; // the drawn image, as the picture holds it
-    QFont Number_Font;
-    QFont Label_Font;
-    std::vector<std::int32_t> Inputs;
-};
-std::vector<Drawn_Board> Drawn_Boards;
-std::vector<std::int32_t> Scratch_Inputs;
 
 template <typename T> bool Has_Grid_Cell(const Cell_Grid<T>& grid, int col, int row) {
     return col >= 0 && row >= 0 && col < static_cast<int>(grid.size()) &&

@@ -3,7 +3,9 @@
 // and the status bar, the modified prompt, and the menu commands.
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "model/Board_Model.h"
 #include "page/Entry_Check.h"
@@ -19,6 +21,7 @@ class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
 class TZD_Board_Original_9x9;
 struct Drawing_Resources;
+struct Drawn_Board;
 
 extern const char* const Modified_Prompt;
 
@@ -101,5 +104,8 @@ class TForm1 : public QMainWindow {
     Puzzle_State& State;
     Player_Dialogs& Dialogs;
     std::unique_ptr<Drawing_Resources> Drawing;
+    // What each board's picture was last drawn from, so unchanged boards are not drawn again.
+    std::vector<Drawn_Board> Drawn_Boards;
+    std::vector<std::int32_t> Scratch_Inputs;
     bool Closed = false;
 };
