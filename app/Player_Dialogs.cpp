@@ -57,4 +57,6 @@ QString Qt_Player_Dialogs::Save_File_Name(QWidget* owner, const QString& title,
     return dialog.selectedFiles().constFirst();
 }
 
-void Qt_Player_Dialogs::Open_Url(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void Qt_Player_Dialogs::Open_Url(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}

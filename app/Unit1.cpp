@@ -72,8 +72,8 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     setCentralWidget(Frame_Boards_Layout_Page);
     connect(Frame_Boards_Layout_Page, &TMainFrame_Boards_Layout_Page::Board_Clicked, this,
             &TForm1::BoardImageClick);
-    connect(Frame_Boards_Layout_Page, &TMainFrame_Boards_Layout_Page::Page_Background_Entered,
-            this, [this] {
+    connect(Frame_Boards_Layout_Page, &TMainFrame_Boards_Layout_Page::Page_Background_Entered, this,
+            [this] {
                 if (!Status_Panels[1]->text().isEmpty()) {
                     Status_Panels[1]->clear();
                 }
@@ -162,10 +162,10 @@ void TForm1::Create_Tool_Bar() {
 void TForm1::Create_Menu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    LockNumbers1 = PopupMenu1->addAction(QStringLiteral("Lock Numbers"), this,
-                                         &TForm1::LockNumbers1Click);
-    UnlockNumbers1 = PopupMenu1->addAction(QStringLiteral("Unlock Numbers"), this,
-                                           &TForm1::UnlockNumbers1Click);
+    LockNumbers1 =
+        PopupMenu1->addAction(QStringLiteral("Lock Numbers"), this, &TForm1::LockNumbers1Click);
+    UnlockNumbers1 =
+        PopupMenu1->addAction(QStringLiteral("Unlock Numbers"), this, &TForm1::UnlockNumbers1Click);
     SetNumbers1 =
         PopupMenu1->addAction(QStringLiteral("Set Numbers"), this, &TForm1::SetNumbers1Click);
     N1 = PopupMenu1->addSeparator();
@@ -200,8 +200,7 @@ QString TForm1::Board_Count_Text(qlonglong count) {
 }
 
 void TForm1::Show_Board_Count() {
-    Status_Panels[0]->setText(
-        Board_Count_Text(static_cast<qlonglong>(State.Sudoku_Boards.size())));
+    Status_Panels[0]->setText(Board_Count_Text(static_cast<qlonglong>(State.Sudoku_Boards.size())));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -209,7 +208,9 @@ void TForm1::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-void TForm1::FormShow() { Show_Board_Count(); }
+void TForm1::FormShow() {
+    Show_Board_Count();
+}
 
 bool TForm1::Confirm_Discard_Changes() {
     return !State.Game_Modified || Dialogs.Confirm(this, QString::fromLatin1(Modified_Prompt));
@@ -250,7 +251,9 @@ void TForm1::ToolButton1Click() {
     }
 }
 
-void TForm1::ToolButton2Click() { Load_Puzzle_File(); }
+void TForm1::ToolButton2Click() {
+    Load_Puzzle_File();
+}
 
 void TForm1::ToolButton3Click() {
     if (!Confirm_Discard_Changes()) {
@@ -270,9 +273,9 @@ void TForm1::Load_Puzzle_File() {
     if (!Confirm_Discard_Changes()) {
         return;
     }
-    const QString path = Dialogs.Open_File_Name(this, QString::fromLatin1(Open_Title),
-                                                QString::fromLatin1(File_Filter),
-                                                QStringLiteral("."));
+    const QString path =
+        Dialogs.Open_File_Name(this, QString::fromLatin1(Open_Title),
+                               QString::fromLatin1(File_Filter), QStringLiteral("."));
     if (path.isEmpty()) {
         return;
     }
@@ -312,9 +315,9 @@ bool TForm1::Load_Puzzle_From(const QString& path) {
 }
 
 void TForm1::Save_Puzzle_File() {
-    const QString path = Dialogs.Save_File_Name(this, QString::fromLatin1(Save_Title),
-                                                QString::fromLatin1(File_Filter),
-                                                QStringLiteral("."));
+    const QString path =
+        Dialogs.Save_File_Name(this, QString::fromLatin1(Save_Title),
+                               QString::fromLatin1(File_Filter), QStringLiteral("."));
     if (path.isEmpty()) {
         return;
     }
@@ -353,28 +356,25 @@ void Drawing_Inputs(const Puzzle_State& state, int i, const Drawing_Resources& r
     std::int64_t ratio_bits = 0;
     static_assert(sizeof(ratio_bits) == sizeof(res.Device_Pixel_Ratio), "a double is 8 bytes");
     std::memcpy(&ratio_bits, &res.Device_Pixel_Ratio, sizeof(ratio_bits));
-    out.insert(out.end(), {b.Board_Type, b.Max_Number, b.Cols, b.Rows, b.Wide_Blocks,
-                           b.Use_Symbols, b.Draw_Block_Lines, b.Use_Cell_Colours,
-                           state.Show_Labels, state.Help_Solve,
-                           static_cast<std::int32_t>(ratio_bits & 0xFFFFFFFF),
+    out.insert(out.end(), {b.Board_Type, b.Max_Number, b.Cols, b.Rows, b.Wide_Blocks, b.Use_Symbols,
+                           b.Draw_Block_Lines, b.Use_Cell_Colours, state.Show_Labels,
+                           state.Help_Solve, static_cast<std::int32_t>(ratio_bits & 0xFFFFFFFF),
                            static_cast<std::int32_t>(ratio_bits >> 32),
                            static_cast<std::int32_t>(b.Symbols.size())});
     out.insert(out.end(), b.Symbols.begin(), b.Symbols.end());
     for (int c = 0; c < b.Cols; ++c) {
         for (int r = 0; r < b.Rows; ++r) {
-            const bool drawable = Has_Grid_Cell(b.Cell_Values, c, r) &&
-                                  Has_Grid_Cell(b.Cell_Locked, c, r) &&
-                                  Has_Grid_Cell(b.Cell_Tracking, c, r) &&
-                                  Has_Grid_Cell(b.Cell_Shaded, c, r) &&
-                                  Has_Grid_Cell(b.Cell_Colours, c, r);
+            const bool drawable =
+                Has_Grid_Cell(b.Cell_Values, c, r) && Has_Grid_Cell(b.Cell_Locked, c, r) &&
+                Has_Grid_Cell(b.Cell_Tracking, c, r) && Has_Grid_Cell(b.Cell_Shaded, c, r) &&
+                Has_Grid_Cell(b.Cell_Colours, c, r);
             if (!drawable) {
                 out.push_back(-1);
                 continue;
             }
             const Tracking_Array_FrameWork& t = b.Cell_Tracking[c][r];
-            out.insert(out.end(), {b.Cell_Values[c][r], b.Cell_Locked[c][r],
-                                   b.Cell_Shaded[c][r], b.Cell_Colours[c][r],
-                                   t.Candidate_Count,
+            out.insert(out.end(), {b.Cell_Values[c][r], b.Cell_Locked[c][r], b.Cell_Shaded[c][r],
+                                   b.Cell_Colours[c][r], t.Candidate_Count,
                                    static_cast<std::int32_t>(t.Possible.size())});
             for (const Byte flag : t.Possible) {
                 out.push_back(flag != 0);

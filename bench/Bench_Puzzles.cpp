@@ -33,7 +33,8 @@ void Fill_Givens(Puzzle_State& s, int percent, unsigned seed) {
                 const unsigned y = static_cast<unsigned>(top + r);
                 std::minstd_rand pick(seed ^ (x * 7919u + y * 104729u));
                 if (static_cast<int>(pick() % 100) < percent) {
-                    board.Cell_Values[c][r] = static_cast<Integer>((3 * (y % 3) + y / 3 + x) % 9 + 1);
+                    board.Cell_Values[c][r] =
+                        static_cast<Integer>((3 * (y % 3) + y / 3 + x) % 9 + 1);
                     board.Cell_Locked[c][r] = 1;
                 }
             }

@@ -1,8 +1,8 @@
 // One entry, as a palette button makes it: Set_Cell_Value, the redraw of every board, and
 // Check_Boards; with labels and help on. "/fast" is the game as it runs (fast engine, boards
 // whose drawing inputs did not change are not drawn again); "/reference" is the literal
-// engine with every board drawn from scratch, every cell composed anew. Each iteration alternately enters a number
-// and clears it again.
+// engine with every board drawn from scratch, every cell composed anew. Each iteration alternately
+// enters a number and clears it again.
 
 #include <benchmark/benchmark.h>
 
@@ -87,12 +87,10 @@ const std::string& Lattice_File() {
 
 void Register(const char* name, const std::string& (*file)(), int board, bool whole) {
     for (const Engine_Choice engine : {Engine_Choice::Fast, Engine_Choice::Reference}) {
-        const std::string full = std::string(name) +
-                                 (engine == Engine_Choice::Fast ? "/fast" : "/reference");
-        benchmark::RegisterBenchmark(full.c_str(),
-                                     [=](benchmark::State& st) {
-                                         Entry(st, file(), board, engine, whole);
-                                     })
+        const std::string full =
+            std::string(name) + (engine == Engine_Choice::Fast ? "/fast" : "/reference");
+        benchmark::RegisterBenchmark(
+            full.c_str(), [=](benchmark::State& st) { Entry(st, file(), board, engine, whole); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Repetitions(7)

@@ -99,8 +99,8 @@ void Build_Cell_Regions(Puzzle_State& state) {
     state.Cell_Regions.assign(boards, {});
     for (std::size_t b = 0; b < boards; ++b) {
         const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        state.Cell_Regions[b].assign(
-            board.Cols, std::vector<Custom_Regions_DataGrid_FrameWork>(board.Rows));
+        state.Cell_Regions[b].assign(board.Cols,
+                                     std::vector<Custom_Regions_DataGrid_FrameWork>(board.Rows));
     }
     for (std::size_t k = 0; k < state.Custom_Regions.size(); ++k) {
         for (const Region_Cell& cell : state.Custom_Regions[k]) {

@@ -91,9 +91,7 @@ struct Sudoku_Boards_FrameWork {
 template <std::size_t Capacity> struct Short_String {
     std::array<Byte, Capacity + 1> Buffer{};
 
-    std::size_t Length() const {
-        return Buffer[0] <= Capacity ? Buffer[0] : Capacity;
-    }
+    std::size_t Length() const { return Buffer[0] <= Capacity ? Buffer[0] : Capacity; }
     // The text as single-byte characters (code page 1252, not converted).
     std::string Text() const {
         return std::string(reinterpret_cast<const char*>(Buffer.data() + 1), Length());

@@ -25,18 +25,18 @@ namespace {
 constexpr std::size_t Version_Bytes = 8;
 constexpr std::size_t Title_Buffer_Bytes = 51;
 constexpr std::size_t Link_Buffer_Bytes = 256;
-constexpr std::size_t Link_Record_Bytes = 20;   // board number + Link_Area
-constexpr std::size_t Region_Cell_Bytes = 16;   // Board, Col, Row, Spare
-constexpr std::size_t Region_Header_Bytes = 4;  // the cell count
+constexpr std::size_t Link_Record_Bytes = 20;  // board number + Link_Area
+constexpr std::size_t Region_Cell_Bytes = 16;  // Board, Col, Row, Spare
+constexpr std::size_t Region_Header_Bytes = 4; // the cell count
 
 // The smallest board section a valid file can hold: a board of one number with no links,
 // symbols, colours or regions. Used to refuse an impossible board count up front.
-constexpr std::size_t Smallest_Section_Bytes =
-    4 * 4 + 1 + 1 + 4 + 4 + 4 // kind, size, flags, position, link count
-    + 4 + 1                   // one cell value and lock
-    + 1 + 1                   // block lines, cell colours
-    + 4                       // one cell's borders
-    + 1 + 1 + 4;              // region flags and count
+constexpr std::size_t Smallest_Section_Bytes = 4 * 4 + 1 + 1 + 4 + 4 +
+                                               4       // kind, size, flags, position, link count
+                                               + 4 + 1 // one cell value and lock
+                                               + 1 + 1 // block lines, cell colours
+                                               + 4     // one cell's borders
+                                               + 1 + 1 + 4; // region flags and count
 
 constexpr int Largest_Number = 9;
 
@@ -52,7 +52,9 @@ struct Refusal {
     std::string Message;
 };
 
-[[noreturn]] void Refuse(const std::string& message) { throw Refusal{message}; }
+[[noreturn]] void Refuse(const std::string& message) {
+    throw Refusal{message};
+}
 
 class Byte_Reader {
   public:
@@ -81,10 +83,9 @@ class Byte_Reader {
     Integer Int32() {
         Byte b[4];
         Raw(b, 4);
-        const std::uint32_t u = static_cast<std::uint32_t>(b[0]) |
-                                static_cast<std::uint32_t>(b[1]) << 8 |
-                                static_cast<std::uint32_t>(b[2]) << 16 |
-                                static_cast<std::uint32_t>(b[3]) << 24;
+        const std::uint32_t u =
+            static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
         Integer v;
         std::memcpy(&v, &u, sizeof v);
         return v;
@@ -135,14 +136,11 @@ void Check_Board_Size(int board, Integer type, Integer cols, Integer rows, Integ
     } else if (type == Board_Type_6x6 && n != 6) {
         out << "Max_Number is " << n << ", but a board of Board_Type 2 holds 6 numbers.";
     } else if (n < 1 || n > Largest_Number) {
-        out << "Max_Number is " << n << "; a board holds 1 to " << Largest_Number
-            << " numbers.";
+        out << "Max_Number is " << n << "; a board holds 1 to " << Largest_Number << " numbers.";
     } else if (cols != n) {
-        out << "Cols is " << cols << ", but Max_Number is " << n
-            << "; every board is square.";
+        out << "Cols is " << cols << ", but Max_Number is " << n << "; every board is square.";
     } else if (rows != n) {
-        out << "Rows is " << rows << ", but Max_Number is " << n
-            << "; every board is square.";
+        out << "Rows is " << rows << ", but Max_Number is " << n << "; every board is square.";
     } else {
         return;
     }
@@ -189,8 +187,8 @@ void Read_Board_Section(Byte_Reader& in, Puzzle_State& puzzle, int i) {
             const Integer v = in.Int32();
             if (v < 0 || v > n) {
                 std::ostringstream out;
-                out << where << ", column " << c + 1 << ", row " << r + 1
-                    << ": Cell_Values holds " << v << "; a cell holds 0 to " << n << ".";
+                out << where << ", column " << c + 1 << ", row " << r + 1 << ": Cell_Values holds "
+                    << v << "; a cell holds 0 to " << n << ".";
                 Refuse(out.str());
             }
             board.Cell_Values[c][r] = v;
@@ -257,8 +255,8 @@ void Check_Links_And_Regions(const Puzzle_State& puzzle) {
             const Integer t = overlaps.Linked_Boards[k];
             if (t < 1 || t > boards) {
                 std::ostringstream out;
-                out << where.str() << ": board " << t << " does not exist (the file has "
-                    << boards << (boards == 1 ? " board)." : " boards).");
+                out << where.str() << ": board " << t << " does not exist (the file has " << boards
+                    << (boards == 1 ? " board)." : " boards).");
                 Refuse(out.str());
             }
             const int other_n = puzzle.Sudoku_Boards[t - 1].Max_Number;
@@ -297,29 +295,27 @@ void Check_Links_And_Regions(const Puzzle_State& puzzle) {
             std::ostringstream out;
             if (cell.Board < 0 || cell.Board >= boards) {
                 out << where.str() << ": Board " << cell.Board
-                    << " does not exist (boards are numbered 0.." << boards - 1
-                    << " in regions).";
+                    << " does not exist (boards are numbered 0.." << boards - 1 << " in regions).";
                 Refuse(out.str());
             }
             const Sudoku_Boards_FrameWork& b = puzzle.Sudoku_Boards[cell.Board];
             if (cell.Col < 0 || cell.Col >= b.Cols) {
-                out << where.str() << ": Col " << cell.Col << " is outside board "
-                    << cell.Board + 1 << " (columns 0.." << b.Cols - 1 << ").";
+                out << where.str() << ": Col " << cell.Col << " is outside board " << cell.Board + 1
+                    << " (columns 0.." << b.Cols - 1 << ").";
                 Refuse(out.str());
             }
             if (cell.Row < 0 || cell.Row >= b.Rows) {
-                out << where.str() << ": Row " << cell.Row << " is outside board "
-                    << cell.Board + 1 << " (rows 0.." << b.Rows - 1 << ").";
+                out << where.str() << ": Row " << cell.Row << " is outside board " << cell.Board + 1
+                    << " (rows 0.." << b.Rows - 1 << ").";
                 Refuse(out.str());
             }
             if (j == 0) {
                 region_n = b.Max_Number;
                 first_board = cell.Board;
             } else if (b.Max_Number != region_n) {
-                out << where.str() << ": board " << cell.Board + 1 << " holds "
-                    << b.Max_Number << " numbers, but the region's first cell lies on board "
-                    << first_board + 1 << " with " << region_n
-                    << "; a region's boards must be the same size.";
+                out << where.str() << ": board " << cell.Board + 1 << " holds " << b.Max_Number
+                    << " numbers, but the region's first cell lies on board " << first_board + 1
+                    << " with " << region_n << "; a region's boards must be the same size.";
                 Refuse(out.str());
             }
         }
@@ -444,7 +440,9 @@ void Write_Board_Section(Byte_Writer& out, const Puzzle_State& state, std::size_
 // ---------------------------------------------------------------------------------------
 // Files.
 
-std::string Errno_Text(int error) { return std::strerror(error); }
+std::string Errno_Text(int error) {
+    return std::strerror(error);
+}
 
 std::string Open_Failure_Message(int error) {
     switch (error) {

@@ -17,7 +17,7 @@ struct Puzzle_Read_Result {
 };
 
 // Messages that the window shows as they stand.
-extern const char* const New_Version_Message; // "A new version of Tessel Sudoku seems..."
+extern const char* const New_Version_Message;     // "A new version of Tessel Sudoku seems..."
 extern const char* const Read_Beyond_End_Message; // "Read beyond end of file"
 
 Puzzle_Read_Result Read_Puzzle_Bytes(const std::vector<Byte>& bytes);

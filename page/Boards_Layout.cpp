@@ -45,8 +45,7 @@ class Page_Canvas : public QWidget {
 // The info panel's link label: a left click (press and release on it) opens the link.
 class Link_Label : public QLabel {
   public:
-    Link_Label(TMainFrame_Boards_Layout_Page* page, QWidget* parent)
-        : QLabel(parent), Page(page) {}
+    Link_Label(TMainFrame_Boards_Layout_Page* page, QWidget* parent) : QLabel(parent), Page(page) {}
 
   protected:
     void mousePressEvent(QMouseEvent* event) override {
@@ -100,8 +99,7 @@ void Create_Picture(TMainFrame_Boards_Layout_Page* page, Puzzle_State& state, in
 
 } // namespace
 
-TMainFrame_Boards_Layout_Page::TMainFrame_Boards_Layout_Page(Puzzle_State& state,
-                                                             QWidget* parent)
+TMainFrame_Boards_Layout_Page::TMainFrame_Boards_Layout_Page(Puzzle_State& state, QWidget* parent)
     : QScrollArea(parent), State(state) {
     Install_Font_Substitutions();
     setFrameShape(QFrame::NoFrame);
@@ -177,8 +175,8 @@ int TMainFrame_Boards_Layout_Page::Page_Pixel(Integer v) {
 }
 
 void TMainFrame_Boards_Layout_Page::Add_Board(Integer /*b*/, Integer board_type, Integer cols,
-                                              Integer rows, Integer max_number, int left,
-                                              int top, Flag wide_blocks) {
+                                              Integer rows, Integer max_number, int left, int top,
+                                              Flag wide_blocks) {
     // The new board's index is its number less one: the model appends it at the end.
     const int i = Add_Board_Model(State, board_type, cols, rows, max_number, wide_blocks);
     Create_Picture(this, State, i, left, top);
@@ -260,7 +258,9 @@ void TMainFrame_Boards_Layout_Page::BoardImageClick(Board_Picture* /*Sender*/) {
     emit Board_Clicked();
 }
 
-void TMainFrame_Boards_Layout_Page::Label3Click() { emit Link_Clicked(Label3->text()); }
+void TMainFrame_Boards_Layout_Page::Label3Click() {
+    emit Link_Clicked(Label3->text());
+}
 
 void TMainFrame_Boards_Layout_Page::Update_Page_Range() {
     if (Content == nullptr) {

@@ -40,7 +40,9 @@ Mask First_Two(Mask m) {
     return static_cast<Mask>(low | (rest & (~rest + 1u)));
 }
 
-Mask Range_Of(int n) { return static_cast<Mask>((1u << n) - 1u); }
+Mask Range_Of(int n) {
+    return static_cast<Mask>((1u << n) - 1u);
+}
 
 struct Sync_Pair {
     std::int32_t Here = 0;  // cell of the board that owns the link
@@ -81,12 +83,12 @@ struct Engine_Data {
     std::vector<Mask> Possible;
     std::vector<Mask> Cand;
     std::vector<std::uint8_t> Empty;
-    std::vector<std::uint8_t> Struck; // the single candidate step has struck its number
-    std::vector<std::uint32_t> Region_Stamp;  // bumped whenever a member cell changes
-    std::vector<std::uint32_t> Single_Clean;  // stamp at which no member was ready to strike
-    std::vector<std::uint32_t> Hidden_Clean;  // stamp at which the hidden step changed nothing
-    std::vector<Mask> Hidden_Clean_Range;     // ... counting these numbers
-    std::vector<std::uint32_t> Pair_Clean;    // stamp at which the pair step changed nothing
+    std::vector<std::uint8_t> Struck;        // the single candidate step has struck its number
+    std::vector<std::uint32_t> Region_Stamp; // bumped whenever a member cell changes
+    std::vector<std::uint32_t> Single_Clean; // stamp at which no member was ready to strike
+    std::vector<std::uint32_t> Hidden_Clean; // stamp at which the hidden step changed nothing
+    std::vector<Mask> Hidden_Clean_Range;    // ... counting these numbers
+    std::vector<std::uint32_t> Pair_Clean;   // stamp at which the pair step changed nothing
 };
 
 thread_local Engine_Data Data;
@@ -342,10 +344,10 @@ void Build_Structure(const Puzzle_State& state, Engine_Data& d) {
     d.Sync.clear();
     for (int b = 0; b < boards && b < static_cast<int>(state.Board_Overlaps.size()); ++b) {
         const Sudoku_Grid_FrameWork& overlaps = state.Board_Overlaps[b];
-        const int links = static_cast<int>(overlaps.Linked_Boards.size() <
-                                                   overlaps.Link_Areas.size()
-                                               ? overlaps.Linked_Boards.size()
-                                               : overlaps.Link_Areas.size());
+        const int links =
+            static_cast<int>(overlaps.Linked_Boards.size() < overlaps.Link_Areas.size()
+                                 ? overlaps.Linked_Boards.size()
+                                 : overlaps.Link_Areas.size());
         for (int k = 0; k < links; ++k) {
             const Shared_Area area = Shared_Area_Of(state, b, k);
             const int t = area.Other_Board;
@@ -359,8 +361,8 @@ void Build_Structure(const Puzzle_State& state, Engine_Data& d) {
                     if (!Inside_Board(state, b, c, r) || !Inside_Board(state, t, c2, r2)) {
                         continue;
                     }
-                    d.Sync.push_back({cell_of(b, c, r), cell_of(t, c2, r2),
-                                      Range_Of(d.Board_Size[b])});
+                    d.Sync.push_back(
+                        {cell_of(b, c, r), cell_of(t, c2, r2), Range_Of(d.Board_Size[b])});
                 }
             }
         }
@@ -476,8 +478,7 @@ class Recomputation {
         for (const Sync_Pair& s : D.Sync) {
             const Mask here = static_cast<Mask>(D.Possible[s.Here] & D.Possible[s.There]);
             Set_Possible(s.Here, here);
-            Set_Possible(s.There,
-                         D.Possible[s.There] & static_cast<Mask>(here | ~s.Here_Range));
+            Set_Possible(s.There, D.Possible[s.There] & static_cast<Mask>(here | ~s.Here_Range));
         }
     }
 
@@ -743,7 +744,9 @@ class Recomputation {
 
 } // namespace
 
-bool Fast_Engine_Handles(const Puzzle_State& state) { return Build_Key(state, Scratch_Key); }
+bool Fast_Engine_Handles(const Puzzle_State& state) {
+    return Build_Key(state, Scratch_Key);
+}
 
 void Fast_Recompute_Candidates(Puzzle_State& state) {
     if (!Build_Key(state, Scratch_Key)) {

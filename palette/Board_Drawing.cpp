@@ -150,8 +150,8 @@ void Draw_Labels(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int 
     }
 }
 
-QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind,
-                     Flag wide_blocks, Drawing_Resources& res) {
+QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind, Flag wide_blocks,
+                     Drawing_Resources& res) {
     if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size()) || size < 0) {
         return {};
     }

@@ -34,8 +34,8 @@ struct Drawing_Resources {
     QImage Board_Bitmap;
     QImage Cell_Bitmap;
     QImage Label_Bitmap;
-    QFont Number_Font; // "MS Sans Serif" 15 pt bold, black
-    QFont Label_Font;  // "Times New Roman" 6 pt bold, blue
+    QFont Number_Font;              // "MS Sans Serif" 15 pt bold, black
+    QFont Label_Font;               // "Times New Roman" 6 pt bold, blue
     qreal Device_Pixel_Ratio = 1.0; // the screen's; images are rendered at it
 
     // Composed cells by everything their pixels depend on (background, number or candidate

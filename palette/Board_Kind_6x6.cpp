@@ -27,6 +27,5 @@ void Board_Kind_6x6::Block_Origin_Of_Cell(const Puzzle_State& state, int board, 
 void Board_Kind_6x6::Block_Origin(const Puzzle_State& state, int board, int block_col,
                                   int block_row, Integer& origin_col, Integer& origin_row,
                                   Flag /*Wide_Blocks*/) {
-    Block_Origin_By_Shape(state.Sudoku_Boards[board], block_col, block_row, origin_col,
-                          origin_row);
+    Block_Origin_By_Shape(state.Sudoku_Boards[board], block_col, block_row, origin_col, origin_row);
 }

@@ -10,8 +10,7 @@
 class Board_Kind_6x6 {
   public:
     static void Block_Layout(Integer& Block_Cols_Max, Integer& Block_Rows_Max,
-                             Integer& Block_Width_Max, Integer& Block_Height_Max,
-                             Flag Wide_Blocks);
+                             Integer& Block_Width_Max, Integer& Block_Height_Max, Flag Wide_Blocks);
     static void Block_Origin_Of_Cell(const Puzzle_State& state, int board, int col, int row,
                                      Integer& origin_col, Integer& origin_row, Flag Wide_Blocks);
     static void Block_Origin(const Puzzle_State& state, int board, int block_col, int block_row,

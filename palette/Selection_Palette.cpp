@@ -41,8 +41,8 @@ Speed_Button::Speed_Button(int tag, QWidget* parent) : QToolButton(parent), Tag(
 
 Selection_Palette::Selection_Palette(Puzzle_State& state, TForm1* form, int number_count,
                                      int design_left, int design_top)
-    : QDialog(form, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                        Qt::CustomizeWindowHint),
+    : QDialog(form,
+              Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       State(state), Form1(form) {
     setWindowTitle(QStringLiteral("Selections"));
     setFont(Window_Font());
@@ -79,7 +79,8 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, TForm1* form, int numb
     SpeedButton10->setObjectName(QStringLiteral("SpeedButton10"));
     SpeedButton10->setGeometry(Grid_Origin, clear_top, 73, 22);
     SpeedButton10->setText(QStringLiteral("Clear"));
-    connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton1Click(SpeedButton10); });
+    connect(SpeedButton10, &QToolButton::clicked, this,
+            [this] { SpeedButton1Click(SpeedButton10); });
 }
 
 std::vector<Speed_Button*> Selection_Palette::Speed_Buttons() const {

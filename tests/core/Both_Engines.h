@@ -22,7 +22,7 @@ inline std::string Engine_Name(const ::testing::TestParamInfo<Engine_Choice>& in
     return info.param == Engine_Choice::Reference ? "Reference" : "Fast";
 }
 
-#define RUN_ON_BOTH_ENGINES(Suite)                                                             \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                   \
-                             ::testing::Values(Engine_Choice::Reference, Engine_Choice::Fast), \
+#define RUN_ON_BOTH_ENGINES(Suite)                                                                 \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                       \
+                             ::testing::Values(Engine_Choice::Reference, Engine_Choice::Fast),     \
                              Engine_Name)

@@ -219,8 +219,8 @@ struct Coverage {
     long Regions = 0;
     long Regions_Only = 0;
     long Other_Kind = 0;
-    long Dead_Cells = 0;     // empty cells left without a candidate
-    long Single_Cells = 0;   // empty cells left with one candidate
+    long Dead_Cells = 0;   // empty cells left without a candidate
+    long Single_Cells = 0; // empty cells left with one candidate
     long Shape_Changes = 0;
 };
 

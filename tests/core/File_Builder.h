@@ -104,11 +104,22 @@ inline Puzzle_State Every_Feature() {
     s.Regions_Only = 2;
     s.Custom_Regions = {
         // a diagonal on the centre board
-        {{4, 0, 0, 0}, {4, 1, 1, 0}, {4, 2, 2, 0}, {4, 3, 3, 0}, {4, 4, 4, 0},
-         {4, 5, 5, 0}, {4, 6, 6, 0}, {4, 7, 7, 0}, {4, 8, 8, 0}},
+        {{4, 0, 0, 0},
+         {4, 1, 1, 0},
+         {4, 2, 2, 0},
+         {4, 3, 3, 0},
+         {4, 4, 4, 0},
+         {4, 5, 5, 0},
+         {4, 6, 6, 0},
+         {4, 7, 7, 0},
+         {4, 8, 8, 0}},
         // a region spanning both 6x6 boards, with Spare values kept
-        {{wide, 0, 0, 11}, {wide, 1, 0, -1}, {wide, 2, 0, 0},
-         {narrow, 3, 5, 7}, {narrow, 4, 5, 0}, {narrow, 5, 5, 123456}},
+        {{wide, 0, 0, 11},
+         {wide, 1, 0, -1},
+         {wide, 2, 0, 0},
+         {narrow, 3, 5, 7},
+         {narrow, 4, 5, 0},
+         {narrow, 5, 5, 123456}},
         {}, // an empty region
     };
 

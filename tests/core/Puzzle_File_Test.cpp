@@ -177,8 +177,7 @@ TEST(Puzzle_File_Layout, SymbolsSitBetweenLocksAndBlockLines) {
     ASSERT_EQ(bytes.size(), 780u + 9u);
     const std::size_t locks = 13 + 30 + 81 * 4;
     EXPECT_EQ(bytes[locks + 80], 0x5A) << "last lock";
-    EXPECT_EQ(std::vector<Byte>(bytes.begin() + locks + 81, bytes.begin() + locks + 90),
-              b.Symbols);
+    EXPECT_EQ(std::vector<Byte>(bytes.begin() + locks + 81, bytes.begin() + locks + 90), b.Symbols);
     EXPECT_EQ(bytes[locks + 90], 0x77) << "Draw_Block_Lines follows the symbols";
 
     // Without Use_Symbols the nine bytes are absent and the symbols are not read.
@@ -367,8 +366,7 @@ TEST(Puzzle_File_Read, EachInvariantViolationHasItsOwnMessage) {
     const std::vector<Case> cases = {
         {"9x9 kind with 6 numbers", [&] { return patched(s1 + Section_Max_Number, 6); },
          "Board 1: Max_Number is 6, but a board of Board_Type 1 holds 9 numbers."},
-        {"6x6 kind with 9 numbers",
-         [&] { return patched(s3 + Section_Max_Number, 9); },
+        {"6x6 kind with 9 numbers", [&] { return patched(s3 + Section_Max_Number, 9); },
          "Board 3: Max_Number is 9, but a board of Board_Type 2 holds 6 numbers."},
         {"other kind too large",
          [&] {
@@ -392,7 +390,9 @@ TEST(Puzzle_File_Read, EachInvariantViolationHasItsOwnMessage) {
          [&] { return written([](Puzzle_State& s) { s.Sudoku_Boards[2].Cell_Values[1][4] = 7; }); },
          "Board 3, column 2, row 5: Cell_Values holds 7; a cell holds 0 to 6."},
         {"cell value negative",
-         [&] { return written([](Puzzle_State& s) { s.Sudoku_Boards[0].Cell_Values[0][0] = -1; }); },
+         [&] {
+             return written([](Puzzle_State& s) { s.Sudoku_Boards[0].Cell_Values[0][0] = -1; });
+         },
          "Board 1, column 1, row 1: Cell_Values holds -1; a cell holds 0 to 9."},
         {"negative board count", [&] { return patched(9, -3); },
          "The file: Board_Count is -3; a count cannot be negative."},
@@ -424,12 +424,14 @@ TEST(Puzzle_File_Read, EachInvariantViolationHasItsOwnMessage) {
          "must be the same size."},
         {"link area outside",
          [&] {
-             return written([](Puzzle_State& s) { s.Board_Overlaps[1].Link_Areas[0].Other_Row = 10; });
+             return written(
+                 [](Puzzle_State& s) { s.Board_Overlaps[1].Link_Areas[0].Other_Row = 10; });
          },
          "Board 2, link 1: Other_Row is 10; it must lie in 1..9."},
         {"link area zero",
          [&] {
-             return written([](Puzzle_State& s) { s.Board_Overlaps[1].Link_Areas[0].This_Col = 0; });
+             return written(
+                 [](Puzzle_State& s) { s.Board_Overlaps[1].Link_Areas[0].This_Col = 0; });
          },
          "Board 2, link 1: This_Col is 0; it must lie in 1..9."},
         {"region on a missing board",
@@ -597,8 +599,7 @@ struct Snapshot {
 
     explicit Snapshot(const Puzzle_State& s)
         : Stored(Write_Puzzle_Bytes(s)), Region_Index_Boards(s.Cell_Regions.size()),
-          Modified(s.Game_Modified), Visible(s.Info_Visible), Left(s.Info_Left),
-          Top(s.Info_Top) {
+          Modified(s.Game_Modified), Visible(s.Info_Visible), Left(s.Info_Left), Top(s.Info_Top) {
         for (const Sudoku_Boards_FrameWork& b : s.Sudoku_Boards) {
             for (const auto& column : b.Cell_Tracking) {
                 for (const Tracking_Array_FrameWork& t : column) {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "page/Candidate_Engine.h"
-#include "tests/core/Both_Engines.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
+#include "tests/core/Both_Engines.h"
 #include "tests/core/Test_Puzzles.h"
 
 using namespace test_puzzles;

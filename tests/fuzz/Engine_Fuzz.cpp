@@ -180,8 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int c = in.Below(n);
             const int r = in.Below(n);
             const Integer value = in.Below(n + 2); // n + 1 is out of range and ignored
-            On_Both(fast, reference,
-                    [&](Puzzle_State& s) { Set_Cell_Value(s, b, c, r, value); });
+            On_Both(fast, reference, [&](Puzzle_State& s) { Set_Cell_Value(s, b, c, r, value); });
         } else if (op == 24) {
             On_Both(fast, reference, [](Puzzle_State& s) { Lock_Numbers(s); });
         } else if (op == 25) {

@@ -37,8 +37,7 @@ QStringList Listing(const QString& folder) {
         it.next();
         const QFileInfo info = it.fileInfo();
         out << info.filePath() + QLatin1Char(' ') + QString::number(info.size()) +
-                   QLatin1Char(' ') +
-                   QString::number(info.lastModified().toMSecsSinceEpoch());
+                   QLatin1Char(' ') + QString::number(info.lastModified().toMSecsSinceEpoch());
     }
     out.sort();
     return out;
@@ -179,7 +178,8 @@ void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
     QVERIFY(f.Form1->Save_Puzzle_To(saved));
     QVERIFY(!f.Game.Game_Modified);
     const std::vector<Byte> game = Write_Puzzle_Bytes(f.Game);
-    QCOMPARE(Bytes_Of(saved), QByteArray(reinterpret_cast<const char*>(game.data()), int(game.size())));
+    QCOMPARE(Bytes_Of(saved),
+             QByteArray(reinterpret_cast<const char*>(game.data()), int(game.size())));
 }
 
 void Bad_Input_Test::malformedFilesOnAnEmptyPage() {
@@ -209,7 +209,8 @@ void Bad_Input_Test::saveOntoAFolderOrADevice() {
     const QStringList listing = Listing(f.Folder.path());
     QVERIFY(!f.Form1->Save_Puzzle_To(f.Folder.filePath(QStringLiteral("target.zd2"))));
     QCOMPARE(f.Dialogs.Messages.back().Kind, QStringLiteral("error"));
-    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("Cannot save the puzzle: the target is a folder"));
+    QCOMPARE(f.Dialogs.Last_Text(),
+             QStringLiteral("Cannot save the puzzle: the target is a folder"));
     QVERIFY(f.Game.Game_Modified);
     QCOMPARE(Listing(f.Folder.path()), listing);
     QCOMPARE(Bytes_Of(inside), QByteArray("kept"));
@@ -217,7 +218,8 @@ void Bad_Input_Test::saveOntoAFolderOrADevice() {
     // The same through the save button and its dialog.
     f.Dialogs.Files.push_back(f.Folder.filePath(QStringLiteral("target.zd2")));
     f.Form1->ToolButton1Click();
-    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("Cannot save the puzzle: the target is a folder"));
+    QCOMPARE(f.Dialogs.Last_Text(),
+             QStringLiteral("Cannot save the puzzle: the target is a folder"));
     QVERIFY(f.Game.Game_Modified);
 
     // A device that is always full.

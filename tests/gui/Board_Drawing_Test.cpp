@@ -3,9 +3,9 @@
 
 #include <QImage>
 #include <QSet>
+#include <QtTest>
 #include <algorithm>
 #include <cstdlib>
-#include <QtTest>
 
 #include "palette/Board_Drawing.h"
 
@@ -46,8 +46,12 @@ bool Is_Black(const QImage& image, int x, int y) {
 }
 
 // Pixels whose colour is clearly blue (the label ink, anti-aliased or not).
-bool Is_Blueish(QRgb p) { return qBlue(p) - std::max(qRed(p), qGreen(p)) > 60; }
-bool Is_Dark(QRgb p) { return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90; }
+bool Is_Blueish(QRgb p) {
+    return qBlue(p) - std::max(qRed(p), qGreen(p)) > 60;
+}
+bool Is_Dark(QRgb p) {
+    return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90;
+}
 
 // A point of cell (c, r) clear of lines, frame, numbers and labels of the middle line.
 QRgb Cell_Corner_Pixel(const QImage& image, int c, int r) {
@@ -126,19 +130,19 @@ void Board_Drawing_Test::backgrounds_follow_the_rules_in_order() {
     Board_Setup s = Nine();
     Sudoku_Boards_FrameWork& b = s.state.Sudoku_Boards[0];
     const Integer custom = 0x004080FF; // red 255, green 128, blue 64
-    b.Cell_Shaded[1][0] = 1;                       // pale pink
+    b.Cell_Shaded[1][0] = 1;           // pale pink
     b.Use_Cell_Colours = 1;
     for (auto& column : b.Cell_Colours) {
         std::fill(column.begin(), column.end(), Colour_White);
     }
-    b.Cell_Colours[2][0] = custom;                 // custom colour, empty
-    b.Cell_Colours[3][0] = custom;                 // custom colour, unlocked number
+    b.Cell_Colours[2][0] = custom; // custom colour, empty
+    b.Cell_Colours[3][0] = custom; // custom colour, unlocked number
     b.Cell_Values[3][0] = 4;
-    b.Cell_Colours[4][0] = custom;                 // custom colour, locked number
+    b.Cell_Colours[4][0] = custom; // custom colour, locked number
     b.Cell_Values[4][0] = 5;
     b.Cell_Locked[4][0] = 1;
-    b.Cell_Locked[5][0] = 1;                       // locked but empty: not green
-    b.Cell_Shaded[6][0] = 1;                       // shading overridden by custom colours
+    b.Cell_Locked[5][0] = 1; // locked but empty: not green
+    b.Cell_Shaded[6][0] = 1; // shading overridden by custom colours
     b.Cell_Colours[6][0] = custom;
 
     const QImage image = Render(s);
@@ -171,7 +175,7 @@ void Board_Drawing_Test::help_colours_only_on_empty_cells_with_help_on() {
     b.Cell_Values[4][0] = 8;
     b.Cell_Locked[4][0] = 1;
     b.Use_Cell_Colours = 1;
-    b.Cell_Colours[5][0] = 0x00FF0000;         // help overrides a custom colour
+    b.Cell_Colours[5][0] = 0x00FF0000; // help overrides a custom colour
     b.Cell_Tracking[5][0].Candidate_Count = 0;
 
     const QImage off = Render(s);
@@ -196,8 +200,15 @@ void Board_Drawing_Test::nine_by_nine_lines_with_block_lines() {
     QCOMPARE(image.size(), QSize(270, 270));
     // Thin lines at 30, 60, ...; 4-pixel block lines on 90 and 180 (88..91, 178..181); the
     // outer block lines and the 2-pixel frame fill the outermost two pixels on every side.
-    const QSet<int> expected = Pixels({{0, 1}, {30, 30}, {60, 60}, {88, 91}, {120, 120},
-                                       {150, 150}, {178, 181}, {210, 210}, {240, 240},
+    const QSet<int> expected = Pixels({{0, 1},
+                                       {30, 30},
+                                       {60, 60},
+                                       {88, 91},
+                                       {120, 120},
+                                       {150, 150},
+                                       {178, 181},
+                                       {210, 210},
+                                       {240, 240},
                                        {268, 269}});
     QCOMPARE(Black_Along(image, true, 45), expected);  // crosses the vertical lines
     QCOMPARE(Black_Along(image, false, 45), expected); // crosses the horizontal lines
@@ -215,8 +226,15 @@ void Board_Drawing_Test::nine_by_nine_lines_without_block_lines() {
     const QImage image = Render(s);
     // Only 1-pixel lines; the last one (at 270) lies outside the picture and there is no
     // frame, so the right and bottom edges stay white.
-    const QSet<int> expected = Pixels({{0, 0}, {30, 30}, {60, 60}, {90, 90}, {120, 120},
-                                       {150, 150}, {180, 180}, {210, 210}, {240, 240}});
+    const QSet<int> expected = Pixels({{0, 0},
+                                       {30, 30},
+                                       {60, 60},
+                                       {90, 90},
+                                       {120, 120},
+                                       {150, 150},
+                                       {180, 180},
+                                       {210, 210},
+                                       {240, 240}});
     QCOMPARE(Black_Along(image, true, 45), expected);
     QCOMPARE(Black_Along(image, false, 45), expected);
 }
@@ -226,8 +244,8 @@ void Board_Drawing_Test::six_by_six_lines_data() {
     QTest::addColumn<int>("block_lines");
     QTest::addColumn<QSet<int>>("columns"); // black pixels of a horizontal scan
     QTest::addColumn<QSet<int>>("rows");    // black pixels of a vertical scan
-    const QSet<int> thin = Pixels({{0, 1}, {30, 30}, {60, 60}, {90, 90}, {120, 120},
-                                   {150, 150}, {178, 179}});
+    const QSet<int> thin =
+        Pixels({{0, 1}, {30, 30}, {60, 60}, {90, 90}, {120, 120}, {150, 150}, {178, 179}});
     const QSet<int> one_block_line =
         Pixels({{0, 1}, {30, 30}, {60, 60}, {88, 91}, {120, 120}, {150, 150}, {178, 179}});
     const QSet<int> two_block_lines =
@@ -309,8 +327,10 @@ void Board_Drawing_Test::numbers_are_black_and_centred() {
         }
         QVERIFY2(pure_black, "the number is not black");
         // A 20-pixel bold digit centred on (15, 15) of its cell.
-        QVERIFY2(std::abs(ink.center().x() - 15) <= 3, qPrintable(QString::number(ink.center().x())));
-        QVERIFY2(std::abs(ink.center().y() - 15) <= 3, qPrintable(QString::number(ink.center().y())));
+        QVERIFY2(std::abs(ink.center().x() - 15) <= 3,
+                 qPrintable(QString::number(ink.center().x())));
+        QVERIFY2(std::abs(ink.center().y() - 15) <= 3,
+                 qPrintable(QString::number(ink.center().y())));
         QVERIFY(ink.height() >= 10 && ink.height() <= 18);
     }
     // The locked number's cell keeps its green around the digit.
@@ -352,7 +372,8 @@ void Board_Drawing_Test::labels_only_in_empty_cells_with_labels_on() {
     QVERIFY(Ink_Box(image, 1, 0, Is_Blueish).isEmpty()); // a filled cell shows its number only
     QVERIFY(!Ink_Box(image, 1, 0, Is_Dark).isEmpty());
     // "1 2 3" is centred on x = 15 of the cell.
-    QVERIFY2(std::abs(labels.center().x() - 15) <= 2, qPrintable(QString::number(labels.center().x())));
+    QVERIFY2(std::abs(labels.center().x() - 15) <= 2,
+             qPrintable(QString::number(labels.center().x())));
 
     // A cell with nothing possible shows only spaces: no ink.
     b.Cell_Tracking[2][0].Possible.assign(9, 0);

@@ -212,7 +212,8 @@ void Boards_Layout_Test::info_panel_follows_the_puzzle() {
     s.page->Show_Info_Panel();
     QVERIFY(!s.page->info_Panel->isHidden());
     QCOMPARE(s.page->info_Panel->pos(), QPoint(300, 700)); // used as stored, unconverted
-    QCOMPARE(s.page->Label1->text(), QString::fromUtf8("Caf\xC3\xA9 \xE2\x80\x9CSamurai\xE2\x80\x9D"));
+    QCOMPARE(s.page->Label1->text(),
+             QString::fromUtf8("Caf\xC3\xA9 \xE2\x80\x9CSamurai\xE2\x80\x9D"));
     QCOMPARE(s.page->Label3->text(), QStringLiteral("www.example.com/<b>x</b>"));
     QCOMPARE(s.page->Label3->textFormat(), Qt::PlainText);
     QVERIFY(s.page->Page_Content()->minimumHeight() >= 700 + 49);

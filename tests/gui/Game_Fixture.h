@@ -26,8 +26,8 @@ struct Shown_Message {
 
 class Scripted_Dialogs : public Player_Dialogs {
   public:
-    std::deque<bool> Answers;   // answers to confirmations, in order; No when empty
-    std::deque<QString> Files;  // names the file dialogs return, in order; cancel when empty
+    std::deque<bool> Answers;  // answers to confirmations, in order; No when empty
+    std::deque<QString> Files; // names the file dialogs return, in order; cancel when empty
     std::vector<Shown_Message> Messages;
     QStringList Opened_Urls;
     QStringList Dialog_Titles;
@@ -82,10 +82,14 @@ class Scripted_Dialogs : public Player_Dialogs {
 };
 
 // A solved 9x9 grid: rows, columns and blocks all hold 1..9.
-inline int Solved_9x9(int c, int r) { return (3 * (r % 3) + r / 3 + c) % 9 + 1; }
+inline int Solved_9x9(int c, int r) {
+    return (3 * (r % 3) + r / 3 + c) % 9 + 1;
+}
 
 // A solved 6x6 grid for blocks 3 wide x 2 high.
-inline int Solved_6x6_Wide(int c, int r) { return (3 * (r % 2) + r / 2 + c) % 6 + 1; }
+inline int Solved_6x6_Wide(int c, int r) {
+    return (3 * (r % 2) + r / 2 + c) % 6 + 1;
+}
 
 inline void Finish_Puzzle(Puzzle_State& s) {
     s.Board_Overlaps.resize(s.Sudoku_Boards.size());
@@ -153,7 +157,8 @@ class Game_Fixture {
 
     QString Write(const QString& name, const Puzzle_State& puzzle) {
         const QString path = Folder.filePath(name);
-        const std::string failure = Write_Puzzle_File(QFile::encodeName(path).toStdString(), puzzle);
+        const std::string failure =
+            Write_Puzzle_File(QFile::encodeName(path).toStdString(), puzzle);
         if (!failure.empty()) {
             qWarning("writing %s failed: %s", qPrintable(path), failure.c_str());
         }
@@ -180,7 +185,8 @@ class Game_Fixture {
     }
 
     // Clicks the picture under the last hover; while the palette is up, `choose` runs on it.
-    void Click_Picture(int board, QPoint at, const std::function<void(Selection_Palette*)>& choose) {
+    void Click_Picture(int board, QPoint at,
+                       const std::function<void(Selection_Palette*)>& choose) {
         Palette_Seen = nullptr;
         QTimer::singleShot(0, [this, choose] {
             auto* palette = qobject_cast<Selection_Palette*>(QApplication::activeModalWidget());

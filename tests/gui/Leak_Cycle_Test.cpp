@@ -52,7 +52,8 @@ void Session(const QString& folder, int cycle) {
         QTest::mouseMove(content, picture->mapTo(content, QPoint(col * 30 + 15, row * 30 + 15)));
         QTimer::singleShot(0, [k] {
             if (auto* p = qobject_cast<Selection_Palette*>(QApplication::activeModalWidget())) {
-                p->Speed_Buttons()[static_cast<std::size_t>(k) % p->Speed_Buttons().size()]->click();
+                p->Speed_Buttons()[static_cast<std::size_t>(k) % p->Speed_Buttons().size()]
+                    ->click();
             }
         });
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(col * 30 + 15, row * 30 + 15));
@@ -69,7 +70,8 @@ void Session(const QString& folder, int cycle) {
 
     // A refused file, then a load of the same game again: the old pictures go.
     dialogs.Answers = {true};
-    QVERIFY(!form->Load_Puzzle_From(QStringLiteral(TESSEL_TEST_DATA "/malformed/cut-in-values.zd2")));
+    QVERIFY(
+        !form->Load_Puzzle_From(QStringLiteral(TESSEL_TEST_DATA "/malformed/cut-in-values.zd2")));
     QVERIFY(form->Load_Puzzle_From(path));
     QVERIFY(form->Save_Puzzle_To(folder + QStringLiteral("/saved.zd2")));
 

@@ -2,8 +2,8 @@
 // the palette, the tool bar and the drop-down menu, with every prompt answered by script.
 
 #include <QLabel>
-#include <QScreen>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>

@@ -64,8 +64,9 @@ class Redraw_Skip_Test : public QObject {
         for (int i = 0; i < static_cast<int>(Game.Sudoku_Boards.size()); ++i) {
             const QImage full = Full_Drawing(*Form, i);
             QVERIFY2(!full.isNull(), when);
-            QVERIFY2(Picture(i)->Picture() == full,
-                     qPrintable(QStringLiteral("board %1 after %2").arg(i).arg(QLatin1String(when))));
+            QVERIFY2(
+                Picture(i)->Picture() == full,
+                qPrintable(QStringLiteral("board %1 after %2").arg(i).arg(QLatin1String(when))));
         }
     }
     void Enter(int board, int col, int row, Integer n) {

@@ -67,7 +67,8 @@ QString Difference(const Puzzle_State& game, const Puzzle_State& shadow) {
         const Sudoku_Boards_FrameWork& s = shadow.Sudoku_Boards[b];
         for (int c = 0; c < s.Cols; ++c) {
             for (int r = 0; r < s.Rows; ++r) {
-                const QString cell = QStringLiteral(" on board %1 at (%2, %3)").arg(b).arg(c).arg(r);
+                const QString cell =
+                    QStringLiteral(" on board %1 at (%2, %3)").arg(b).arg(c).arg(r);
                 if (g.Cell_Values[c][r] != s.Cell_Values[c][r]) {
                     return QStringLiteral("number %1, expected %2")
                                .arg(g.Cell_Values[c][r])
@@ -149,7 +150,9 @@ QString Picture_Problem(Game_Fixture& f) {
             return QStringLiteral("board %1 has no picture on the page").arg(b);
         }
         if (board.Board_Image->Tag != b) {
-            return QStringLiteral("board %1's picture has Tag %2").arg(b).arg(board.Board_Image->Tag);
+            return QStringLiteral("board %1's picture has Tag %2")
+                .arg(b)
+                .arg(board.Board_Image->Tag);
         }
         if (board.Board_Type == Board_Type_9x9 || board.Board_Type == Board_Type_6x6) {
             const QSize side(board.Cols * Cell_Size, board.Rows * Cell_Size);
@@ -214,14 +217,16 @@ void Soak_Test::randomSession() {
     }
     for (const char* bad : {"cut-in-values.zd2", "version-2.zd2", "link-other-size.zd2",
                             "count-huge-boards.zd2", "region-col-outside.zd2"}) {
-        files.push_back({QStringLiteral(TESSEL_TEST_DATA "/malformed/") + QLatin1String(bad), false});
+        files.push_back(
+            {QStringLiteral(TESSEL_TEST_DATA "/malformed/") + QLatin1String(bad), false});
     }
     files.push_back({f.Folder.filePath(QStringLiteral("missing.zd2")), false});
     const QString save_path = f.Folder.filePath(QStringLiteral("soak-save.zd2"));
 
     Puzzle_State shadow = f.Game;
     bool track_copies = false; // the copies agreed at the last load and links are mirrored
-    int entries = 0, commands = 0, loads = 0, good_loads = 0, saves = 0, out_of_view = 0, entered = 0;
+    int entries = 0, commands = 0, loads = 0, good_loads = 0, saves = 0, out_of_view = 0,
+        entered = 0;
     // Big enough for most puzzles to be seen whole.
     f.Form1->resize(1400, 1000);
     QCoreApplication::processEvents();
@@ -245,14 +250,18 @@ void Soak_Test::randomSession() {
             if (asked && !yes) {
                 QVERIFY2(f.Dialogs.Messages.size() == messages + 1, qPrintable(what));
             } else if (file.Good) {
-                Puzzle_Read_Result read = Read_Puzzle_File(QFile::encodeName(file.Path).toStdString());
+                Puzzle_Read_Result read =
+                    Read_Puzzle_File(QFile::encodeName(file.Path).toStdString());
                 QVERIFY2(read.Ok(), qPrintable(what));
-                On_Reference(shadow, [&](Puzzle_State& s) { Adopt_Loaded_Puzzle(s, std::move(read.Puzzle)); });
+                On_Reference(shadow, [&](Puzzle_State& s) {
+                    Adopt_Loaded_Puzzle(s, std::move(read.Puzzle));
+                });
                 track_copies = Copies_Agree(shadow) && Links_Are_Mirrored(shadow);
                 ++good_loads;
             } else {
                 QVERIFY2(f.Dialogs.Messages.size() == messages + (asked ? 2 : 1), qPrintable(what));
-                QVERIFY2(f.Dialogs.Messages.back().Kind != QLatin1String("confirm"), qPrintable(what));
+                QVERIFY2(f.Dialogs.Messages.back().Kind != QLatin1String("confirm"),
+                         qPrintable(what));
             }
         } else if (roll < 80) {
             // A palette entry on a random cell.
@@ -279,7 +288,8 @@ void Soak_Test::randomSession() {
             const int c = f.Game.Mouse_Col;
             const int r = f.Game.Mouse_Row;
             QVERIFY2(Cell_Exists(f.Game, hb, c, r), "the hover state names a cell");
-            QVERIFY2(hb != b || (c == aim_col && r == aim_row), "the hover state follows the pointer");
+            QVERIFY2(hb != b || (c == aim_col && r == aim_row),
+                     "the hover state follows the pointer");
             int chosen = -1;
             f.Click_Picture(b, QPoint(aim_col * Cell_Size + 15, aim_row * Cell_Size + 15),
                             [&](Selection_Palette* p) {
@@ -293,17 +303,23 @@ void Soak_Test::randomSession() {
                                     p->reject();
                                     return;
                                 }
-                                Speed_Button* button = usable[below(static_cast<int>(usable.size()))];
+                                Speed_Button* button =
+                                    usable[below(static_cast<int>(usable.size()))];
                                 chosen = button->Tag;
                                 button->click();
                             });
             const bool locked = shadow.Sudoku_Boards[hb].Cell_Locked[c][r] != 0;
-            QVERIFY2((f.Palette_Seen != nullptr) == !locked, "the palette opens on unlocked cells only");
+            QVERIFY2((f.Palette_Seen != nullptr) == !locked,
+                     "the palette opens on unlocked cells only");
             if (chosen >= 0) {
                 ++entered;
                 On_Reference(shadow, [&](Puzzle_State& s) { Set_Cell_Value(s, hb, c, r, chosen); });
             }
-            what = QStringLiteral("entry %1 on board %2 at (%3, %4)").arg(chosen).arg(hb).arg(c).arg(r);
+            what = QStringLiteral("entry %1 on board %2 at (%3, %4)")
+                       .arg(chosen)
+                       .arg(hb)
+                       .arg(c)
+                       .arg(r);
             ++entries;
         } else if (roll < 97) {
             ++commands;
@@ -361,8 +377,10 @@ void Soak_Test::randomSession() {
             f.Form1->ToolButton1Click();
             QVERIFY2(f.Dialogs.Files.empty(), "the save took its file name");
             shadow.Game_Modified = false;
-            const Puzzle_Read_Result back = Read_Puzzle_File(QFile::encodeName(save_path).toStdString());
-            QVERIFY2(back.Ok(), qPrintable(QString::fromStdString(back.Error) + f.Dialogs.Last_Text()));
+            const Puzzle_Read_Result back =
+                Read_Puzzle_File(QFile::encodeName(save_path).toStdString());
+            QVERIFY2(back.Ok(),
+                     qPrintable(QString::fromStdString(back.Error) + f.Dialogs.Last_Text()));
             QVERIFY2(Write_Puzzle_Bytes(back.Puzzle) == Write_Puzzle_Bytes(f.Game),
                      "the saved game reads back as it was saved");
             what = QStringLiteral("save");
@@ -375,11 +393,13 @@ void Soak_Test::randomSession() {
         const QString differs = Difference(f.Game, shadow);
         QVERIFY2(differs.isEmpty(), qPrintable(context + differs));
         if (track_copies) {
-            QVERIFY2(Copies_Agree(f.Game), qPrintable(context + QStringLiteral("shared copies disagree")));
+            QVERIFY2(Copies_Agree(f.Game),
+                     qPrintable(context + QStringLiteral("shared copies disagree")));
         }
         const QString pictures = Picture_Problem(f);
         QVERIFY2(pictures.isEmpty(), qPrintable(context + pictures));
-        QVERIFY2(QApplication::activeModalWidget() == nullptr, qPrintable(context + "a dialog is left open"));
+        QVERIFY2(QApplication::activeModalWidget() == nullptr,
+                 qPrintable(context + "a dialog is left open"));
         QCOMPARE(f.Form1->Status_Panels[0]->text(),
                  TForm1::Board_Count_Text(static_cast<qlonglong>(f.Game.Sudoku_Boards.size())));
     }

@@ -9,14 +9,13 @@ namespace {
 
 // A 6x6 board (blocks 3 wide, 2 high) whose top row holds 1 to 5: the last cell of that row
 // can only be 6, which the engine then removes from its column and block.
-const char* const Small_Puzzle =
-    "board 6x6-wide 20 20\n"
-    "12345.\n"
-    "......\n"
-    "......\n"
-    "......\n"
-    "......\n"
-    "......\n";
+const char* const Small_Puzzle = "board 6x6-wide 20 20\n"
+                                 "12345.\n"
+                                 "......\n"
+                                 "......\n"
+                                 "......\n"
+                                 "......\n"
+                                 "......\n";
 
 std::string Small_File() {
     const std::string txt = Temp_Path("small.txt");
@@ -72,8 +71,8 @@ TEST(Candidates_Json, SmallPuzzleCellByCell) {
 TEST(Play_Json, MovesInOrderThenVerdict) {
     // Fill the last cell of the top row, then put a 6 into column 5 again lower down and
     // clear it: the order matters, the clear wins.
-    const Run_Result r = Run_Program({"play", Small_File(), "--json", "--move", "0,5,0,6", "0,5,3,6",
-                              "--move", "0,5,3,0"});
+    const Run_Result r = Run_Program(
+        {"play", Small_File(), "--json", "--move", "0,5,0,6", "0,5,3,6", "--move", "0,5,3,0"});
     ASSERT_EQ(r.Exit, 0) << r.Err;
     const Json j = Parse_Json(r.Out);
     EXPECT_EQ(Cell(j, 0, 5, 0)["value"].Value, 6);
@@ -106,12 +105,12 @@ TEST(Play_Json, DuplicateVerdictOnceFull) {
 TEST(Play_Refusals, NothingIsWritten) {
     const std::string out = Temp_Path("refused.zd2");
     for (const std::vector<std::string>& move :
-         {std::vector<std::string>{"--move", "1,0,0,1"},   // no board 1
-          std::vector<std::string>{"--move", "0,6,0,1"},   // column outside the board
-          std::vector<std::string>{"--move", "0,0,-1,1"},  // row outside the board
-          std::vector<std::string>{"--move", "0,5,1,7"},   // 7 on a 6x6 board
-          std::vector<std::string>{"--move", "0,0,0,2"},   // a locked given
-          std::vector<std::string>{"--move", "0,1,2"}}) {  // not four numbers
+         {std::vector<std::string>{"--move", "1,0,0,1"},  // no board 1
+          std::vector<std::string>{"--move", "0,6,0,1"},  // column outside the board
+          std::vector<std::string>{"--move", "0,0,-1,1"}, // row outside the board
+          std::vector<std::string>{"--move", "0,5,1,7"},  // 7 on a 6x6 board
+          std::vector<std::string>{"--move", "0,0,0,2"},  // a locked given
+          std::vector<std::string>{"--move", "0,1,2"}}) { // not four numbers
         std::vector<std::string> args = {"play", Small_File(), "-o", out};
         args.insert(args.end(), move.begin(), move.end());
         const Run_Result r = Run_Program(args);

@@ -6,7 +6,9 @@ using namespace tool_test;
 
 TEST(Command_Line, BadArgumentsAreRefused) {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"frobnicate"}, {"info"},
+         {std::vector<std::string>{},
+          {"frobnicate"},
+          {"info"},
           {"info", Sample("classic-easy.zd2"), "extra"},
           {"candidates", Sample("classic-easy.zd2"), "--bogus"},
           {"solve", Sample("classic-easy.zd2"), "--limit", "0"},
@@ -32,8 +34,8 @@ TEST(Command_Line, RefusedFilesGiveTheReadersMessage) {
     std::string v2 = good;
     v2[7] = '\x40'; // 2.0
     Write_Text(newer, v2);
-    for (const std::string command : {"info", "check", "candidates", "play", "set-numbers",
-                                       "solve"}) {
+    for (const std::string command :
+         {"info", "check", "candidates", "play", "set-numbers", "solve"}) {
         for (const std::string& file : {cut, newer, Temp_Path("missing.zd2")}) {
             const Run_Result r = Run_Program({command, file});
             EXPECT_EQ(r.Exit, 1) << command << " " << file;
@@ -85,11 +87,13 @@ TEST(Command_Line, MakeRefusesBadDescriptionsWithoutWriting) {
 TEST(Command_Line, GenerateReportsTheLevelAndIsReproducible) {
     const std::string a = Temp_Path("gen-a.zd2");
     const std::string b = Temp_Path("gen-b.zd2");
-    const Run_Result r = Run_Program({"generate", "6x6-tall", "--seed", "9", "--level", "easy", "-o", a});
+    const Run_Result r =
+        Run_Program({"generate", "6x6-tall", "--seed", "9", "--level", "easy", "-o", a});
     ASSERT_EQ(r.Exit, 0) << r.Err;
     EXPECT_NE(r.Out.find("level easy"), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("seed 9"), std::string::npos);
-    ASSERT_EQ(Run_Program({"generate", "6x6-tall", "--seed", "9", "--level", "easy", "-o", b}).Exit, 0);
+    ASSERT_EQ(Run_Program({"generate", "6x6-tall", "--seed", "9", "--level", "easy", "-o", b}).Exit,
+              0);
     EXPECT_EQ(Read_Text(a), Read_Text(b));
     EXPECT_EQ(Run_Program({"solve", a}).Out, "unique\n");
     // Easy means "Set Numbers" with help off finishes it.

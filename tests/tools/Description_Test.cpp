@@ -14,7 +14,9 @@ std::string Rows(int n, const std::string& first = "") {
     return out;
 }
 
-std::string Error_Of(const std::string& text) { return Parse_Description(text).Error; }
+std::string Error_Of(const std::string& text) {
+    return Parse_Description(text).Error;
+}
 
 // Empty rows of a board of size n.
 std::string Empty_Rows(int count, int n) {
@@ -30,8 +32,8 @@ std::string Empty_Rows(int count, int n) {
 TEST(Description, BoardGivensSymbolsAndLocks) {
     const Description_Result d = Parse_Description(
         "# comment\n"
-        "board 6x6-tall 40 60 symbols=ABCDEF\n" + Rows(6, "A.F |.. .") +
-        "board 9x9 200 20 unlocked no-block-lines\n" + Rows(9, "1........"));
+        "board 6x6-tall 40 60 symbols=ABCDEF\n" +
+        Rows(6, "A.F |.. .") + "board 9x9 200 20 unlocked no-block-lines\n" + Rows(9, "1........"));
     ASSERT_TRUE(d.Ok()) << d.Error;
     const Puzzle_State& p = d.Puzzle;
     ASSERT_EQ(p.Sudoku_Boards.size(), 2u);
@@ -109,15 +111,14 @@ TEST(Description, JoinShareCellsAndRefuseDisagreement) {
 }
 
 TEST(Description, RegionsBordersColoursAndInfo) {
-    const Description_Result d = Parse_Description(
-        "title Caf\xC3\xA9\n"
-        "link https://example.org/a\n"
-        "board 6x6-wide 20 60\n" + Rows(6) +
-        "board 6x6-wide 160 60\n" + Rows(6) +
-        "region 0:5,0 0:5,1 0:5,2 1:0,0 1:0,1 1:0,2\n"
-        "borders regions\n"
-        "colour 1 2 3 4 5 #FF8000\n"
-        "border 0 0 0 tl\n");
+    const Description_Result d = Parse_Description("title Caf\xC3\xA9\n"
+                                                   "link https://example.org/a\n"
+                                                   "board 6x6-wide 20 60\n" +
+                                                   Rows(6) + "board 6x6-wide 160 60\n" + Rows(6) +
+                                                   "region 0:5,0 0:5,1 0:5,2 1:0,0 1:0,1 1:0,2\n"
+                                                   "borders regions\n"
+                                                   "colour 1 2 3 4 5 #FF8000\n"
+                                                   "border 0 0 0 tl\n");
     ASSERT_TRUE(d.Ok()) << d.Error;
     const Puzzle_State& p = d.Puzzle;
     EXPECT_TRUE(p.Info_Visible);
@@ -170,7 +171,8 @@ TEST(Description, RefusalsNameTheLine) {
     EXPECT_NE(Error_Of("board 9x9 20\n").find("line 1"), std::string::npos);
     EXPECT_NE(Error_Of("board 9x9 20 20 symbols=ABC\n").find("exactly 9"), std::string::npos);
     EXPECT_NE(Error_Of("board 9x9 20 20 symbols=AABCDEFGH\n").find("differ"), std::string::npos);
-    EXPECT_NE(Error_Of("board 9x9 20 20\n" + Empty_Rows(3, 9)).find("ends inside"), std::string::npos);
+    EXPECT_NE(Error_Of("board 9x9 20 20\n" + Empty_Rows(3, 9)).find("ends inside"),
+              std::string::npos);
     EXPECT_NE(Error_Of("board 6x6-wide 20 20\n" + Rows(6) + "region 0:6,0\n").find("not on board"),
               std::string::npos);
     EXPECT_NE(Error_Of("board 6x6-wide 20 20\n" + Rows(6) + "region 1:0,0\n").find("no board 1"),

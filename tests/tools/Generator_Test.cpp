@@ -44,8 +44,8 @@ TEST(Generator, EveryKindAndLevelOverSeeds) {
                 if (std::string(kind) == "samurai" && seed == 2 && level != Puzzle_Level::Hard) {
                     continue; // the slowest case: one seed is enough for easy and medium
                 }
-                const std::string name = std::string(kind) + " seed " + std::to_string(seed) +
-                                         " " + Level_Name(level);
+                const std::string name =
+                    std::string(kind) + " seed " + std::to_string(seed) + " " + Level_Name(level);
                 const Generate_Result g = Generate_Puzzle(kind, seed, level);
                 Expect_Sound(g, name);
                 // Never harder than asked; easy is always reachable.

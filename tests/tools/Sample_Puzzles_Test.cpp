@@ -43,7 +43,8 @@ TEST(Sample_Puzzles, CheckedMadeFromTheirDescriptionsAndKeptByteForByte) {
 
 TEST(Sample_Puzzles, UniqueAndGraded) {
     for (const char* name : Samples) {
-        EXPECT_EQ(Run_Program({"solve", Sample(std::string(name) + ".zd2")}).Out, "unique\n") << name;
+        EXPECT_EQ(Run_Program({"solve", Sample(std::string(name) + ".zd2")}).Out, "unique\n")
+            << name;
     }
     EXPECT_EQ(Grade_Puzzle(Read("classic-easy")), Puzzle_Level::Easy);
     EXPECT_EQ(Grade_Puzzle(Read("classic-hard")), Puzzle_Level::Hard);

@@ -21,10 +21,9 @@ Puzzle_State Sample(const std::string& name) {
     return std::move(r.Puzzle);
 }
 
-const char* const Classic =
-    "board 9x9 20 20\n"
-    "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n"
-    "7...2...6\n.6....28.\n...419..5\n....8..79\n";
+const char* const Classic = "board 9x9 20 20\n"
+                            "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n"
+                            "7...2...6\n.6....28.\n...419..5\n....8..79\n";
 
 bool Valid_Sudoku(const Puzzle_State& p, int board) {
     const auto& v = p.Sudoku_Boards[board].Cell_Values;
@@ -68,10 +67,9 @@ TEST(Solver, ClassicHasOneSolutionThatKeepsTheGivens) {
 TEST(Solver, NoSolution) {
     // The corner sees 1 to 8 in its row and 9 below it: no number is left for it, although
     // no unit repeats a number.
-    Puzzle_State p = Parse(
-        "board 9x9 20 20\n"
-        ".12345678\n9........\n.........\n.........\n.........\n"
-        ".........\n.........\n.........\n.........\n");
+    Puzzle_State p = Parse("board 9x9 20 20\n"
+                           ".12345678\n9........\n.........\n.........\n.........\n"
+                           ".........\n.........\n.........\n.........\n");
     EXPECT_EQ(Count_Solutions(p, 2).Count, 0);
     // The same with the 9 in the corner's block but outside its row and column.
     p.Sudoku_Boards[0].Cell_Values[0][1] = 0;
@@ -109,7 +107,8 @@ TEST(Solver, ExactlyTwoFromAnUnavoidableRectangle) {
 }
 
 TEST(Solver, ManySolutionsUpToTheLimit) {
-    Puzzle_State empty = Parse("board 6x6-tall 20 20\n......\n......\n......\n......\n......\n......\n");
+    Puzzle_State empty =
+        Parse("board 6x6-tall 20 20\n......\n......\n......\n......\n......\n......\n");
     EXPECT_EQ(Count_Solutions(empty, 7).Count, 7);
     Puzzle_State classic = Parse(Classic);
     classic.Sudoku_Boards[0].Cell_Values[0][0] = 0;

@@ -31,7 +31,9 @@ inline std::string Temp_Dir() {
     return dir;
 }
 
-inline std::string Temp_Path(const std::string& name) { return Temp_Dir() + "/" + name; }
+inline std::string Temp_Path(const std::string& name) {
+    return Temp_Dir() + "/" + name;
+}
 
 inline std::string Read_Text(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -42,7 +44,9 @@ inline void Write_Text(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-inline bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+inline bool Exists(const std::string& path) {
+    return std::ifstream(path).good();
+}
 
 // Runs the program with the arguments (each quoted) and collects its output.
 inline Run_Result Run_Program(const std::vector<std::string>& args) {

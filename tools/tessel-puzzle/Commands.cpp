@@ -1,11 +1,11 @@
 #include "tools/tessel-puzzle/Commands.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iostream>
 #include <iterator>
-#include <chrono>
 #include <random>
 #include <sstream>
 
@@ -128,7 +128,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                 Move m;
                 if (!Parse_Move(value_of(i), m)) {
                     throw Usage_Error{"a move is written B,C,R,N (board, column, row, number), "
-                                      "not \"" + args[i] + "\""};
+                                      "not \"" +
+                                      args[i] + "\""};
                 }
                 a.Moves.push_back(m);
                 // Further moves may follow the same --move.
@@ -153,8 +154,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
             } else if (arg == "--engine") {
                 a.Engine = value_of(i);
                 if (a.Engine != "fast" && a.Engine != "reference" && a.Engine != "compare") {
-                    throw Usage_Error{"--engine is fast, reference or compare, not \"" +
-                                      a.Engine + "\""};
+                    throw Usage_Error{"--engine is fast, reference or compare, not \"" + a.Engine +
+                                      "\""};
                 }
             }
         } else {
@@ -308,8 +309,7 @@ int Play_Moves(const Arguments& a, Puzzle_State& state, std::ostream& err) {
         }
         const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[m.Board];
         if (m.Number < 0 || m.Number > board.Max_Number) {
-            err << name << ": the board holds numbers 1 to " << board.Max_Number
-                << " (0 clears)\n";
+            err << name << ": the board holds numbers 1 to " << board.Max_Number << " (0 clears)\n";
             return Bad_Argument;
         }
         if (board.Cell_Locked[m.Col][m.Row]) {
@@ -383,8 +383,7 @@ int Solve(const Arguments& a, std::ostream& out, std::ostream& err) {
     } else if (result.Count == 1 && a.Limit > 1) {
         out << "unique\n";
     } else {
-        out << "at least " << result.Count << " solution" << (result.Count > 1 ? "s" : "")
-            << '\n';
+        out << "at least " << result.Count << " solution" << (result.Count > 1 ? "s" : "") << '\n';
     }
     if (a.Has_Output) {
         if (result.Count == 0) {
@@ -431,9 +430,9 @@ int Make(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     const Solve_Result solutions = Count_Solutions(made.Puzzle, 2);
     out << "wrote " << a.Output << ": " << made.Puzzle.Sudoku_Boards.size() << " board(s), "
-        << (solutions.Count == 0 ? "no solution"
-                                 : solutions.Count == 1 ? "unique solution"
-                                                        : "more than one solution")
+        << (solutions.Count == 0   ? "no solution"
+            : solutions.Count == 1 ? "unique solution"
+                                   : "more than one solution")
         << '\n';
     return Done;
 }
@@ -486,16 +485,15 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Check(Parse_Arguments(args, "", 1), out, err);
         }
         if (command == "candidates") {
-            return Candidates(Parse_Arguments(args, "--help-solve --engine --json", 1), out,
-                              err);
+            return Candidates(Parse_Arguments(args, "--help-solve --engine --json", 1), out, err);
         }
         if (command == "play") {
             return Play(Parse_Arguments(args, "--move --help-solve --engine --json -o", 1), out,
                         err);
         }
         if (command == "set-numbers") {
-            return Set_Numbers(
-                Parse_Arguments(args, "--help-solve --repeat --engine --json -o", 1), out, err);
+            return Set_Numbers(Parse_Arguments(args, "--help-solve --repeat --engine --json -o", 1),
+                               out, err);
         }
         if (command == "solve") {
             return Solve(Parse_Arguments(args, "--limit -o", 1), out, err);

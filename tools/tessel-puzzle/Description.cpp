@@ -56,8 +56,8 @@ int To_Int(const std::string& word, const char* what) {
     char* end = nullptr;
     const long v = std::strtol(word.c_str(), &end, 10);
     if (word.empty() || *end != '\0' || v < -1000000 || v > 1000000) {
-        throw Parse_Error(std::string("expected a whole number for ") + what + ", got \"" +
-                          word + "\"");
+        throw Parse_Error(std::string("expected a whole number for ") + what + ", got \"" + word +
+                          "\"");
     }
     return static_cast<int>(v);
 }
@@ -105,8 +105,7 @@ class Parser {
             Finish();
             result.Puzzle = std::move(P);
         } catch (const Parse_Error& e) {
-            result.Error = (Line_No > 0 ? "line " + std::to_string(Line_No) + ": " : "") +
-                           e.what();
+            result.Error = (Line_No > 0 ? "line " + std::to_string(Line_No) + ": " : "") + e.what();
         }
         return result;
     }
@@ -266,8 +265,9 @@ class Parser {
         }
         const int dx = ux / 20;
         const int dy = uy / 20;
-        auto link = [](int d) { return d >= 0 ? std::pair<int, int>{d + 1, 1}
-                                              : std::pair<int, int>{1, -d + 1}; };
+        auto link = [](int d) {
+            return d >= 0 ? std::pair<int, int>{d + 1, 1} : std::pair<int, int>{1, -d + 1};
+        };
         const auto [a_col, b_col] = link(dx);
         const auto [a_row, b_row] = link(dy);
         P.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
@@ -275,8 +275,8 @@ class Parser {
         P.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
         P.Board_Overlaps[b].Link_Areas.push_back({b_col, b_row, a_col, a_row});
 
-        const Shared_Area s = Shared_Area_Of(P, a, static_cast<int>(
-                                                       P.Board_Overlaps[a].Link_Areas.size() - 1));
+        const Shared_Area s =
+            Shared_Area_Of(P, a, static_cast<int>(P.Board_Overlaps[a].Link_Areas.size() - 1));
         for (int c = s.First_Col; c <= s.Last_Col; ++c) {
             for (int r = s.First_Row; r <= s.Last_Row; ++r) {
                 Sudoku_Boards_FrameWork& x = P.Sudoku_Boards[a];
@@ -286,8 +286,8 @@ class Parser {
                 Byte& lx = x.Cell_Locked[c][r];
                 Byte& ly = y.Cell_Locked[c + s.Col_Offset][r + s.Row_Offset];
                 if (vx != 0 && vy != 0 && vx != vy) {
-                    throw Parse_Error("boards " + std::to_string(a) + " and " +
-                                      std::to_string(b) + " hold different numbers in a "
+                    throw Parse_Error("boards " + std::to_string(a) + " and " + std::to_string(b) +
+                                      " hold different numbers in a "
                                       "shared cell");
                 }
                 if (vx == 0) {
@@ -415,8 +415,8 @@ class Parser {
                 const std::string name(1, cells[c]);
                 auto found = Region_Names.find(name);
                 if (found == Region_Names.end()) {
-                    found = Region_Names.emplace(name, static_cast<int>(P.Custom_Regions.size()))
-                                .first;
+                    found =
+                        Region_Names.emplace(name, static_cast<int>(P.Custom_Regions.size())).first;
                     P.Custom_Regions.emplace_back();
                 }
                 Add_To_Region(found->second, b, c, r);
@@ -505,8 +505,8 @@ class Parser {
                 throw Parse_Error("a colour is written #RRGGBB");
             }
             // The file keeps colours as 0x00BBGGRR.
-            const Integer stored = static_cast<Integer>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) |
-                                                        ((rgb >> 16) & 0xFF));
+            const Integer stored =
+                static_cast<Integer>(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
             Sudoku_Boards_FrameWork& board = P.Sudoku_Boards[b];
             board.Use_Cell_Colours = 1;
             for (int c = std::min(c1, c2); c <= std::max(c1, c2); ++c) {
@@ -544,7 +544,6 @@ class Parser {
             throw Parse_Error(problem);
         }
     }
-
 };
 
 } // namespace

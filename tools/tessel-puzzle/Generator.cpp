@@ -138,10 +138,14 @@ std::vector<int> Random_Jigsaw(Tool_Random& random) {
         std::vector<int> out;
         const int c = i / 9;
         const int r = i % 9;
-        if (c > 0) out.push_back(i - 9);
-        if (c < 8) out.push_back(i + 9);
-        if (r > 0) out.push_back(i - 1);
-        if (r < 8) out.push_back(i + 1);
+        if (c > 0)
+            out.push_back(i - 9);
+        if (c < 8)
+            out.push_back(i + 9);
+        if (r > 0)
+            out.push_back(i - 1);
+        if (r < 8)
+            out.push_back(i + 1);
         return out;
     };
     int trades = 0;

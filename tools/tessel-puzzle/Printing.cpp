@@ -144,12 +144,12 @@ std::string Info_Text(const Puzzle_State& state) {
                 entered += filled && !board.Cell_Locked[c][r] ? 1 : 0;
             }
         }
-        const Board_Position pos = b < state.Board_Positions.size() ? state.Board_Positions[b]
-                                                                    : Board_Position{};
+        const Board_Position pos =
+            b < state.Board_Positions.size() ? state.Board_Positions[b] : Board_Position{};
         out << "board " << b << ": " << Kind_Name(board) << ", size " << board.Max_Number
             << ", blocks " << board.Block_Width_Max + 1 << "x" << board.Block_Height_Max + 1
-            << ", at " << pos.X << "," << pos.Y << ", givens " << givens << ", entered "
-            << entered << ", locked cells " << locked;
+            << ", at " << pos.X << "," << pos.Y << ", givens " << givens << ", entered " << entered
+            << ", locked cells " << locked;
         if (board.Use_Symbols) {
             out << ", symbols ";
             for (int n = 1; n <= board.Max_Number; ++n) {
@@ -160,8 +160,7 @@ std::string Info_Text(const Puzzle_State& state) {
             << (board.Use_Cell_Colours ? ", cell colours" : "") << '\n';
         if (b < state.Board_Overlaps.size()) {
             const Sudoku_Grid_FrameWork& o = state.Board_Overlaps[b];
-            for (std::size_t k = 0; k < o.Linked_Boards.size() && k < o.Link_Areas.size();
-                 ++k) {
+            for (std::size_t k = 0; k < o.Linked_Boards.size() && k < o.Link_Areas.size(); ++k) {
                 const Link_Area& a = o.Link_Areas[k];
                 out << "  link to board " << o.Linked_Boards[k] - 1 << ": this (" << a.This_Col
                     << "," << a.This_Row << ") other (" << a.Other_Col << "," << a.Other_Row

@@ -366,8 +366,8 @@ class Search {
 
 } // namespace
 
-Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit,
-                             Tool_Random* random, long long node_budget) {
+Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit, Tool_Random* random,
+                             long long node_budget) {
     Search search(structure, std::max(limit, 1), random, node_budget);
     return search.Run();
 }

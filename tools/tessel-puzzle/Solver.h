@@ -15,14 +15,14 @@ class Tool_Random;
 
 struct Constraint_Structure {
     int Var_Count = 0;
-    std::vector<int> Board_Offset;          // first cell index of each board
-    std::vector<int> Var_Of_Cell;           // per cell (Board_Offset[b] + c * Rows + r)
+    std::vector<int> Board_Offset;              // first cell index of each board
+    std::vector<int> Var_Of_Cell;               // per cell (Board_Offset[b] + c * Rows + r)
     std::vector<std::vector<int>> Cells_Of_Var; // the cell indices each variable stands for
-    std::vector<int> Max_Of_Var;            // the highest number the variable may hold
-    std::vector<std::vector<int>> Units;    // variables that must hold different numbers
-    std::vector<std::vector<int>> Peers;    // per variable, the others of all its units
-    std::vector<int> Given;                 // per variable, 0 or the number on the boards
-    std::string Contradiction;              // why the puzzle cannot be solved, found while building
+    std::vector<int> Max_Of_Var;                // the highest number the variable may hold
+    std::vector<std::vector<int>> Units;        // variables that must hold different numbers
+    std::vector<std::vector<int>> Peers;        // per variable, the others of all its units
+    std::vector<int> Given;                     // per variable, 0 or the number on the boards
+    std::string Contradiction; // why the puzzle cannot be solved, found while building
 
     int Cell_Index(int board, int col, int row, const Puzzle_State& state) const {
         return Board_Offset[board] + col * state.Sudoku_Boards[board].Rows + row;
@@ -35,9 +35,9 @@ struct Constraint_Structure {
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state);
 
 struct Solve_Result {
-    int Count = 0;               // solutions found, at most the limit
-    bool Gave_Up = false;        // the node budget ran out before the search finished
-    std::vector<int> Solution;   // per variable, the first solution found (empty if none)
+    int Count = 0;             // solutions found, at most the limit
+    bool Gave_Up = false;      // the node budget ran out before the search finished
+    std::vector<int> Solution; // per variable, the first solution found (empty if none)
     long long Nodes = 0;
 };
 

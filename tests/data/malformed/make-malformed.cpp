@@ -69,7 +69,7 @@ Puzzle_State Rich_Game() {
 
 // Offsets in the rich game's file, from the layout of the format.
 constexpr std::size_t S = First_Section_Shown; // board 1's section
-constexpr std::size_t Values = S + 50;          // after one link
+constexpr std::size_t Values = S + 50;         // after one link
 constexpr std::size_t Locks = Values + 81 * 4;
 constexpr std::size_t Symbols = Locks + 81;
 constexpr std::size_t Block_Lines = Symbols + 9;
@@ -144,8 +144,7 @@ void Versions(const std::vector<Byte>& rich) {
     }
     Add("version-big-endian.zd2", "information", newer, swapped);
     // Only the version of a newer file: nothing after it is read.
-    Add("version-2-header-only.zd2", "information", newer,
-        Cut(With_Version(rich, 2.0), 8));
+    Add("version-2-header-only.zd2", "information", newer, Cut(With_Version(rich, 2.0), 8));
 }
 
 void Sizes() {
@@ -162,11 +161,9 @@ void Sizes() {
             With_Int32(Write_Puzzle_Bytes(p), s + Section_Max_Number, 9));
     }
     std::vector<Byte> other = With_Int32(one, s + Section_Board_Type, 7);
-    Add("size-zero-numbers.zd2", "error",
-        "Board 1: Max_Number is 0; a board holds 1 to 9 numbers.",
+    Add("size-zero-numbers.zd2", "error", "Board 1: Max_Number is 0; a board holds 1 to 9 numbers.",
         With_Int32(other, s + Section_Max_Number, 0));
-    Add("size-ten-numbers.zd2", "error",
-        "Board 1: Max_Number is 10; a board holds 1 to 9 numbers.",
+    Add("size-ten-numbers.zd2", "error", "Board 1: Max_Number is 10; a board holds 1 to 9 numbers.",
         With_Int32(other, s + Section_Max_Number, 10));
     Add("size-huge-numbers.zd2", "error",
         "Board 1: Max_Number is 2147483647; a board holds 1 to 9 numbers.",
@@ -204,8 +201,7 @@ void Cells() {
 void Counts(const std::vector<Byte>& rich) {
     const std::string cut = Read_Beyond_End_Message;
     Add("count-negative-boards.zd2", "error",
-        "The file: Board_Count is -1; a count cannot be negative.",
-        With_Int32(rich, S - 4, -1));
+        "The file: Board_Count is -1; a count cannot be negative.", With_Int32(rich, S - 4, -1));
     Add("count-negative-links.zd2", "error",
         "Board 1: Link_Count is -3; a count cannot be negative.",
         With_Int32(rich, S + Section_Link_Count, -3));
@@ -255,13 +251,17 @@ void Links() {
         Link_Area Area;
         const char* Message;
     } areas[] = {
-        {"link-area-this-col-0.zd2", {0, 1, 1, 1},
+        {"link-area-this-col-0.zd2",
+         {0, 1, 1, 1},
          "Board 1, link 1: This_Col is 0; it must lie in 1..9."},
-        {"link-area-this-row-10.zd2", {7, 10, 1, 1},
+        {"link-area-this-row-10.zd2",
+         {7, 10, 1, 1},
          "Board 1, link 1: This_Row is 10; it must lie in 1..9."},
-        {"link-area-other-col-negative.zd2", {7, 1, -2147483647 - 1, 1},
+        {"link-area-other-col-negative.zd2",
+         {7, 1, -2147483647 - 1, 1},
          "Board 1, link 1: Other_Col is -2147483648; it must lie in 1..9."},
-        {"link-area-other-row-huge.zd2", {7, 1, 1, 2147483647},
+        {"link-area-other-row-huge.zd2",
+         {7, 1, 1, 2147483647},
          "Board 1, link 1: Other_Row is 2147483647; it must lie in 1..9."},
     };
     for (const auto& a : areas) {
@@ -277,15 +277,19 @@ void Regions() {
         Region_Cell Cell;
         const char* Message;
     } cells[] = {
-        {"region-board-negative.zd2", {-1, 0, 0, 0},
+        {"region-board-negative.zd2",
+         {-1, 0, 0, 0},
          "Board 2, region 1, cell 2: Board -1 does not exist (boards are numbered 0..1 in "
          "regions)."},
-        {"region-board-past-last.zd2", {2, 0, 0, 0},
+        {"region-board-past-last.zd2",
+         {2, 0, 0, 0},
          "Board 2, region 1, cell 2: Board 2 does not exist (boards are numbered 0..1 in "
          "regions)."},
-        {"region-col-outside.zd2", {1, 9, 0, 0},
+        {"region-col-outside.zd2",
+         {1, 9, 0, 0},
          "Board 2, region 1, cell 2: Col 9 is outside board 2 (columns 0..8)."},
-        {"region-row-outside.zd2", {0, 3, -1, 0},
+        {"region-row-outside.zd2",
+         {0, 3, -1, 0},
          "Board 2, region 1, cell 2: Row -1 is outside board 1 (rows 0..8)."},
     };
     for (const auto& c : cells) {
