@@ -3,32 +3,9 @@
 #include "model/Board_Geometry.h"
 #include "palette/Board_Kind_6x6.h"
 #include "palette/Board_Kind_9x9.h"
+#include "tests/core/Test_Puzzles.h"
 
-namespace {
-
-Puzzle_State One_Board(Integer type, Integer n, Flag wide) {
-    Puzzle_State s;
-    Add_Board_Model(s, type, n, n, n, wide);
-    s.Board_Overlaps.resize(1);
-    s.Board_Positions.resize(1);
-    return s;
-}
-
-// A corner board whose bottom-right block is the centre board's top-left block.
-Puzzle_State Corner_And_Centre() {
-    Puzzle_State s;
-    Add_Board_Model(s, 1, 9, 9, 9, 0);
-    Add_Board_Model(s, 1, 9, 9, 9, 0);
-    s.Board_Overlaps.resize(2);
-    s.Board_Positions.resize(2);
-    s.Board_Overlaps[0].Linked_Boards = {2};
-    s.Board_Overlaps[0].Link_Areas = {{7, 7, 1, 1}};
-    s.Board_Overlaps[1].Linked_Boards = {1};
-    s.Board_Overlaps[1].Link_Areas = {{1, 1, 7, 7}};
-    return s;
-}
-
-} // namespace
+using namespace test_puzzles;
 
 TEST(Block_Geometry, ShapesByKind) {
     Integer a, b, c, d;
@@ -39,7 +16,7 @@ TEST(Block_Geometry, ShapesByKind) {
     Board_Kind_6x6::Block_Layout(a, b, c, d, 0);
     EXPECT_EQ((std::array<Integer, 4>{a, b, c, d}), (std::array<Integer, 4>{2, 1, 1, 2}));
 
-    Puzzle_State other = One_Board(7, 4, 0);
+    Puzzle_State other = One_Board_State(7, 4, 0);
     const auto& o = other.Sudoku_Boards[0];
     EXPECT_EQ(o.Block_Cols_Max + o.Block_Rows_Max + o.Block_Width_Max + o.Block_Height_Max, 0);
     EXPECT_FALSE(Has_Block_Kind(o));
@@ -47,7 +24,7 @@ TEST(Block_Geometry, ShapesByKind) {
 
 TEST(Block_Geometry, Origins) {
     Integer c, r;
-    Puzzle_State nine = One_Board(1, 9, 0);
+    Puzzle_State nine = One_Board_State(1, 9, 0);
     Block_Origin_Of_Cell(nine, 0, 8, 8, c, r);
     EXPECT_EQ(c, 6);
     EXPECT_EQ(r, 6);
@@ -55,7 +32,7 @@ TEST(Block_Geometry, Origins) {
     EXPECT_EQ(c, 6);
     EXPECT_EQ(r, 6);
 
-    Puzzle_State wide = One_Board(2, 6, 1);
+    Puzzle_State wide = One_Board_State(2, 6, 1);
     Block_Origin_Of_Cell(wide, 0, 4, 3, c, r);
     EXPECT_EQ(c, 3);
     EXPECT_EQ(r, 2);
@@ -63,7 +40,7 @@ TEST(Block_Geometry, Origins) {
     EXPECT_EQ(c, 3);
     EXPECT_EQ(r, 4);
 
-    Puzzle_State tall = One_Board(2, 6, 0);
+    Puzzle_State tall = One_Board_State(2, 6, 0);
     Block_Origin_Of_Cell(tall, 0, 4, 3, c, r);
     EXPECT_EQ(c, 4);
     EXPECT_EQ(r, 3);
@@ -119,7 +96,7 @@ TEST(Custom_Regions, IndexListsRegionsInOrder) {
 }
 
 TEST(Board_Model, NewBoardStartsEmpty) {
-    Puzzle_State s = One_Board(2, 6, 1);
+    Puzzle_State s = One_Board_State(2, 6, 1);
     const auto& b = s.Sudoku_Boards[0];
     for (int c = 0; c < 6; ++c) {
         for (int r = 0; r < 6; ++r) {

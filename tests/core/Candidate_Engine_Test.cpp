@@ -29,18 +29,6 @@ Puzzle_State Nine_With(std::initializer_list<std::array<int, 3>> cells, bool hel
     return s;
 }
 
-// A corner board whose bottom-right block is the top-left block of a centre board.
-Puzzle_State Corner_And_Centre() {
-    Puzzle_State s;
-    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-    s.Board_Overlaps.resize(2);
-    s.Board_Positions.resize(2);
-    Add_Link(s, 0, 1, {7, 7, 1, 1});
-    Add_Link(s, 1, 0, {1, 1, 7, 7});
-    return s;
-}
-
 void Expect_Shared_Cells_Agree(const Puzzle_State& s) {
     for (std::size_t b = 0; b < s.Sudoku_Boards.size(); ++b) {
         for (std::size_t k = 0; k < s.Board_Overlaps[b].Linked_Boards.size(); ++k) {

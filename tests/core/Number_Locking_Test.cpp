@@ -107,13 +107,7 @@ TEST(Restart_Boards, KeepsLockedNumbersAndEmptiesTheRest) {
 
 TEST(Set_Numbers_Fill, FillsSingleCandidatesWithTheirCopiesAndRecomputes) {
     // The corner board's row 6 holds 1..8 except at (6, 6), the first cell of the shared block.
-    Puzzle_State s;
-    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-    s.Board_Overlaps.resize(2);
-    s.Board_Positions.resize(2);
-    Add_Link(s, 0, 1, {7, 7, 1, 1});
-    Add_Link(s, 1, 0, {1, 1, 7, 7});
+    Puzzle_State s = Corner_And_Centre();
     const int row[9] = {1, 2, 3, 4, 5, 6, 0, 7, 8};
     for (int c = 0; c < 9; ++c)
         Place_Given(s, 0, c, 6, row[c]);

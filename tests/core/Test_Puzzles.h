@@ -41,6 +41,19 @@ inline void Add_Link(Puzzle_State& s, int from, int to, Link_Area area) {
     s.Board_Overlaps[from].Link_Areas.push_back(area);
 }
 
+// Two 9x9 boards: board 0 is a corner whose bottom-right block is the top-left block of the
+// centre board 1; each carries its own link to the other.
+inline Puzzle_State Corner_And_Centre() {
+    Puzzle_State s;
+    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
+    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
+    s.Board_Overlaps.resize(2);
+    s.Board_Positions.resize(2);
+    Add_Link(s, 0, 1, {7, 7, 1, 1});
+    Add_Link(s, 1, 0, {1, 1, 7, 7});
+    return s;
+}
+
 // Five 9x9 boards in the Samurai layout, in this order: top-left, top-right, centre,
 // bottom-left, bottom-right. Each corner shares one block with the centre; both boards of a
 // pair carry their own link. Board_Positions are in file units (20 per cell).
