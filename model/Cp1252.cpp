@@ -1,5 +1,7 @@
 #include "model/Cp1252.h"
 
+#include <map>
+
 namespace {
 
 // Unicode code points of the bytes 0x80 .. 0x9F.
@@ -37,4 +39,31 @@ std::string Cp1252_To_Utf8(const std::string& bytes) {
         out += Cp1252_Char_To_Utf8(b);
     }
     return out;
+}
+
+bool Utf8_To_Cp1252(const std::string& utf8, std::string& bytes) {
+    static const std::map<std::string, char> table = [] {
+        std::map<std::string, char> t;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            t[Cp1252_Char_To_Utf8(static_cast<unsigned char>(b))] = static_cast<char>(b);
+        }
+        return t;
+    }();
+    bytes.clear();
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            bytes.push_back(static_cast<char>(lead));
+            ++i;
+            continue;
+        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const auto found = table.find(utf8.substr(i, length));
+        if (length == 1 || i + length > utf8.size() || found == table.end()) {
+            return false;
+        }
+        bytes.push_back(found->second);
+        i += length;
+    }
+    return true;
 }

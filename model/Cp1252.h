@@ -10,3 +10,6 @@ std::string Cp1252_To_Utf8(const std::string& bytes);
 
 // UTF-8 text of one code page 1252 character.
 std::string Cp1252_Char_To_Utf8(unsigned char byte);
+
+// UTF-8 text as code page 1252 bytes; false when a character has no place in the code page.
+bool Utf8_To_Cp1252(const std::string& utf8, std::string& bytes);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/tessel-puzzle/Description.h"
+#include "model/Puzzle_Description.h"
 
 namespace {
 

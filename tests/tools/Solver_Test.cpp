@@ -4,7 +4,7 @@
 
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
-#include "tools/tessel-puzzle/Description.h"
+#include "model/Puzzle_Description.h"
 #include "tools/tessel-puzzle/Solver.h"
 
 namespace {

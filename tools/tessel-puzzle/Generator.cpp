@@ -6,7 +6,7 @@
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
-#include "tools/tessel-puzzle/Description.h"
+#include "model/Puzzle_Description.h"
 #include "tools/tessel-puzzle/Random.h"
 #include "tools/tessel-puzzle/Solver.h"
 

@@ -1,4 +1,4 @@
-#include "tools/tessel-puzzle/Description.h"
+#include "model/Puzzle_Description.h"
 
 #include <cstdlib>
 #include <map>
@@ -8,33 +8,6 @@
 
 #include "model/Board_Geometry.h"
 #include "model/Cp1252.h"
-
-bool Utf8_To_Cp1252(const std::string& utf8, std::string& bytes) {
-    static const std::map<std::string, char> table = [] {
-        std::map<std::string, char> t;
-        for (int b = 0x80; b <= 0xFF; ++b) {
-            t[Cp1252_Char_To_Utf8(static_cast<unsigned char>(b))] = static_cast<char>(b);
-        }
-        return t;
-    }();
-    bytes.clear();
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            bytes.push_back(static_cast<char>(lead));
-            ++i;
-            continue;
-        }
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        const auto found = table.find(utf8.substr(i, length));
-        if (length == 1 || i + length > utf8.size() || found == table.end()) {
-            return false;
-        }
-        bytes.push_back(found->second);
-        i += length;
-    }
-    return true;
-}
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The plain-text puzzle description that `tessel-puzzle make` turns into a puzzle file.
+// The plain-text puzzle description: `tessel-puzzle make` turns it into a puzzle file.
 // The format is documented in README.md, under "Description format".
 
 #include <string>
@@ -14,9 +14,6 @@ struct Description_Result {
 };
 
 Description_Result Parse_Description(const std::string& text);
-
-// UTF-8 text as code page 1252 bytes; false when a character has no place in the code page.
-bool Utf8_To_Cp1252(const std::string& utf8, std::string& bytes);
 
 // A thick edge (Cell_Borders) wherever a cell of a custom region meets a cell of other
 // regions or the edge of its board. Needs Cell_Regions built.
