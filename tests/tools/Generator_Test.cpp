@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/Puzzle_File.h"
-#include "tools/tessel-puzzle/Generator.h"
-#include "tools/tessel-puzzle/Solver.h"
+#include "logic/Generator.h"
+#include "logic/Solver.h"
 
 namespace {
 

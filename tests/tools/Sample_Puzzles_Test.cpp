@@ -4,8 +4,8 @@
 #include "tests/tools/Tool_Test_Support.h"
 
 #include "model/Puzzle_File.h"
-#include "tools/tessel-puzzle/Generator.h"
-#include "tools/tessel-puzzle/Solver.h"
+#include "logic/Generator.h"
+#include "logic/Solver.h"
 
 using namespace tool_test;
 

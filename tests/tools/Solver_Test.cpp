@@ -5,7 +5,7 @@
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
 #include "model/Puzzle_Description.h"
-#include "tools/tessel-puzzle/Solver.h"
+#include "logic/Solver.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
 #include "model/Puzzle_Description.h"
-#include "tools/tessel-puzzle/Generator.h"
+#include "logic/Generator.h"
 #include "tools/tessel-puzzle/Printing.h"
-#include "tools/tessel-puzzle/Solver.h"
+#include "logic/Solver.h"
 
 const char* const Tool_Usage =
     "usage: tessel-puzzle COMMAND ...\n"

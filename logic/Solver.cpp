@@ -1,10 +1,10 @@
-#include "tools/tessel-puzzle/Solver.h"
+#include "logic/Solver.h"
 
 #include <algorithm>
 #include <numeric>
 
 #include "model/Board_Geometry.h"
-#include "tools/tessel-puzzle/Random.h"
+#include "logic/Random.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/tessel-puzzle/Generator.h"
+#include "logic/Generator.h"
 
 #include <algorithm>
 
@@ -7,8 +7,8 @@
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
 #include "model/Puzzle_Description.h"
-#include "tools/tessel-puzzle/Random.h"
-#include "tools/tessel-puzzle/Solver.h"
+#include "logic/Random.h"
+#include "logic/Solver.h"
 
 const char* Level_Name(Puzzle_Level level) {
     switch (level) {
