@@ -2,35 +2,13 @@
 
 #include <algorithm>
 
+#include "logic/Random.h"
+#include "logic/Solver.h"
 #include "model/Board_Geometry.h"
+#include "model/Puzzle_Description.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
-#include "model/Puzzle_Description.h"
-#include "logic/Random.h"
-#include "logic/Solver.h"
-
-const char* Level_Name(Puzzle_Level level) {
-    switch (level) {
-    case Puzzle_Level::Medium:
-        return "medium";
-    case Puzzle_Level::Hard:
-        return "hard";
-    case Puzzle_Level::Easy:
-        break;
-    }
-    return "easy";
-}
-
-bool Parse_Level(const std::string& word, Puzzle_Level& level) {
-    for (Puzzle_Level l : {Puzzle_Level::Easy, Puzzle_Level::Medium, Puzzle_Level::Hard}) {
-        if (word == Level_Name(l)) {
-            level = l;
-            return true;
-        }
-    }
-    return false;
-}
 
 bool Solved_By_Set_Numbers(const Puzzle_State& puzzle, bool help) {
     Puzzle_State play = puzzle;
@@ -57,7 +35,7 @@ bool Solved_By_Set_Numbers(const Puzzle_State& puzzle, bool help) {
     return Check_Boards(play) == Check_Verdict::All_Completed;
 }
 
-Puzzle_Level Grade_Puzzle(const Puzzle_State& puzzle) {
+Puzzle_Level Grade_By_Game_Help(const Puzzle_State& puzzle) {
     if (Solved_By_Set_Numbers(puzzle, false)) {
         return Puzzle_Level::Easy;
     }
@@ -293,7 +271,7 @@ std::string Make_Attempt(const std::string& kind, Tool_Random& random, Puzzle_Le
         }
     }
     out.Puzzle = std::move(p);
-    out.Level = Grade_Puzzle(out.Puzzle);
+    out.Level = Grade_By_Game_Help(out.Puzzle);
     out.Givens = givens;
     return {};
 }

@@ -4,22 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "logic/Grading.h"
 #include "model/Board_Model.h"
-
-enum class Puzzle_Level {
-    Easy,   // solved by repeating "Set Numbers" with help off
-    Medium, // needs "Help me Solve it"
-    Hard,   // solved by neither
-};
-
-const char* Level_Name(Puzzle_Level level);
-bool Parse_Level(const std::string& word, Puzzle_Level& level);
 
 // True when repeating "Set Numbers" from the numbers on the boards, with help on or off,
 // fills every cell and the entry check says the puzzle is complete.
 bool Solved_By_Set_Numbers(const Puzzle_State& puzzle, bool help);
 
-Puzzle_Level Grade_Puzzle(const Puzzle_State& puzzle);
+// The level by the game's own help: easy when repeating "Set Numbers" with help off solves
+// the puzzle, medium when it needs help on, hard when neither does.
+Puzzle_Level Grade_By_Game_Help(const Puzzle_State& puzzle);
 
 struct Generate_Result {
     std::string Error; // unknown kind

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "model/Board_Geometry.h"
 #include "logic/Random.h"
+#include "model/Board_Geometry.h"
 
 namespace {
 

@@ -46,8 +46,8 @@ TEST(Sample_Puzzles, UniqueAndGraded) {
         EXPECT_EQ(Run_Program({"solve", Sample(std::string(name) + ".zd2")}).Out, "unique\n")
             << name;
     }
-    EXPECT_EQ(Grade_Puzzle(Read("classic-easy")), Puzzle_Level::Easy);
-    EXPECT_EQ(Grade_Puzzle(Read("classic-hard")), Puzzle_Level::Hard);
+    EXPECT_EQ(Grade_By_Game_Help(Read("classic-easy")), Puzzle_Level::Easy);
+    EXPECT_EQ(Grade_By_Game_Help(Read("classic-hard")), Puzzle_Level::Hard);
 }
 
 TEST(Sample_Puzzles, KindsAndPanel) {
