@@ -21,6 +21,7 @@
 #include "app/Player_Dialogs.h"
 #include "app/Tool_Images.h"
 #include "model/Puzzle_File.h"
+#include "page/Puzzle_Loading.h"
 #include "page/Board_Picture.h"
 #include "page/Boards_Layout.h"
 #include "page/Candidate_Engine.h"

@@ -1,22 +1,26 @@
 #include "model/Board_Geometry.h"
 
 #include <cassert>
+#include <utility>
 
-#include "palette/Board_Kind_6x6.h"
-#include "palette/Board_Kind_9x9.h"
+#include "model/Board_Kinds.h"
 
 bool Has_Block_Kind(const Sudoku_Boards_FrameWork& board) {
-    return board.Board_Type == Board_Type_9x9 || board.Board_Type == Board_Type_6x6;
+    return Kind_Of(board) != nullptr;
+}
+
+void Block_Layout_Of(const Board_Kind& kind, Integer& Block_Cols_Max, Integer& Block_Rows_Max,
+                     Integer& Block_Width_Max, Integer& Block_Height_Max) {
+    Block_Cols_Max = kind.Max_Number / kind.Block_Width - 1;
+    Block_Rows_Max = kind.Max_Number / kind.Block_Height - 1;
+    Block_Width_Max = kind.Block_Width - 1;
+    Block_Height_Max = kind.Block_Height - 1;
 }
 
 void Block_Layout_Of_Kind(Sudoku_Boards_FrameWork& board) {
-    if (board.Board_Type == Board_Type_9x9) {
-        Board_Kind_9x9::Block_Layout(board.Block_Cols_Max, board.Block_Rows_Max,
-                                     board.Block_Width_Max, board.Block_Height_Max);
-    } else if (board.Board_Type == Board_Type_6x6) {
-        Board_Kind_6x6::Block_Layout(board.Block_Cols_Max, board.Block_Rows_Max,
-                                     board.Block_Width_Max, board.Block_Height_Max,
-                                     board.Wide_Blocks);
+    if (const Board_Kind* kind = Kind_Of(board)) {
+        Block_Layout_Of(*kind, board.Block_Cols_Max, board.Block_Rows_Max, board.Block_Width_Max,
+                        board.Block_Height_Max);
     } else {
         board.Block_Cols_Max = 0;
         board.Block_Rows_Max = 0;
@@ -44,24 +48,14 @@ void Block_Origin_Of_Cell(const Puzzle_State& state, int board, int col, int row
                           Integer& origin_col, Integer& origin_row) {
     const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
     assert(Has_Block_Kind(b));
-    if (b.Board_Type == Board_Type_9x9) {
-        Board_Kind_9x9::Block_Origin_Of_Cell(state, board, col, row, origin_col, origin_row);
-    } else {
-        Board_Kind_6x6::Block_Origin_Of_Cell(state, board, col, row, origin_col, origin_row,
-                                             b.Wide_Blocks);
-    }
+    Block_Origin_Of_Cell_By_Shape(b, col, row, origin_col, origin_row);
 }
 
 void Block_Origin(const Puzzle_State& state, int board, int block_col, int block_row,
                   Integer& origin_col, Integer& origin_row) {
     const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
     assert(Has_Block_Kind(b));
-    if (b.Board_Type == Board_Type_9x9) {
-        Board_Kind_9x9::Block_Origin(state, board, block_col, block_row, origin_col, origin_row);
-    } else {
-        Board_Kind_6x6::Block_Origin(state, board, block_col, block_row, origin_col, origin_row,
-                                     b.Wide_Blocks);
-    }
+    Block_Origin_By_Shape(b, block_col, block_row, origin_col, origin_row);
 }
 
 Shared_Area Shared_Area_Of(const Puzzle_State& state, int board, int link) {
@@ -77,6 +71,31 @@ Shared_Area Shared_Area_Of(const Puzzle_State& state, int board, int link) {
     s.Row_Offset = area.Other_Row - area.This_Row;
     s.Other_Board = overlaps.Linked_Boards[link] - 1;
     return s;
+}
+
+void Link_Boards_Both_Ways(Puzzle_State& state, int a, int b, int dx, int dy) {
+    // A board lying d cells further on starts its shared area at its own first cell and at
+    // cell d + 1 (1-based) of the other board.
+    auto starts = [](int d) {
+        return d >= 0 ? std::pair<int, int>{d + 1, 1} : std::pair<int, int>{1, -d + 1};
+    };
+    const auto [a_col, b_col] = starts(dx);
+    const auto [a_row, b_row] = starts(dy);
+    state.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
+    state.Board_Overlaps[a].Link_Areas.push_back({a_col, a_row, b_col, b_row});
+    state.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
+    state.Board_Overlaps[b].Link_Areas.push_back({b_col, b_row, a_col, a_row});
+}
+
+void Link_Samurai_Boards(Puzzle_State& state, int first) {
+    const int* centre = Samurai_Offsets[Samurai_Centre];
+    for (int k = 0; k < Samurai_Boards; ++k) {
+        if (k != Samurai_Centre) {
+            Link_Boards_Both_Ways(state, first + k, first + Samurai_Centre,
+                                  centre[0] - Samurai_Offsets[k][0],
+                                  centre[1] - Samurai_Offsets[k][1]);
+        }
+    }
 }
 
 void Copy_To_Linked_Boards(Puzzle_State& state, int board, int col, int row, Integer n) {

@@ -4,9 +4,15 @@
 
 #include "model/Board_Model.h"
 
-// True for the board kinds that have blocks (9x9 and 6x6). Every kind-dependent call is
-// made only for these; a board of another kind has no blocks at all.
+struct Board_Kind;
+
+// True for the board kinds of the kind table, which have blocks. Every kind-dependent call
+// is made only for these; a board of another kind has no blocks at all.
 bool Has_Block_Kind(const Sudoku_Boards_FrameWork& board);
+
+// The four block fields of a board of this kind (each one less than the count it stands for).
+void Block_Layout_Of(const Board_Kind& kind, Integer& Block_Cols_Max, Integer& Block_Rows_Max,
+                     Integer& Block_Width_Max, Integer& Block_Height_Max);
 
 // The block shape of a new board, by its kind (all four fields 0 for another kind).
 void Block_Layout_Of_Kind(Sudoku_Boards_FrameWork& board);
@@ -17,8 +23,8 @@ void Block_Origin_Of_Cell_By_Shape(const Sudoku_Boards_FrameWork& board, int col
 void Block_Origin_By_Shape(const Sudoku_Boards_FrameWork& board, int block_col, int block_row,
                            Integer& origin_col, Integer& origin_row);
 
-// Dispatch to the kind's own operation by Board_Type. Must only be called when
-// Has_Block_Kind(board) holds.
+// The same on board b of the puzzle, whose kind has blocks (Has_Block_Kind holds). Both
+// kinds read the shape from the board's own fields, so one computation serves them all.
 void Block_Origin_Of_Cell(const Puzzle_State& state, int board, int col, int row,
                           Integer& origin_col, Integer& origin_row);
 void Block_Origin(const Puzzle_State& state, int board, int block_col, int block_row,
@@ -40,6 +46,21 @@ struct Shared_Area {
     }
 };
 Shared_Area Shared_Area_Of(const Puzzle_State& state, int board, int link);
+
+// Links boards a and b both ways, b lying dx columns right and dy rows down of a (either may
+// be negative); the shared area is where the two boards lie on top of each other.
+void Link_Boards_Both_Ways(Puzzle_State& state, int a, int b, int dx, int dy);
+
+// The five boards of a Samurai in file order (top left, top right, centre, bottom left,
+// bottom right) as their offsets in cells from the top left board; each corner board shares
+// one block with the centre board.
+constexpr int Samurai_Boards = 5;
+constexpr int Samurai_Centre = 2;
+constexpr int Samurai_Offsets[Samurai_Boards][2] = {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}};
+constexpr int Samurai_Side = 21; // cells across the whole figure
+
+// Links every corner board of a Samurai whose first board has index first to the centre.
+void Link_Samurai_Boards(Puzzle_State& state, int first);
 
 // Writes n into the copies of cell (c, r) of board b on every board that b links to
 // directly. Only Cell_Values is written; nothing is passed on further.

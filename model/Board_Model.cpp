@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "model/Board_Geometry.h"
+#include "model/Board_Kinds.h"
 
 int Add_Board_Model(Puzzle_State& state, Integer board_type, Integer cols, Integer rows,
                     Integer max_number, Flag wide_blocks) {
@@ -64,12 +65,13 @@ std::string Describe_Invariant_Violation(const Puzzle_State& state) {
     for (int i = 0; i < boards; ++i) {
         const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[i];
         const int n = b.Max_Number;
-        if (b.Cols != n || b.Rows != n || n < 1 || n > 9) {
-            out << "board " << i + 1 << " is not square with 1..9 numbers";
+        if (b.Cols != n || b.Rows != n || n < 1 || n > Largest_Max_Number()) {
+            out << "board " << i + 1 << " is not square with 1.." << Largest_Max_Number()
+                << " numbers";
             return out.str();
         }
-        if ((b.Board_Type == Board_Type_9x9 && n != 9) ||
-            (b.Board_Type == Board_Type_6x6 && n != 6)) {
+        const Integer kind_numbers = Numbers_Of_Board_Type(b.Board_Type);
+        if (kind_numbers != 0 && n != kind_numbers) {
             out << "board " << i + 1 << " has a size that does not fit its kind";
             return out.str();
         }

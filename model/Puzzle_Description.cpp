@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Board_Geometry.h"
+#include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
 
 namespace {
@@ -236,17 +237,7 @@ class Parser {
                               " do not overlap cell on cell (same size, positions on the "
                               "20-unit grid, less than a board apart)");
         }
-        const int dx = ux / 20;
-        const int dy = uy / 20;
-        auto link = [](int d) {
-            return d >= 0 ? std::pair<int, int>{d + 1, 1} : std::pair<int, int>{1, -d + 1};
-        };
-        const auto [a_col, b_col] = link(dx);
-        const auto [a_row, b_row] = link(dy);
-        P.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
-        P.Board_Overlaps[a].Link_Areas.push_back({a_col, a_row, b_col, b_row});
-        P.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
-        P.Board_Overlaps[b].Link_Areas.push_back({b_col, b_row, a_col, a_row});
+        Link_Boards_Both_Ways(P, a, b, ux / 20, uy / 20);
 
         const Shared_Area s =
             Shared_Area_Of(P, a, static_cast<int>(P.Board_Overlaps[a].Link_Areas.size() - 1));
@@ -278,20 +269,15 @@ class Parser {
         if (w.size() < 4) {
             throw Parse_Error("board needs a kind (9x9, 6x6-wide, 6x6-tall) and X Y");
         }
-        Integer type = Board_Type_9x9;
-        int n = 9;
-        Flag wide = 0;
-        if (w[1] == "6x6-wide" || w[1] == "6x6-tall") {
-            type = Board_Type_6x6;
-            n = 6;
-            wide = w[1] == "6x6-wide" ? 1 : 0;
-        } else if (w[1] != "9x9") {
+        const Board_Kind* kind = Find_Board_Kind_Named(w[1].c_str());
+        if (kind == nullptr) {
             throw Parse_Error("unknown board kind \"" + w[1] + "\" (9x9, 6x6-wide, 6x6-tall)");
         }
+        const int n = kind->Max_Number;
         const int x = To_Int(w[2], "X");
         const int y = To_Int(w[3], "Y");
         const Board_Options o = Options(w, 4, n);
-        const int b = New_Board(type, n, wide, x, y, o);
+        const int b = New_Board(kind->Board_Type, n, kind->Wide_Blocks, x, y, o);
         for (int r = 0; r < n; ++r) {
             const std::string cells = Grid_Line("a board's rows");
             if (static_cast<int>(cells.size()) != n) {
@@ -311,23 +297,21 @@ class Parser {
         const int x = To_Int(w[1], "X");
         const int y = To_Int(w[2], "Y");
         const Board_Options o = Options(w, 3, 9);
-        // Top left, top right, centre, bottom left, bottom right, in cells.
-        const int offsets[5][2] = {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}};
         const int first = static_cast<int>(P.Sudoku_Boards.size());
-        for (const auto& off : offsets) {
+        for (const auto& off : Samurai_Offsets) {
             New_Board(Board_Type_9x9, 9, 0, x + off[0] * 20, y + off[1] * 20, o);
         }
-        for (int r = 0; r < 21; ++r) {
+        for (int r = 0; r < Samurai_Side; ++r) {
             const std::string cells = Grid_Line("the samurai rows");
-            if (cells.size() != 21) {
+            if (cells.size() != Samurai_Side) {
                 throw Parse_Error("a samurai row needs 21 cells, it has " +
                                   std::to_string(cells.size()));
             }
-            for (int c = 0; c < 21; ++c) {
+            for (int c = 0; c < Samurai_Side; ++c) {
                 bool on_board = false;
-                for (int k = 0; k < 5; ++k) {
-                    const int bc = c - offsets[k][0];
-                    const int br = r - offsets[k][1];
+                for (int k = 0; k < Samurai_Boards; ++k) {
+                    const int bc = c - Samurai_Offsets[k][0];
+                    const int br = r - Samurai_Offsets[k][1];
                     if (bc >= 0 && bc < 9 && br >= 0 && br < 9) {
                         Put(first + k, bc, br, cells[c], o.Unlocked);
                         on_board = true;
@@ -338,8 +322,10 @@ class Parser {
                 }
             }
         }
-        for (int k : {0, 1, 3, 4}) {
-            Join(first + k, first + 2);
+        for (int k = 0; k < Samurai_Boards; ++k) {
+            if (k != Samurai_Centre) {
+                Join(first + k, first + Samurai_Centre);
+            }
         }
     }
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "model/Board_Geometry.h"
-#include "page/Candidate_Engine.h"
+#include "model/Board_Kinds.h"
 
 const char* const New_Version_Message = "A new version of Tessel Sudoku seems to be available.";
 const char* const Read_Beyond_End_Message = "Read beyond end of file";
@@ -37,8 +37,6 @@ constexpr std::size_t Smallest_Section_Bytes = 4 * 4 + 1 + 1 + 4 + 4 +
                                                + 1 + 1 // block lines, cell colours
                                                + 4     // one cell's borders
                                                + 1 + 1 + 4; // region flags and count
-
-constexpr int Largest_Number = 9;
 
 // Larger inputs cannot be puzzle files the game could show; they are refused before they
 // are read into memory (this also stops an endless device such as /dev/zero).
@@ -131,12 +129,13 @@ Integer Read_Count(Byte_Reader& in, const std::string& where, const char* field,
 void Check_Board_Size(int board, Integer type, Integer cols, Integer rows, Integer n) {
     std::ostringstream out;
     out << Board_Prefix(board) << ": ";
-    if (type == Board_Type_9x9 && n != 9) {
-        out << "Max_Number is " << n << ", but a board of Board_Type 1 holds 9 numbers.";
-    } else if (type == Board_Type_6x6 && n != 6) {
-        out << "Max_Number is " << n << ", but a board of Board_Type 2 holds 6 numbers.";
-    } else if (n < 1 || n > Largest_Number) {
-        out << "Max_Number is " << n << "; a board holds 1 to " << Largest_Number << " numbers.";
+    const Integer kind_numbers = Numbers_Of_Board_Type(type);
+    if (kind_numbers != 0 && n != kind_numbers) {
+        out << "Max_Number is " << n << ", but a board of Board_Type " << type << " holds "
+            << kind_numbers << " numbers.";
+    } else if (n < 1 || n > Largest_Max_Number()) {
+        out << "Max_Number is " << n << "; a board holds 1 to " << Largest_Max_Number()
+            << " numbers.";
     } else if (cols != n) {
         out << "Cols is " << cols << ", but Max_Number is " << n << "; every board is square.";
     } else if (rows != n) {
@@ -646,48 +645,5 @@ std::string Write_Puzzle_File(const std::string& path, const Puzzle_State& state
         fsync(folder);
         close(folder);
     }
-    return {};
-}
-
-void Adopt_Loaded_Puzzle(Puzzle_State& current, Puzzle_State&& loaded) {
-    const bool has_boards = !loaded.Sudoku_Boards.empty();
-    current.Sudoku_Boards = std::move(loaded.Sudoku_Boards);
-    current.Board_Overlaps = std::move(loaded.Board_Overlaps);
-    current.Board_Positions = std::move(loaded.Board_Positions);
-
-    // A hidden panel keeps the texts and the place of the previous puzzle.
-    current.Info_Visible = loaded.Info_Visible;
-    if (loaded.Info_Visible) {
-        current.Info_Left = loaded.Info_Left;
-        current.Info_Top = loaded.Info_Top;
-        current.Puzzle_Title = loaded.Puzzle_Title;
-        current.Puzzle_Link = loaded.Puzzle_Link;
-    }
-
-    // The region data comes from the last board section; a file without boards has none and
-    // leaves the previous data in place.
-    if (has_boards) {
-        current.Custom_Regions_On = loaded.Custom_Regions_On;
-        current.Regions_Only = loaded.Regions_Only;
-        current.Custom_Regions = std::move(loaded.Custom_Regions);
-    }
-    // The region index describes the boards it was built for; it never outlives them.
-    if (has_boards && current.Custom_Regions_On) {
-        Build_Cell_Regions(current);
-    } else {
-        current.Cell_Regions.clear();
-    }
-    if (has_boards) {
-        Recompute_All(current);
-    }
-    current.Game_Modified = false;
-}
-
-std::string Load_Puzzle_File_Into(Puzzle_State& current, const std::string& path) {
-    Puzzle_Read_Result result = Read_Puzzle_File(path);
-    if (!result.Ok()) {
-        return result.Error;
-    }
-    Adopt_Loaded_Puzzle(current, std::move(result.Puzzle));
     return {};
 }

@@ -29,14 +29,3 @@ std::vector<Byte> Write_Puzzle_Bytes(const Puzzle_State& state);
 // once everything was written and flushed. Returns an empty string on success, else a
 // message; on failure the previous file is left as it was. Game_Modified is not touched.
 std::string Write_Puzzle_File(const std::string& path, const Puzzle_State& state);
-
-// The rest of a successful load: the file's puzzle replaces the current one (boards,
-// positions, links, info panel; regions and texts as the file has them), the region index is
-// built when regions are on, everything is recomputed when there is a board, and
-// Game_Modified ends clear. Show_Labels, Help_Solve and the hover state are kept.
-// The caller frees the old pictures first.
-void Adopt_Loaded_Puzzle(Puzzle_State& current, Puzzle_State&& loaded);
-
-// Reads, validates and adopts in one step. On failure returns the message and leaves
-// current exactly as it was.
-std::string Load_Puzzle_File_Into(Puzzle_State& current, const std::string& path);

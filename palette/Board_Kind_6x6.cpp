@@ -1,21 +1,13 @@
 #include "palette/Board_Kind_6x6.h"
 
 #include "model/Board_Geometry.h"
+#include "model/Board_Kinds.h"
 
 void Board_Kind_6x6::Block_Layout(Integer& Block_Cols_Max, Integer& Block_Rows_Max,
                                   Integer& Block_Width_Max, Integer& Block_Height_Max,
                                   Flag Wide_Blocks) {
-    if (Wide_Blocks) {
-        Block_Cols_Max = 1;
-        Block_Rows_Max = 2;
-        Block_Width_Max = 2;
-        Block_Height_Max = 1;
-    } else {
-        Block_Cols_Max = 2;
-        Block_Rows_Max = 1;
-        Block_Width_Max = 1;
-        Block_Height_Max = 2;
-    }
+    Block_Layout_Of(*Find_Board_Kind(Board_Type_6x6, Wide_Blocks), Block_Cols_Max, Block_Rows_Max,
+                    Block_Width_Max, Block_Height_Max);
 }
 
 void Board_Kind_6x6::Block_Origin_Of_Cell(const Puzzle_State& state, int board, int col, int row,

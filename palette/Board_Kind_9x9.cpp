@@ -1,13 +1,12 @@
 #include "palette/Board_Kind_9x9.h"
 
 #include "model/Board_Geometry.h"
+#include "model/Board_Kinds.h"
 
 void Board_Kind_9x9::Block_Layout(Integer& Block_Cols_Max, Integer& Block_Rows_Max,
                                   Integer& Block_Width_Max, Integer& Block_Height_Max) {
-    Block_Cols_Max = 2;
-    Block_Rows_Max = 2;
-    Block_Width_Max = 2;
-    Block_Height_Max = 2;
+    Block_Layout_Of(*Find_Board_Kind(Board_Type_9x9, 0), Block_Cols_Max, Block_Rows_Max,
+                    Block_Width_Max, Block_Height_Max);
 }
 
 void Board_Kind_9x9::Block_Origin_Of_Cell(const Puzzle_State& state, int board, int col, int row,

@@ -1,5 +1,6 @@
 #pragma once
-// Block geometry of the 9x9 board kind (Board_Type 1): 3 x 3 blocks of 3 x 3 cells.
+// Block geometry of the 9x9 board kind (Board_Type 1): 3 x 3 blocks of 3 x 3 cells, as the
+// kind table gives it.
 // The 9x9 selection palette derives from this class, so these are the palette's own
 // operations as well.
 

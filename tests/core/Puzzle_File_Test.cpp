@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "model/Puzzle_File.h"
+#include "page/Puzzle_Loading.h"
 #include "tests/core/File_Builder.h"
 
 namespace fs = std::filesystem;

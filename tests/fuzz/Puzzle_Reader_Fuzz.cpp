@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/Puzzle_File.h"
+#include "page/Puzzle_Loading.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Fast_Engine.h"

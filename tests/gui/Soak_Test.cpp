@@ -19,6 +19,7 @@
 #include "page/Boards_Layout.h"
 #include "page/Candidate_Engine.h"
 #include "page/Number_Locking.h"
+#include "page/Puzzle_Loading.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
+#include "page/Puzzle_Loading.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"

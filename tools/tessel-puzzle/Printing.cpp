@@ -4,6 +4,7 @@
 #include <sstream>
 #include <utility>
 
+#include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
 
 const char* Verdict_Word(Check_Verdict verdict) {
@@ -72,16 +73,6 @@ std::string Number_Text(const Sudoku_Boards_FrameWork& board, int n) {
         return Cp1252_Char_To_Utf8(board.Symbols[n - 1]);
     }
     return std::to_string(n);
-}
-
-std::string Kind_Name(const Sudoku_Boards_FrameWork& board) {
-    if (board.Board_Type == Board_Type_9x9) {
-        return "9x9";
-    }
-    if (board.Board_Type == Board_Type_6x6) {
-        return board.Wide_Blocks ? "6x6-wide" : "6x6-tall";
-    }
-    return "type " + std::to_string(board.Board_Type);
 }
 
 std::string State_Text(const Puzzle_State& state) {

@@ -22,5 +22,3 @@ std::string Info_Text(const Puzzle_State& state);
 // The character shown for number n on a board, as UTF-8 ('1'..'9' without symbols).
 std::string Number_Text(const Sudoku_Boards_FrameWork& board, int n);
 
-// Board kind as the tool names it: "9x9", "6x6-wide", "6x6-tall" or "type N".
-std::string Kind_Name(const Sudoku_Boards_FrameWork& board);
