@@ -15,7 +15,8 @@ void Set_Cell_Value(Puzzle_State& state, int board, int col, int row, Integer n)
 // no cell and copies nothing between linked boards. Needs at least one board.
 void Recompute_All(Puzzle_State& state);
 
-// The recomputation alone (steps 4 to 7 of an entry), without touching Game_Modified. Runs
+// The recomputation alone (everything an entry does after storing and copying its number:
+// reset, elimination, sync, rebuild and deduction), without touching Game_Modified. Runs
 // the engine of Current_Engine_Choice.
 void Recompute_Candidates(Puzzle_State& state);
 

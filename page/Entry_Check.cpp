@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/Board_Geometry.h"
+#include "model/Puzzle_Groups.h"
 
 namespace {
 
@@ -58,55 +59,33 @@ Check_Verdict Check_Boards(const Puzzle_State& state) {
     }
     Check_Scan scan{state, std::vector<Byte>(static_cast<std::size_t>(largest) + 1, 0)};
 
-    const int boards = static_cast<int>(state.Sudoku_Boards.size());
-    for (int b = 0; b < boards; ++b) {
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        for (int r = 0; r < board.Rows; ++r) {
-            scan.Clear_Seen();
-            for (int c = 0; c < board.Cols; ++c) {
-                if (!scan.Visit(b, c, r)) {
+    // Rows, columns and blocks of every board, then the custom regions, as the groups list
+    // them. A scan stops at its first empty cell or repeat; in a block the stop ends only the
+    // current strip (one column of the block), and the block keeps its seen set.
+    const Puzzle_Groups& groups = Groups_Of(state);
+    for (const Cell_Group& group : groups.Groups) {
+        scan.Clear_Seen();
+        int strip_col = -1;
+        bool stopped = false;
+        for (int j = group.Begin; j < group.End; ++j) {
+            const Cell_Address& cell = groups.Address[groups.Group_Cells[j]];
+            if (group.Kind == Group_Kind::Block && cell.Col != strip_col) {
+                strip_col = cell.Col;
+                stopped = false;
+            }
+            if (stopped) {
+                continue;
+            }
+            if (!scan.Visit(cell.Board, cell.Col, cell.Row)) {
+                if (group.Kind != Group_Kind::Block) {
                     break;
                 }
-            }
-        }
-        for (int c = 0; c < board.Cols; ++c) {
-            scan.Clear_Seen();
-            for (int r = 0; r < board.Rows; ++r) {
-                if (!scan.Visit(b, c, r)) {
-                    break;
-                }
-            }
-        }
-        if (!state.Regions_Only && Has_Block_Kind(board)) {
-            for (int bx = 0; bx <= board.Block_Cols_Max; ++bx) {
-                for (int by = 0; by <= board.Block_Rows_Max; ++by) {
-                    Integer x0 = 0;
-                    Integer y0 = 0;
-                    Block_Origin(state, b, bx, by, x0, y0);
-                    // The seen set belongs to the whole block; a stop ends one strip only.
-                    scan.Clear_Seen();
-                    for (int x = x0; x <= x0 + board.Block_Width_Max; ++x) {
-                        for (int y = y0; y <= y0 + board.Block_Height_Max; ++y) {
-                            if (!scan.Visit(b, x, y)) {
-                                break;
-                            }
-                        }
-                    }
-                }
-            }
-        }
-    }
-    if (state.Custom_Regions_On && boards > 0) {
-        for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
-            scan.Clear_Seen();
-            for (const Region_Cell& cell : region) {
-                if (!scan.Visit(cell.Board, cell.Col, cell.Row)) {
-                    break;
-                }
+                stopped = true;
             }
         }
     }
 
+    const int boards = static_cast<int>(state.Sudoku_Boards.size());
     // With no board there is nothing to judge: no puzzle is reported as completed.
     if (scan.empty_met || boards == 0) {
         return Check_Verdict::Nothing_To_Say;

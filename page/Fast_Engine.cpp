@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/Board_Geometry.h"
+#include "model/Puzzle_Groups.h"
 #include "page/Candidate_Engine.h"
 
 // Every step mirrors its counterpart in the reference engine, in the same order; the notes
@@ -44,40 +45,18 @@ Mask Range_Of(int n) {
     return static_cast<Mask>((1u << n) - 1u);
 }
 
-struct Sync_Pair {
-    std::int32_t Here = 0;  // cell of the board that owns the link
-    std::int32_t There = 0; // its copy on the linked board
-    Mask Here_Range = 0;    // the numbers of the owning board
-};
-
 struct Engine_Data {
     std::vector<Integer> Key; // the shape this structure was built from
     bool Built = false;
     bool Regions_On = false;
-    int Cells = 0;
 
-    std::vector<std::int32_t> Board_First; // boards + 1
-    std::vector<std::int32_t> Board_Size;
-    std::vector<std::uint8_t> Board_Blocks; // the block rule applies to the board
+    // Rows, columns, blocks, custom regions and the cell pairs of the links.
+    Puzzle_Groups G;
 
     // Peers of every cell for the single candidate step: its row, column, block and custom
     // regions (by Cell_Regions), without the cell itself, each peer once.
-    std::vector<std::int32_t> Peer_Begin; // Cells + 1
+    std::vector<std::int32_t> Peer_Begin; // cells + 1
     std::vector<std::int32_t> Peers;
-
-    // Blocks of each board in the order bi outer, bj inner; cells columns outer, rows inner.
-    std::vector<std::int32_t> Board_Block_Begin; // boards + 1, into Block_Begin
-    std::vector<std::int32_t> Block_Begin;       // blocks + 1, into Block_Cells
-    std::vector<std::int32_t> Block_Cells;
-
-    // Custom regions in order, cells in list order (duplicates kept).
-    std::vector<std::int32_t> Region_Begin; // regions + 1
-    std::vector<std::int32_t> Region_Cells;
-    // For each cell the regions whose lists hold it (by Custom_Regions).
-    std::vector<std::int32_t> Member_Begin; // Cells + 1
-    std::vector<std::int32_t> Members;
-
-    std::vector<Sync_Pair> Sync;
 
     // Working state of one recomputation.
     std::vector<Mask> Possible;
@@ -130,9 +109,13 @@ bool Build_Key(const Puzzle_State& state, std::vector<Integer>& key) {
                 }
             }
         }
-        if (Has_Block_Kind(b) &&
-            (b.Block_Width_Max < 0 || b.Block_Height_Max < 0 || b.Block_Width_Max >= n ||
-             b.Block_Height_Max >= n || b.Block_Cols_Max >= n || b.Block_Rows_Max >= n)) {
+        // The blocks must tile the board, so that every cell lies in exactly one block.
+        const auto tiles = [n](Integer count_max, Integer size_max) {
+            return size_max >= 0 && size_max < n &&
+                   (static_cast<long long>(count_max) + 1) * (size_max + 1) == n;
+        };
+        if (Has_Block_Kind(b) && (!tiles(b.Block_Cols_Max, b.Block_Width_Max) ||
+                                  !tiles(b.Block_Rows_Max, b.Block_Height_Max))) {
             return false;
         }
         key.push_back(b.Board_Type);
@@ -197,177 +180,56 @@ bool Build_Key(const Puzzle_State& state, std::vector<Integer>& key) {
 // ---------------------------------------------------------------------------------------
 // Building the structure.
 
+void Add_Peers_Of_Cell(const Puzzle_State& state, Engine_Data& d, int self,
+                       std::vector<std::int32_t>& seen) {
+    const Puzzle_Groups& g = d.G;
+    const Cell_Address& at = g.Address[self];
+    seen[self] = self;
+    auto add_group = [&](int k) {
+        for (int j = g.Groups[k].Begin; j < g.Groups[k].End; ++j) {
+            const int i = g.Group_Cells[j];
+            if (seen[i] != self) {
+                seen[i] = self;
+                d.Peers.push_back(i);
+            }
+        }
+    };
+    const int first = g.Board_Group_Begin[at.Board];
+    const int n = g.Board_Size[at.Board];
+    add_group(first + at.Row);
+    add_group(first + n + at.Col);
+    if (g.Board_Blocks[at.Board] && g.Block_Of_Cell[self] >= 0) {
+        add_group(g.Block_Of_Cell[self]);
+    }
+    // The regions a cell strikes in are those its index lists, which the key has compared.
+    if (d.Regions_On && at.Board < static_cast<int>(state.Cell_Regions.size()) &&
+        at.Col < static_cast<int>(state.Cell_Regions[at.Board].size()) &&
+        at.Row < static_cast<int>(state.Cell_Regions[at.Board][at.Col].size())) {
+        for (const Integer k : state.Cell_Regions[at.Board][at.Col][at.Row].Region_Numbers) {
+            if (k >= 1 && k <= g.Regions()) {
+                add_group(g.Region_Group_Begin + k - 1);
+            }
+        }
+    }
+}
+
 void Build_Structure(const Puzzle_State& state, Engine_Data& d) {
-    const int boards = static_cast<int>(state.Sudoku_Boards.size());
     d.Regions_On = state.Custom_Regions_On != 0;
-    d.Board_First.assign(static_cast<std::size_t>(boards) + 1, 0);
-    d.Board_Size.assign(static_cast<std::size_t>(boards), 0);
-    d.Board_Blocks.assign(static_cast<std::size_t>(boards), 0);
-    int cells = 0;
-    for (int b = 0; b < boards; ++b) {
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        d.Board_First[b] = cells;
-        d.Board_Size[b] = board.Max_Number;
-        d.Board_Blocks[b] = !state.Regions_Only && Has_Block_Kind(board);
-        cells += board.Max_Number * board.Max_Number;
-    }
-    d.Board_First[boards] = cells;
-    d.Cells = cells;
-    auto cell_of = [&](int b, int c, int r) { return d.Board_First[b] + c * d.Board_Size[b] + r; };
-
-    // Blocks.
-    d.Board_Block_Begin.assign(static_cast<std::size_t>(boards) + 1, 0);
-    d.Block_Begin.clear();
-    d.Block_Cells.clear();
-    for (int b = 0; b < boards; ++b) {
-        d.Board_Block_Begin[b] = static_cast<std::int32_t>(d.Block_Begin.size());
-        if (!d.Board_Blocks[b]) {
-            continue;
-        }
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        for (int bi = 0; bi <= board.Block_Cols_Max; ++bi) {
-            for (int bj = 0; bj <= board.Block_Rows_Max; ++bj) {
-                Integer oc = 0;
-                Integer orow = 0;
-                Block_Origin(state, b, bi, bj, oc, orow);
-                d.Block_Begin.push_back(static_cast<std::int32_t>(d.Block_Cells.size()));
-                for (int x = oc; x <= oc + board.Block_Width_Max; ++x) {
-                    for (int y = orow; y <= orow + board.Block_Height_Max; ++y) {
-                        if (Inside_Board(state, b, x, y)) {
-                            d.Block_Cells.push_back(cell_of(b, x, y));
-                        }
-                    }
-                }
-            }
-        }
-    }
-    d.Board_Block_Begin[boards] = static_cast<std::int32_t>(d.Block_Begin.size());
-    d.Block_Begin.push_back(static_cast<std::int32_t>(d.Block_Cells.size()));
-
-    // Regions and their members.
-    d.Region_Begin.clear();
-    d.Region_Cells.clear();
-    if (d.Regions_On) {
-        for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
-            d.Region_Begin.push_back(static_cast<std::int32_t>(d.Region_Cells.size()));
-            for (const Region_Cell& cell : region) {
-                d.Region_Cells.push_back(cell_of(cell.Board, cell.Col, cell.Row));
-            }
-        }
-    }
-    d.Region_Begin.push_back(static_cast<std::int32_t>(d.Region_Cells.size()));
-    const int regions = static_cast<int>(d.Region_Begin.size()) - 1;
-    {
-        std::vector<std::int32_t> count(static_cast<std::size_t>(cells) + 1, 0);
-        std::vector<std::int32_t> last(static_cast<std::size_t>(cells), -1);
-        for (int k = 0; k < regions; ++k) {
-            for (int j = d.Region_Begin[k]; j < d.Region_Begin[k + 1]; ++j) {
-                const int i = d.Region_Cells[j];
-                if (last[i] != k) {
-                    last[i] = k;
-                    ++count[i + 1];
-                }
-            }
-        }
-        for (int i = 0; i < cells; ++i) {
-            count[i + 1] += count[i];
-        }
-        d.Member_Begin = count;
-        d.Members.assign(static_cast<std::size_t>(count[cells]), 0);
-        std::vector<std::int32_t> fill(count.begin(), count.end() - 1);
-        last.assign(static_cast<std::size_t>(cells), -1);
-        for (int k = 0; k < regions; ++k) {
-            for (int j = d.Region_Begin[k]; j < d.Region_Begin[k + 1]; ++j) {
-                const int i = d.Region_Cells[j];
-                if (last[i] != k) {
-                    last[i] = k;
-                    d.Members[fill[i]++] = k;
-                }
-            }
-        }
-    }
+    d.G = Build_Puzzle_Groups(state);
+    const int cells = d.G.Cells;
+    const int regions = d.G.Regions();
 
     // Peers.
     d.Peer_Begin.assign(static_cast<std::size_t>(cells) + 1, 0);
     d.Peers.clear();
     std::vector<std::int32_t> seen(static_cast<std::size_t>(cells), -1);
-    for (int b = 0; b < boards; ++b) {
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        const int n = d.Board_Size[b];
-        for (int c = 0; c < n; ++c) {
-            for (int r = 0; r < n; ++r) {
-                const int self = cell_of(b, c, r);
-                d.Peer_Begin[self] = static_cast<std::int32_t>(d.Peers.size());
-                seen[self] = self;
-                auto add = [&](int i) {
-                    if (seen[i] != self) {
-                        seen[i] = self;
-                        d.Peers.push_back(i);
-                    }
-                };
-                for (int c2 = 0; c2 < n; ++c2) {
-                    add(cell_of(b, c2, r));
-                }
-                for (int r2 = 0; r2 < n; ++r2) {
-                    add(cell_of(b, c, r2));
-                }
-                if (d.Board_Blocks[b]) {
-                    Integer oc = 0;
-                    Integer orow = 0;
-                    Block_Origin_Of_Cell(state, b, c, r, oc, orow);
-                    for (int x = oc; x <= oc + board.Block_Width_Max; ++x) {
-                        for (int y = orow; y <= orow + board.Block_Height_Max; ++y) {
-                            if (Inside_Board(state, b, x, y)) {
-                                add(cell_of(b, x, y));
-                            }
-                        }
-                    }
-                }
-                if (d.Regions_On && b < static_cast<int>(state.Cell_Regions.size()) &&
-                    c < static_cast<int>(state.Cell_Regions[b].size()) &&
-                    r < static_cast<int>(state.Cell_Regions[b][c].size())) {
-                    for (const Integer k : state.Cell_Regions[b][c][r].Region_Numbers) {
-                        if (k < 1 || k > regions) {
-                            continue;
-                        }
-                        for (int j = d.Region_Begin[k - 1]; j < d.Region_Begin[k]; ++j) {
-                            add(d.Region_Cells[j]);
-                        }
-                    }
-                }
-            }
-        }
+    for (int i = 0; i < cells; ++i) {
+        d.Peer_Begin[i] = static_cast<std::int32_t>(d.Peers.size());
+        Add_Peers_Of_Cell(state, d, i, seen);
     }
     d.Peer_Begin[cells] = static_cast<std::int32_t>(d.Peers.size());
 
-    // Cell pairs of the links, in the order the sync visits them.
-    d.Sync.clear();
-    for (int b = 0; b < boards && b < static_cast<int>(state.Board_Overlaps.size()); ++b) {
-        const Sudoku_Grid_FrameWork& overlaps = state.Board_Overlaps[b];
-        const int links =
-            static_cast<int>(overlaps.Linked_Boards.size() < overlaps.Link_Areas.size()
-                                 ? overlaps.Linked_Boards.size()
-                                 : overlaps.Link_Areas.size());
-        for (int k = 0; k < links; ++k) {
-            const Shared_Area area = Shared_Area_Of(state, b, k);
-            const int t = area.Other_Board;
-            if (t < 0 || t >= boards) {
-                continue;
-            }
-            for (int c = area.First_Col; c <= area.Last_Col; ++c) {
-                for (int r = area.First_Row; r <= area.Last_Row; ++r) {
-                    const int c2 = c + area.Col_Offset;
-                    const int r2 = r + area.Row_Offset;
-                    if (!Inside_Board(state, b, c, r) || !Inside_Board(state, t, c2, r2)) {
-                        continue;
-                    }
-                    d.Sync.push_back(
-                        {cell_of(b, c, r), cell_of(t, c2, r2), Range_Of(d.Board_Size[b])});
-                }
-            }
-        }
-    }
-
+    // Working storage.
     d.Possible.assign(static_cast<std::size_t>(cells), 0);
     d.Cand.assign(static_cast<std::size_t>(cells), 0);
     d.Empty.assign(static_cast<std::size_t>(cells), 0);
@@ -390,7 +252,7 @@ class Recomputation {
     void Run() {
         Load_Values_And_Reset();
         Eliminate_Placed_Numbers();
-        const int boards = static_cast<int>(D.Board_Size.size());
+        const int boards = static_cast<int>(D.G.Board_Size.size());
         for (int round = 0; round < 2; ++round) {
             Sync_Linked_Cells();
             Rebuild_All();
@@ -407,10 +269,16 @@ class Recomputation {
     Puzzle_State& State;
     Engine_Data& D;
 
+    // The cells of group k, and the block groups of board b.
+    const int* Cells_Begin(int k) const { return D.G.Group_Cells.data() + D.G.Groups[k].Begin; }
+    const int* Cells_End(int k) const { return D.G.Group_Cells.data() + D.G.Groups[k].End; }
+    int Blocks_Begin(int b) const { return D.G.Board_Block_Begin[b]; }
+    int Blocks_End(int b) const { return D.G.Board_Group_Begin[b + 1]; }
+
     // Every change of a cell's flags or list marks the regions that hold it as changed.
     void Touch(int i) {
-        for (int j = D.Member_Begin[i]; j < D.Member_Begin[i + 1]; ++j) {
-            ++D.Region_Stamp[D.Members[j]];
+        for (int j = D.G.Member_Begin[i]; j < D.G.Member_Begin[i + 1]; ++j) {
+            ++D.Region_Stamp[D.G.Members[j]];
         }
     }
     void Set_Possible(int i, Mask m) {
@@ -427,12 +295,12 @@ class Recomputation {
     }
 
     void Load_Values_And_Reset() {
-        const int boards = static_cast<int>(D.Board_Size.size());
+        const int boards = static_cast<int>(D.G.Board_Size.size());
         for (int b = 0; b < boards; ++b) {
             const Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[b];
-            const int n = D.Board_Size[b];
+            const int n = D.G.Board_Size[b];
             const Mask all = Range_Of(n);
-            int i = D.Board_First[b];
+            int i = D.G.Board_First[b];
             for (int c = 0; c < n; ++c) {
                 const std::vector<Integer>& values = board.Cell_Values[c];
                 for (int r = 0; r < n; ++r, ++i) {
@@ -452,11 +320,11 @@ class Recomputation {
     }
 
     void Eliminate_Placed_Numbers() {
-        const int boards = static_cast<int>(D.Board_Size.size());
+        const int boards = static_cast<int>(D.G.Board_Size.size());
         for (int b = 0; b < boards; ++b) {
             const Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[b];
-            const int n = D.Board_Size[b];
-            int i = D.Board_First[b];
+            const int n = D.G.Board_Size[b];
+            int i = D.G.Board_First[b];
             for (int c = 0; c < n; ++c) {
                 for (int r = 0; r < n; ++r, ++i) {
                     const Integer v = board.Cell_Values[c][r];
@@ -475,20 +343,21 @@ class Recomputation {
     }
 
     void Sync_Linked_Cells() {
-        for (const Sync_Pair& s : D.Sync) {
+        for (const Linked_Cells& s : D.G.Links) {
             const Mask here = static_cast<Mask>(D.Possible[s.Here] & D.Possible[s.There]);
             Set_Possible(s.Here, here);
-            Set_Possible(s.There, D.Possible[s.There] & static_cast<Mask>(here | ~s.Here_Range));
+            Set_Possible(s.There,
+                         D.Possible[s.There] & static_cast<Mask>(here | ~Range_Of(s.Here_Numbers)));
         }
     }
 
     void Rebuild_Board(int b) {
-        for (int i = D.Board_First[b]; i < D.Board_First[b + 1]; ++i) {
+        for (int i = D.G.Board_First[b]; i < D.G.Board_First[b + 1]; ++i) {
             Rebuild_Cell(i);
         }
     }
     void Rebuild_All() {
-        for (int i = 0; i < D.Cells; ++i) {
+        for (int i = 0; i < D.G.Cells; ++i) {
             Rebuild_Cell(i);
         }
     }
@@ -515,13 +384,13 @@ class Recomputation {
     }
 
     void Deduction_Passes(int b) {
-        const int regions = static_cast<int>(D.Region_Begin.size()) - 1;
+        const int regions = D.G.Regions();
         for (int pass = 0; pass < 6; ++pass) {
-            if (D.Board_Blocks[b]) {
-                const int first = D.Block_Begin[D.Board_Block_Begin[b]];
-                const int last = D.Block_Begin[D.Board_Block_Begin[b + 1]];
-                for (int j = first; j < last; ++j) {
-                    Single_Candidate_Step(D.Block_Cells[j]);
+            if (D.G.Board_Blocks[b]) {
+                for (int k = Blocks_Begin(b); k < Blocks_End(b); ++k) {
+                    for (const int* p = Cells_Begin(k); p != Cells_End(k); ++p) {
+                        Single_Candidate_Step(*p);
+                    }
                 }
             }
             if (D.Regions_On) {
@@ -532,8 +401,9 @@ class Recomputation {
                     if (D.Single_Clean[k] == stamp) {
                         continue;
                     }
-                    for (int j = D.Region_Begin[k]; j < D.Region_Begin[k + 1]; ++j) {
-                        Single_Candidate_Step(D.Region_Cells[j]);
+                    const int group = D.G.Region_Group_Begin + k;
+                    for (const int* p = Cells_Begin(group); p != Cells_End(group); ++p) {
+                        Single_Candidate_Step(*p);
                     }
                     if (D.Region_Stamp[k] == stamp) {
                         D.Single_Clean[k] = stamp;
@@ -551,10 +421,10 @@ class Recomputation {
     // Counts, over the empty cells of one unit, how many hold each number (numbers in range
     // only), then for each number held by exactly one cell, in ascending order, keeps that
     // number alone in the cells that still hold it.
-    void Hidden_In_Unit(const std::int32_t* cells, const std::int32_t* end, Mask range) {
+    void Hidden_In_Unit(const int* cells, const int* end, Mask range) {
         Mask once = 0;
         Mask twice = 0;
-        for (const std::int32_t* p = cells; p != end; ++p) {
+        for (const int* p = cells; p != end; ++p) {
             if (D.Empty[*p]) {
                 const Mask m = static_cast<Mask>(D.Possible[*p] & range);
                 twice = static_cast<Mask>(twice | (once & m));
@@ -565,7 +435,7 @@ class Recomputation {
         while (exactly != 0) {
             const Mask n = static_cast<Mask>(exactly & (~exactly + 1u));
             exactly = static_cast<Mask>(exactly & ~n);
-            for (const std::int32_t* p = cells; p != end; ++p) {
+            for (const int* p = cells; p != end; ++p) {
                 if (D.Empty[*p] && (D.Possible[*p] & n) != 0) {
                     Set_Possible(*p, n);
                 }
@@ -574,24 +444,23 @@ class Recomputation {
     }
 
     void Hidden_Single_Step(int b) {
-        const Mask range = Range_Of(D.Board_Size[b]);
-        if (D.Board_Blocks[b]) {
-            for (int k = D.Board_Block_Begin[b]; k < D.Board_Block_Begin[b + 1]; ++k) {
-                Hidden_In_Unit(D.Block_Cells.data() + D.Block_Begin[k],
-                               D.Block_Cells.data() + D.Block_Begin[k + 1], range);
+        const Mask range = Range_Of(D.G.Board_Size[b]);
+        if (D.G.Board_Blocks[b]) {
+            for (int k = Blocks_Begin(b); k < Blocks_End(b); ++k) {
+                Hidden_In_Unit(Cells_Begin(k), Cells_End(k), range);
             }
         }
         if (D.Regions_On) {
             // The step reads and writes only the region's cells: run again on cells that
             // have not changed since a run that changed nothing, it changes nothing.
-            const int regions = static_cast<int>(D.Region_Begin.size()) - 1;
+            const int regions = D.G.Regions();
             for (int k = 0; k < regions; ++k) {
                 const std::uint32_t stamp = D.Region_Stamp[k];
                 if (D.Hidden_Clean[k] == stamp && D.Hidden_Clean_Range[k] == range) {
                     continue;
                 }
-                Hidden_In_Unit(D.Region_Cells.data() + D.Region_Begin[k],
-                               D.Region_Cells.data() + D.Region_Begin[k + 1], range);
+                const int group = D.G.Region_Group_Begin + k;
+                Hidden_In_Unit(Cells_Begin(group), Cells_End(group), range);
                 if (D.Region_Stamp[k] == stamp) {
                     D.Hidden_Clean[k] = stamp;
                     D.Hidden_Clean_Range[k] = range;
@@ -613,11 +482,20 @@ class Recomputation {
     }
 
     void Pair_Step(int b) {
-        const int n = D.Board_Size[b];
-        const int first = D.Board_First[b];
-        auto at = [&](int c, int r) { return first + c * n + r; };
+        Pair_Step_Rows_And_Columns(b);
+        if (D.G.Board_Blocks[b]) {
+            Pair_Step_Blocks(b);
+        }
+        if (D.Regions_On) {
+            Pair_Step_Regions();
+        }
+    }
 
-        // Rows and columns, row by row.
+    // Rows and columns, row by row.
+    void Pair_Step_Rows_And_Columns(int b) {
+        const int n = D.G.Board_Size[b];
+        const int first = D.G.Board_First[b];
+        auto at = [&](int c, int r) { return first + c * n + r; };
         for (int r = 0; r < n; ++r) {
             for (int c = 0; c < n; ++c) {
                 const int p = at(c, r);
@@ -651,77 +529,78 @@ class Recomputation {
                 }
             }
         }
+    }
 
-        // Blocks: every other cell Q of the block, before or after P.
-        if (D.Board_Blocks[b]) {
-            for (int k = D.Board_Block_Begin[b]; k < D.Board_Block_Begin[b + 1]; ++k) {
-                const std::int32_t* cells = D.Block_Cells.data() + D.Block_Begin[k];
-                const int size = D.Block_Begin[k + 1] - D.Block_Begin[k];
-                for (int pi = 0; pi < size; ++pi) {
-                    const int p = cells[pi];
-                    if (!D.Empty[p] || !Has_Pair_Count(p)) {
-                        continue;
-                    }
-                    const Mask pair = D.Cand[p];
-                    for (int qi = 0; qi < size; ++qi) {
-                        const int q = cells[qi];
-                        if (qi == pi || !D.Empty[q] || !Same_Pair(p, q)) {
-                            continue;
-                        }
-                        for (int xi = 0; xi < size; ++xi) {
-                            if (xi != pi && xi != qi && D.Empty[cells[xi]]) {
-                                Strike_Pair(cells[xi], pair);
-                            }
-                        }
-                    }
-                }
-            }
-        }
-
-        // Custom regions: Q later in the region's list than P. As in the reference, the pair
-        // is read from P's list as it stands, since a cell listed twice can strike itself.
-        // The step reads and writes only the region's cells, so a region unchanged since a
-        // run that changed nothing is left out.
-        if (D.Regions_On) {
-            const int regions = static_cast<int>(D.Region_Begin.size()) - 1;
-            for (int k = 0; k < regions; ++k) {
-                const std::uint32_t stamp = D.Region_Stamp[k];
-                if (D.Pair_Clean[k] == stamp) {
+    // Blocks: every other cell Q of the block, before or after P.
+    void Pair_Step_Blocks(int b) {
+        for (int k = Blocks_Begin(b); k < Blocks_End(b); ++k) {
+            const int* cells = Cells_Begin(k);
+            const int size = static_cast<int>(Cells_End(k) - cells);
+            for (int pi = 0; pi < size; ++pi) {
+                const int p = cells[pi];
+                if (!D.Empty[p] || !Has_Pair_Count(p)) {
                     continue;
                 }
-                const std::int32_t* cells = D.Region_Cells.data() + D.Region_Begin[k];
-                const int size = D.Region_Begin[k + 1] - D.Region_Begin[k];
-                for (int i = 0; i < size; ++i) {
-                    const int p = cells[i];
-                    if (!D.Empty[p] || !Has_Pair_Count(p)) {
+                const Mask pair = D.Cand[p];
+                for (int qi = 0; qi < size; ++qi) {
+                    const int q = cells[qi];
+                    if (qi == pi || !D.Empty[q] || !Same_Pair(p, q)) {
                         continue;
                     }
-                    for (int j = i + 1; j < size; ++j) {
-                        const int q = cells[j];
-                        if (!D.Empty[q] || !Same_Pair(p, q)) {
-                            continue;
-                        }
-                        const Mask pair = First_Two(D.Cand[p]);
-                        for (int x = 0; x < size; ++x) {
-                            if (x != i && x != j && D.Empty[cells[x]]) {
-                                Strike_Pair(cells[x], pair);
-                            }
+                    for (int xi = 0; xi < size; ++xi) {
+                        if (xi != pi && xi != qi && D.Empty[cells[xi]]) {
+                            Strike_Pair(cells[xi], pair);
                         }
                     }
-                }
-                if (D.Region_Stamp[k] == stamp) {
-                    D.Pair_Clean[k] = stamp;
                 }
             }
         }
     }
 
+    // Custom regions: Q later in the region's list than P. As in the reference, the pair is
+    // read from P's list as it stands, since a cell listed twice can strike itself. The step
+    // reads and writes only the region's cells, so a region unchanged since a run that changed
+    // nothing is left out.
+    void Pair_Step_Regions() {
+        const int regions = D.G.Regions();
+        for (int k = 0; k < regions; ++k) {
+            const std::uint32_t stamp = D.Region_Stamp[k];
+            if (D.Pair_Clean[k] == stamp) {
+                continue;
+            }
+            const int group = D.G.Region_Group_Begin + k;
+            const int* cells = Cells_Begin(group);
+            const int size = static_cast<int>(Cells_End(group) - cells);
+            for (int i = 0; i < size; ++i) {
+                const int p = cells[i];
+                if (!D.Empty[p] || !Has_Pair_Count(p)) {
+                    continue;
+                }
+                for (int j = i + 1; j < size; ++j) {
+                    const int q = cells[j];
+                    if (!D.Empty[q] || !Same_Pair(p, q)) {
+                        continue;
+                    }
+                    const Mask pair = First_Two(D.Cand[p]);
+                    for (int x = 0; x < size; ++x) {
+                        if (x != i && x != j && D.Empty[cells[x]]) {
+                            Strike_Pair(cells[x], pair);
+                        }
+                    }
+                }
+            }
+            if (D.Region_Stamp[k] == stamp) {
+                D.Pair_Clean[k] = stamp;
+            }
+        }
+    }
+
     void Write_Back() {
-        const int boards = static_cast<int>(D.Board_Size.size());
+        const int boards = static_cast<int>(D.G.Board_Size.size());
         for (int b = 0; b < boards; ++b) {
             Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[b];
-            const int n = D.Board_Size[b];
-            int i = D.Board_First[b];
+            const int n = D.G.Board_Size[b];
+            int i = D.G.Board_First[b];
             for (int c = 0; c < n; ++c) {
                 std::vector<Tracking_Array_FrameWork>& column = board.Cell_Tracking[c];
                 for (int r = 0; r < n; ++r, ++i) {

@@ -21,7 +21,7 @@
 
 #include "model/Board_Model.h"
 
-// Steps 4 to 7 of an entry: reset, elimination, two rounds of sync, rebuild and deduction,
+// The recomputation of an entry: reset, elimination, two rounds of sync, rebuild and deduction,
 // and the last sync and rebuild. Game_Modified is not touched.
 void Fast_Recompute_Candidates(Puzzle_State& state);
 
