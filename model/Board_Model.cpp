@@ -30,6 +30,54 @@ int Add_Board_Model(Puzzle_State& state, Integer board_type, Integer cols, Integ
     return static_cast<int>(state.Sudoku_Boards.size()) - 1;
 }
 
+bool operator==(const Tracking_Array_FrameWork& a, const Tracking_Array_FrameWork& b) {
+    return a.Possible == b.Possible && a.Candidates == b.Candidates &&
+           a.Candidate_Count == b.Candidate_Count;
+}
+
+bool operator==(const Link_Area& a, const Link_Area& b) {
+    return a.This_Col == b.This_Col && a.This_Row == b.This_Row && a.Other_Col == b.Other_Col &&
+           a.Other_Row == b.Other_Row;
+}
+
+bool operator==(const Region_Cell& a, const Region_Cell& b) {
+    return a.Board == b.Board && a.Col == b.Col && a.Row == b.Row && a.Spare == b.Spare;
+}
+
+bool operator==(const Board_Position& a, const Board_Position& b) {
+    return a.X == b.X && a.Y == b.Y;
+}
+
+bool operator==(const Sudoku_Grid_FrameWork& a, const Sudoku_Grid_FrameWork& b) {
+    return a.Linked_Boards == b.Linked_Boards && a.Link_Areas == b.Link_Areas;
+}
+
+bool operator==(const Custom_Regions_DataGrid_FrameWork& a,
+                const Custom_Regions_DataGrid_FrameWork& b) {
+    return a.Region_Numbers == b.Region_Numbers;
+}
+
+bool operator==(const Sudoku_Boards_FrameWork& a, const Sudoku_Boards_FrameWork& b) {
+    return a.Board_Type == b.Board_Type && a.Cols == b.Cols && a.Rows == b.Rows &&
+           a.Max_Number == b.Max_Number && a.Cell_Values == b.Cell_Values &&
+           a.Cell_Locked == b.Cell_Locked && a.Cell_Tracking == b.Cell_Tracking &&
+           a.Block_Cols_Max == b.Block_Cols_Max && a.Block_Rows_Max == b.Block_Rows_Max &&
+           a.Block_Width_Max == b.Block_Width_Max && a.Block_Height_Max == b.Block_Height_Max &&
+           a.Wide_Blocks == b.Wide_Blocks && a.Use_Symbols == b.Use_Symbols &&
+           a.Symbols == b.Symbols && a.Draw_Block_Lines == b.Draw_Block_Lines &&
+           a.Cell_Borders == b.Cell_Borders && a.Cell_Shaded == b.Cell_Shaded &&
+           a.Use_Cell_Colours == b.Use_Cell_Colours && a.Cell_Colours == b.Cell_Colours;
+}
+
+bool operator==(const Puzzle_Data& a, const Puzzle_Data& b) {
+    return a.Sudoku_Boards == b.Sudoku_Boards && a.Board_Overlaps == b.Board_Overlaps &&
+           a.Board_Positions == b.Board_Positions && a.Custom_Regions_On == b.Custom_Regions_On &&
+           a.Regions_Only == b.Regions_Only && a.Custom_Regions == b.Custom_Regions &&
+           a.Cell_Regions == b.Cell_Regions && a.Puzzle_Title == b.Puzzle_Title &&
+           a.Puzzle_Link == b.Puzzle_Link && a.Info_Visible == b.Info_Visible &&
+           a.Info_Left == b.Info_Left && a.Info_Top == b.Info_Top;
+}
+
 bool Cell_Exists(const Puzzle_State& state, int board, int col, int row) {
     if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size())) {
         return false;

@@ -13,8 +13,40 @@
 #include <vector>
 
 // The picture control of a board lives in the window library; the model only keeps a
-// non-owning handle to it and never looks inside.
+// non-owning link to it and never looks inside.
 class Board_Picture;
+
+// A board's link to its picture on the page. The picture belongs to the page, not to the game
+// data: a copy of a board starts without a picture, copying game data onto a board keeps that
+// board's own picture, and comparing boards never looks at it. Moving a board (in a list that
+// grows or shrinks) takes its picture along.
+class Picture_Link {
+  public:
+    Picture_Link() = default;
+    Picture_Link(Board_Picture* picture) : Picture(picture) {} // NOLINT: a link is a pointer
+    Picture_Link(const Picture_Link& /*other*/) {}
+    Picture_Link(Picture_Link&& other) noexcept : Picture(other.Picture) {
+        other.Picture = nullptr;
+    }
+    Picture_Link& operator=(const Picture_Link& /*other*/) { return *this; }
+    Picture_Link& operator=(Picture_Link&& other) noexcept {
+        Picture = other.Picture;
+        other.Picture = nullptr;
+        return *this;
+    }
+    Picture_Link& operator=(Board_Picture* picture) {
+        Picture = picture;
+        return *this;
+    }
+    ~Picture_Link() = default;
+
+    operator Board_Picture*() const { return Picture; } // NOLINT: reads like the pointer
+    Board_Picture* operator->() const { return Picture; }
+    Board_Picture* Get() const { return Picture; }
+
+  private:
+    Board_Picture* Picture = nullptr;
+};
 
 using Integer = std::int32_t;
 using Byte = std::uint8_t;
@@ -65,7 +97,7 @@ template <typename T> using Cell_Grid = std::vector<std::vector<T>>; // [column]
 
 struct Sudoku_Boards_FrameWork {
     Integer Board_Type = 0;
-    Board_Picture* Board_Image = nullptr; // owned by the board page, not by the model
+    Picture_Link Board_Image; // owned by the board page, not by the game data
     Integer Cols = 0;
     Integer Rows = 0;
     Integer Max_Number = 0;
@@ -108,8 +140,11 @@ template <std::size_t Capacity> struct Short_String {
     bool operator!=(const Short_String& other) const { return !(*this == other); }
 };
 
-// The whole puzzle state. One instance is the current game; tests and tools build their own.
-struct Puzzle_State {
+// The game itself: every board with its numbers, locks, candidate tracking and drawing
+// attributes, the links between boards, the custom regions, the texts and the info panel.
+// It is a value: it can be copied, compared and restored (the boards' pictures are not part
+// of it, see Picture_Link).
+struct Puzzle_Data {
     std::vector<Sudoku_Boards_FrameWork> Sudoku_Boards;
     std::vector<Sudoku_Grid_FrameWork> Board_Overlaps;
     std::vector<Board_Position> Board_Positions;
@@ -119,18 +154,45 @@ struct Puzzle_State {
     std::vector<Cell_Grid<Custom_Regions_DataGrid_FrameWork>> Cell_Regions; // [board][col][row]
     Short_String<50> Puzzle_Title;
     Short_String<255> Puzzle_Link;
-    bool Game_Modified = false;
-    bool Show_Labels = false;
-    bool Help_Solve = false;
-    Integer Current_Board = 0;
-    Integer Mouse_Col = 0;
-    Integer Mouse_Row = 0;
 
     // The page's info panel as the file stores it: shown or hidden, and where.
     Flag Info_Visible = 0;
     Integer Info_Left = 10;
     Integer Info_Top = 8;
 };
+
+// Whether the game changed since it was loaded or saved, and the two display modes.
+struct Play_Status {
+    bool Game_Modified = false;
+    bool Show_Labels = false;
+    bool Help_Solve = false;
+};
+
+// Where the pointer is: the board whose picture it last entered and the cell under it there.
+// Written only by the page's pointer handlers, read when a cell is picked for entry.
+struct Hover_State {
+    Integer Current_Board = 0;
+    Integer Mouse_Col = 0;
+    Integer Mouse_Row = 0;
+};
+
+// The whole puzzle state: the game data, its status and the hover. One instance is the
+// current game; tests and tools build their own.
+struct Puzzle_State : Puzzle_Data, Play_Status, Hover_State {};
+
+bool operator==(const Tracking_Array_FrameWork& a, const Tracking_Array_FrameWork& b);
+bool operator==(const Link_Area& a, const Link_Area& b);
+bool operator==(const Region_Cell& a, const Region_Cell& b);
+bool operator==(const Board_Position& a, const Board_Position& b);
+bool operator==(const Sudoku_Grid_FrameWork& a, const Sudoku_Grid_FrameWork& b);
+bool operator==(const Custom_Regions_DataGrid_FrameWork& a,
+                const Custom_Regions_DataGrid_FrameWork& b);
+// Every field but the picture.
+bool operator==(const Sudoku_Boards_FrameWork& a, const Sudoku_Boards_FrameWork& b);
+bool operator==(const Puzzle_Data& a, const Puzzle_Data& b);
+inline bool operator!=(const Puzzle_Data& a, const Puzzle_Data& b) {
+    return !(a == b);
+}
 
 // Appends a board with every array sized and initialised as a new board starts: all cells
 // empty and unlocked, every Possible flag set, Candidates empty and Candidate_Count = Cols,

@@ -4,10 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "page/Boards_Layout.h"
-
-Board_Picture::Board_Picture(TMainFrame_Boards_Layout_Page* page, QWidget* parent)
-    : QWidget(parent), Page(page) {
+Board_Picture::Board_Picture(QWidget* parent) : QWidget(parent) {
     // Moves without a button pressed must arrive too: they pick the cell under the pointer.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,8 +30,8 @@ void Board_Picture::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     const int x = static_cast<int>(std::floor(at.x()));
     const int y = static_cast<int>(std::floor(at.y()));
-    if (Page != nullptr && rect().contains(x, y)) {
-        Page->BoardImageMouseMove(this, x, y);
+    if (rect().contains(x, y)) {
+        emit Mouse_Moved(this, x, y);
     }
 }
 
@@ -53,8 +50,8 @@ void Board_Picture::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = Left_Pressed && rect().contains(event->position().toPoint());
     Left_Pressed = false;
     // A click is a left press and release on this picture. Nothing of the picture is used
-    // after the page has handled it.
-    if (click && Page != nullptr) {
-        Page->BoardImageClick(this);
+    // after the click has been handled: the handler may free it (a new puzzle loaded).
+    if (click) {
+        emit Clicked(this);
     }
 }

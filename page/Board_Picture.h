@@ -1,22 +1,26 @@
 #pragma once
 // The picture control of one board: shows a finished board image, sizes itself to it and
-// hands its pointer events to the page.
+// reports pointer moves over it and left clicks on it; the page decides what they mean.
 
 #include <QImage>
 #include <QWidget>
 
-class TMainFrame_Boards_Layout_Page;
-
 class Board_Picture : public QWidget {
     Q_OBJECT
   public:
-    Board_Picture(TMainFrame_Boards_Layout_Page* page, QWidget* parent);
+    explicit Board_Picture(QWidget* parent);
 
     int Tag = 0; // the board's index in Sudoku_Boards
 
     // Takes a copy of the image and resizes the control to its size in logical pixels.
     void Set_Picture(const QImage& image);
     const QImage& Picture() const { return Image; }
+
+  signals:
+    // The pointer moved to (x, y) of the picture, in picture pixels.
+    void Mouse_Moved(Board_Picture* picture, int x, int y);
+    // A left press and release on the picture.
+    void Clicked(Board_Picture* picture);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,7 +29,6 @@ class Board_Picture : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    TMainFrame_Boards_Layout_Page* Page;
     QImage Image;
     bool Left_Pressed = false;
 };

@@ -85,8 +85,12 @@ void Paint_Teal(QWidget* widget) {
 // picture before it.
 void Create_Picture(TMainFrame_Boards_Layout_Page* page, Puzzle_State& state, int i, int left,
                     int top) {
-    auto* picture = new Board_Picture(page, page->Page_Content());
+    auto* picture = new Board_Picture(page->Page_Content());
     picture->Tag = i;
+    QObject::connect(picture, &Board_Picture::Mouse_Moved, page,
+                     &TMainFrame_Boards_Layout_Page::BoardImageMouseMove);
+    QObject::connect(picture, &Board_Picture::Clicked, page,
+                     &TMainFrame_Boards_Layout_Page::BoardImageClick);
     state.Sudoku_Boards[i].Board_Image = picture;
     if (page->Redraw_Board) {
         page->Redraw_Board(i);
@@ -187,10 +191,10 @@ void TMainFrame_Boards_Layout_Page::Add_Board_Picture(int i) {
         return;
     }
     // A picture the board already has is replaced, not leaked.
-    Board_Picture*& old = State.Sudoku_Boards[i].Board_Image;
+    Picture_Link& old = State.Sudoku_Boards[i].Board_Image;
     if (old != nullptr &&
         Content->findChildren<Board_Picture*>(Qt::FindDirectChildrenOnly).contains(old)) {
-        delete old;
+        delete old.Get();
     }
     old = nullptr;
     Board_Position position;
@@ -204,9 +208,9 @@ void TMainFrame_Boards_Layout_Page::Free_Board_Pictures() {
     const QList<Board_Picture*> owned =
         Content->findChildren<Board_Picture*>(Qt::FindDirectChildrenOnly);
     for (int i = static_cast<int>(State.Sudoku_Boards.size()) - 1; i >= 0; --i) {
-        Board_Picture*& picture = State.Sudoku_Boards[i].Board_Image;
+        Picture_Link& picture = State.Sudoku_Boards[i].Board_Image;
         if (picture != nullptr && owned.contains(picture)) {
-            delete picture;
+            delete picture.Get();
         }
         picture = nullptr;
     }
