@@ -13,33 +13,19 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
-#include <cstdint>
-#include <cstring>
 #include <vector>
 
-#include "app/Busy_Cursor.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tool_Images.h"
 #include "model/Puzzle_File.h"
-#include "page/Puzzle_Loading.h"
 #include "page/Board_Picture.h"
 #include "page/Boards_Layout.h"
+#include "page/Busy_Cursor.h"
 #include "page/Candidate_Engine.h"
 #include "page/Number_Locking.h"
-#include "palette/Board_Drawing.h"
+#include "page/Puzzle_Loading.h"
 #include "palette/Original_6x6.h"
 #include "palette/Original_9x9.h"
-
-// What each board's picture was last drawn from. A drawing depends only on these inputs, so
-// a board whose inputs are the same as at its last drawing, and whose picture still holds
-// that drawing, is not drawn again: the new drawing would have the same pixels.
-struct Drawn_Board {
-    const Board_Picture* Picture = nullptr;
-    qint64 Image_Key = 0; // the drawn image, as the picture holds it
-    QFont Number_Font;
-    QFont Label_Font;
-    std::vector<std::int32_t> Inputs;
-};
 
 const char* const Modified_Prompt =
     "Current Sudoku Game have been Modified.\rAre you sure you want to Continue?";
@@ -97,6 +83,13 @@ void TForm1::Attach_Palettes(TZD_Board_Original_9x9* palette_9x9,
                              TZD_Board_Original_6x6* palette_6x6) {
     ZD_Board_Original_9x9 = palette_9x9;
     ZD_Board_Original_6x6 = palette_6x6;
+    const std::vector<Selection_Palette*> palettes{palette_9x9, palette_6x6};
+    for (Selection_Palette* palette : palettes) {
+        palette->Set_Kind_Palettes(palettes);
+        connect(palette, &Selection_Palette::Number_Chosen, this, [this](int tag) {
+            Enter_Number(State.Current_Board, State.Mouse_Col, State.Mouse_Row, tag);
+        });
+    }
 }
 
 void TForm1::FormCreate() {
@@ -340,99 +333,36 @@ bool TForm1::Save_Puzzle_To(const QString& path) {
     return false;
 }
 
-namespace {
-
-template <typename T> bool Has_Grid_Cell(const Cell_Grid<T>& grid, int col, int row) {
-    return col >= 0 && row >= 0 && col < static_cast<int>(grid.size()) &&
-           row < static_cast<int>(grid[col].size());
-}
-
-// Everything the drawing of board i reads: the board's kind, size, symbols, flags, every
-// cell's number, lock, shading, colour, Possible flags, Candidate_Count and borders, the two
-// display modes and the device pixel ratio.
-void Drawing_Inputs(const Puzzle_State& state, int i, const Drawing_Resources& res,
-                    std::vector<std::int32_t>& out) {
-    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[i];
-    out.clear();
-    std::int64_t ratio_bits = 0;
-    static_assert(sizeof(ratio_bits) == sizeof(res.Device_Pixel_Ratio), "a double is 8 bytes");
-    std::memcpy(&ratio_bits, &res.Device_Pixel_Ratio, sizeof(ratio_bits));
-    out.insert(out.end(), {b.Board_Type, b.Max_Number, b.Cols, b.Rows, b.Wide_Blocks, b.Use_Symbols,
-                           b.Draw_Block_Lines, b.Use_Cell_Colours, state.Show_Labels,
-                           state.Help_Solve, static_cast<std::int32_t>(ratio_bits & 0xFFFFFFFF),
-                           static_cast<std::int32_t>(ratio_bits >> 32),
-                           static_cast<std::int32_t>(b.Symbols.size())});
-    out.insert(out.end(), b.Symbols.begin(), b.Symbols.end());
-    for (int c = 0; c < b.Cols; ++c) {
-        for (int r = 0; r < b.Rows; ++r) {
-            const bool drawable =
-                Has_Grid_Cell(b.Cell_Values, c, r) && Has_Grid_Cell(b.Cell_Locked, c, r) &&
-                Has_Grid_Cell(b.Cell_Tracking, c, r) && Has_Grid_Cell(b.Cell_Shaded, c, r) &&
-                Has_Grid_Cell(b.Cell_Colours, c, r);
-            if (!drawable) {
-                out.push_back(-1);
-                continue;
-            }
-            const Tracking_Array_FrameWork& t = b.Cell_Tracking[c][r];
-            out.insert(out.end(), {b.Cell_Values[c][r], b.Cell_Locked[c][r], b.Cell_Shaded[c][r],
-                                   b.Cell_Colours[c][r], t.Candidate_Count,
-                                   static_cast<std::int32_t>(t.Possible.size())});
-            for (const Byte flag : t.Possible) {
-                out.push_back(flag != 0);
-            }
-        }
-    }
-    for (int c = 0; c < b.Cols; ++c) {
-        for (int r = 0; r < b.Rows; ++r) {
-            if (!Has_Grid_Cell(b.Cell_Borders, c, r)) {
-                out.push_back(-1);
-                continue;
-            }
-            const std::array<Byte, 4>& e = b.Cell_Borders[c][r];
-            out.push_back((e[0] != 0) | (e[1] != 0) << 1 | (e[2] != 0) << 2 | (e[3] != 0) << 3);
-        }
-    }
-}
-
-} // namespace
-
 void TForm1::Redraw_Board(int i) {
     if (!Drawing) {
         return;
     }
-    const Sudoku_Boards_FrameWork& b = State.Sudoku_Boards[i];
-    const bool nine = b.Board_Type == Board_Type_9x9 && ZD_Board_Original_9x9 != nullptr;
-    const bool six = b.Board_Type == Board_Type_6x6 && ZD_Board_Original_6x6 != nullptr;
-    if (!nine && !six) {
+    Selection_Palette* palette = Palette_For(State.Sudoku_Boards[i].Board_Type);
+    if (palette == nullptr || Drawn.Unchanged(State, i, *Drawing)) {
         return;
     }
-    const Board_Picture* picture = b.Board_Image;
-    if (Drawn_Boards.size() != State.Sudoku_Boards.size()) {
-        Drawn_Boards.resize(State.Sudoku_Boards.size());
+    palette->Draw_Board_Of(i, *Drawing);
+    Drawn.Remember(State, i, *Drawing);
+}
+
+void TForm1::Enter_Number(int board, int col, int row, Integer n) {
+    Busy_Cursor busy;
+    if (!Cell_Exists(State, board, col, row)) {
+        return;
     }
-    Drawn_Board& drawn = Drawn_Boards[static_cast<std::size_t>(i)];
-    if (picture != nullptr) {
-        Drawing_Inputs(State, i, *Drawing, Scratch_Inputs);
-        if (drawn.Picture == picture && drawn.Image_Key == picture->Picture().cacheKey() &&
-            drawn.Number_Font == Drawing->Number_Font && drawn.Label_Font == Drawing->Label_Font &&
-            drawn.Inputs == Scratch_Inputs) {
-            return;
-        }
+    Set_Cell_Value(State, board, col, row, n);
+    After_Change(&busy);
+}
+
+void TForm1::After_Change(Busy_Cursor* busy) {
+    Redraw_All_Boards();
+    QCoreApplication::processEvents();
+    const Check_Verdict verdict = Check_Boards(State);
+    if (busy != nullptr) {
+        // The check's message box shows the ordinary pointer, as a message box does.
+        busy->Release();
     }
-    if (nine) {
-        ZD_Board_Original_9x9->Draw_Board(i, b.Max_Number);
-    } else {
-        ZD_Board_Original_6x6->Draw_Board(i, b.Max_Number, b.Wide_Blocks);
-    }
-    if (picture != nullptr) {
-        drawn.Picture = picture;
-        drawn.Image_Key = picture->Picture().cacheKey();
-        drawn.Number_Font = Drawing->Number_Font;
-        drawn.Label_Font = Drawing->Label_Font;
-        drawn.Inputs.swap(Scratch_Inputs);
-    } else {
-        drawn = Drawn_Board{};
-    }
+    Show_Check_Result(verdict);
 }
 
 void TForm1::Redraw_All_Boards() {
@@ -455,16 +385,13 @@ void TForm1::Show_Check_Result(Check_Verdict verdict) {
 }
 
 Selection_Palette* TForm1::Palette_For(Integer board_type) const {
-    if (board_type == Board_Type_9x9) {
-        return ZD_Board_Original_9x9;
-    }
-    if (board_type == Board_Type_6x6) {
-        return ZD_Board_Original_6x6;
-    }
-    return nullptr;
+    return ZD_Board_Original_9x9 != nullptr ? ZD_Board_Original_9x9->Palette_For(board_type)
+                                            : nullptr;
 }
 
 void TForm1::BoardImageClick() {
+    // Opening works on the hover cell, whichever palette is asked: every palette picks the one
+    // its board's kind needs, so the 9x9 palette serves a click on any board.
     if (ZD_Board_Original_9x9 != nullptr) {
         ZD_Board_Original_9x9->Open_For_Cell();
     }
@@ -500,9 +427,7 @@ void TForm1::SetNumbers1Click() {
     if (State.Sudoku_Boards.empty() || Set_Numbers_Fill(State) == 0) {
         return;
     }
-    Redraw_All_Boards();
-    QCoreApplication::processEvents();
-    Show_Check_Result(Check_Boards(State));
+    After_Change(nullptr);
 }
 
 void TForm1::ShowLabels1Click() {

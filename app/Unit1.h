@@ -9,6 +9,7 @@
 
 #include "model/Board_Model.h"
 #include "page/Entry_Check.h"
+#include "palette/Board_Drawing.h"
 
 class QAction;
 class QLabel;
@@ -20,8 +21,7 @@ class Selection_Palette;
 class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
 class TZD_Board_Original_9x9;
-struct Drawing_Resources;
-struct Drawn_Board;
+class Busy_Cursor;
 
 extern const char* const Modified_Prompt;
 
@@ -78,6 +78,14 @@ class TForm1 : public QMainWindow {
     bool Save_Puzzle_To(const QString& path);
     void Restart_Boards();
 
+    // The one door for a number entered into a cell (0 empties it): the number is stored and
+    // copied, the candidates recomputed, and the change finished as every change is.
+    void Enter_Number(int board, int col, int row, Integer n);
+    // What every change of the numbers ends with: every board redrawn, pending window messages
+    // let through so the pictures appear, the entry check, and its message once the hourglass
+    // (when the change showed one) is gone.
+    void After_Change(Busy_Cursor* busy);
+
     void Redraw_Board(int i);
     void Redraw_All_Boards();
     void Show_Check_Result(Check_Verdict verdict);
@@ -105,7 +113,6 @@ class TForm1 : public QMainWindow {
     Player_Dialogs& Dialogs;
     std::unique_ptr<Drawing_Resources> Drawing;
     // What each board's picture was last drawn from, so unchanged boards are not drawn again.
-    std::vector<Drawn_Board> Drawn_Boards;
-    std::vector<std::int32_t> Scratch_Inputs;
+    Drawn_Boards Drawn;
     bool Closed = false;
 };

@@ -10,18 +10,14 @@
 #include "bench/Bench_Puzzles.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
-#include "palette/Original_6x6.h"
-#include "palette/Original_9x9.h"
+#include "palette/Selection_Palette.h"
 
 namespace {
 
 void Draw_Every_Board(TForm1& form, const Puzzle_State& state) {
     for (int i = 0; i < static_cast<int>(state.Sudoku_Boards.size()); ++i) {
-        const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[i];
-        if (b.Board_Type == Board_Type_9x9) {
-            form.ZD_Board_Original_9x9->Draw_Board(i, b.Max_Number);
-        } else if (b.Board_Type == Board_Type_6x6) {
-            form.ZD_Board_Original_6x6->Draw_Board(i, b.Max_Number, b.Wide_Blocks);
+        if (Selection_Palette* palette = form.Palette_For(state.Sudoku_Boards[i].Board_Type)) {
+            palette->Draw_Board_Of(i, form.Resources());
         }
     }
 }

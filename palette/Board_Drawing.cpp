@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <cstring>
 
+#include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
+#include "page/Board_Picture.h"
 
 namespace {
 
@@ -87,14 +89,12 @@ int Label_Height(const QFont& font) {
     return QFontMetrics(font).size(Qt::TextSingleLine, QStringLiteral("8")).height();
 }
 
-enum class Kind { Nine, Six };
-
 // Composed cells kept at most; the cache starts again when it grows past this.
 constexpr std::size_t Cell_Cache_Limit = 1024; // about 3.6 MB of 30 x 30 cells
 
 // Everything a composed cell's pixels depend on.
 std::string Cell_Key(const Sudoku_Boards_FrameWork& b, int col, int row, Integer background,
-                     bool labels, Kind kind, qreal ratio) {
+                     bool labels, const Board_Kind& kind, qreal ratio) {
     std::string key;
     const auto bg = static_cast<std::uint32_t>(background);
     key.push_back(static_cast<char>(bg & 0xFF));
@@ -103,12 +103,13 @@ std::string Cell_Key(const Sudoku_Boards_FrameWork& b, int col, int row, Integer
     key.push_back(static_cast<char>((bg >> 24) & 0xFF));
     const Integer v = b.Cell_Values[col][row];
     key.push_back(static_cast<char>(v & 0xFF));
-    key.push_back(static_cast<char>(kind == Kind::Nine ? 'n' : 's'));
+    key.push_back(static_cast<char>(kind.Label_Lines));
+    key.push_back(static_cast<char>(kind.Label_Line_Length));
     key.push_back(static_cast<char>(labels ? 'L' : '-'));
     if (labels) {
         std::uint32_t mask = 0;
         const std::vector<Byte>& possible = b.Cell_Tracking[col][row].Possible;
-        for (std::size_t k = 0; k < possible.size() && k < 9; ++k) {
+        for (std::size_t k = 0; k < possible.size() && k < 16; ++k) {
             mask |= possible[k] ? (1u << k) : 0u;
         }
         key.push_back(static_cast<char>(mask & 0xFF));
@@ -123,13 +124,23 @@ std::string Cell_Key(const Sudoku_Boards_FrameWork& b, int col, int row, Integer
     return key;
 }
 
+// The top of label line `line` of `lines` in a cell, for labels `height` pixels high: three
+// lines sit at the top, the middle and the bottom; two lines just above and just below the
+// middle.
+int Label_Top(int lines, int line, int height) {
+    if (lines == 2) {
+        return line == 0 ? Half_Cell - height : Half_Cell;
+    }
+    return line == 0 ? 0 : line == 1 ? Half_Cell - height / 2 : Cell_Size - height;
+}
+
 // Writes the candidate labels of an empty cell into the cell bitmap (painted by cell).
 void Draw_Labels(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int row,
-                 const QColor& background, Kind kind, Drawing_Resources& res, qreal ratio) {
+                 const QColor& background, const Board_Kind& kind, Drawing_Resources& res,
+                 qreal ratio) {
     const QFontMetrics metrics(res.Label_Font);
     const int height = Label_Height(res.Label_Font);
-    const int lines = kind == Kind::Nine ? 3 : 2;
-    for (int line = 0; line < lines; ++line) {
+    for (int line = 0; line < kind.Label_Lines; ++line) {
         const QString text = Label_Line(b, col, row, line);
         const int width = metrics.horizontalAdvance(text);
         if (width <= 0) {
@@ -140,33 +151,37 @@ void Draw_Labels(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int 
             QPainter label(&res.Label_Bitmap);
             Write_Text(label, 0, 0, text, res.Label_Font, Colour_Of(Colour_Blue), background);
         }
-        int y = 0;
-        if (kind == Kind::Nine) {
-            y = line == 0 ? 0 : line == 1 ? Half_Cell - height / 2 : Cell_Size - height;
-        } else {
-            y = line == 0 ? Half_Cell - height : Half_Cell;
-        }
-        cell.drawImage(QPoint(Half_Cell - width / 2, y), res.Label_Bitmap);
+        cell.drawImage(QPoint(Half_Cell - width / 2, Label_Top(kind.Label_Lines, line, height)),
+                       res.Label_Bitmap);
     }
 }
 
-QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind, Flag wide_blocks,
-                     Drawing_Resources& res) {
-    if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size()) || size < 0) {
-        return {};
-    }
+// One cell composed in the cell bitmap: its background, then its number or, with labels on
+// and the cell empty, its candidate labels.
+void Compose_Cell(const Puzzle_State& state, int board, int c, int r, Integer background_value,
+                  bool labels, const Board_Kind& kind, Drawing_Resources& res, qreal ratio) {
     const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
-    const qreal ratio = res.Device_Pixel_Ratio > 0 ? res.Device_Pixel_Ratio : 1.0;
-    const int side = size * Cell_Size;
+    const QColor background = Colour_Of(background_value);
+    const Integer v = b.Cell_Values[c][r];
+    QPainter cell(&res.Cell_Bitmap);
+    cell.fillRect(QRect(0, 0, Cell_Size, Cell_Size), background);
+    if (v != 0) {
+        const QString text = Number_Text(b, v);
+        const QFontMetrics metrics(res.Number_Font);
+        const int x = Half_Cell - metrics.horizontalAdvance(text) / 2;
+        const int y = Half_Cell - metrics.height() / 2;
+        Write_Text(cell, x, y, text, res.Number_Font, Number_Colour, background);
+    } else if (labels) {
+        Draw_Labels(cell, b, c, r, background, kind, res, ratio);
+    }
+}
 
-    // 1. A white cell bitmap and a white board bitmap of N x 30 pixels square.
-    res.Cell_Bitmap = New_Bitmap(Cell_Size, Cell_Size, ratio);
-    res.Board_Bitmap = New_Bitmap(side, side, ratio);
-    QPainter canvas(&res.Board_Bitmap);
-
-    // 2. Every cell composed off screen and copied into place, column by column. A cell's
-    // pixels depend only on its background and on what it shows, so a composed cell is kept
-    // and copied again wherever the same cell comes back.
+// Every cell composed off screen and copied into place, column by column. A cell's pixels
+// depend only on its background and on what it shows, so a composed cell is kept and copied
+// again wherever the same cell comes back.
+void Draw_Cells(QPainter& canvas, const Puzzle_State& state, int board, const Board_Kind& kind,
+                Drawing_Resources& res, qreal ratio) {
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
     if (res.Cell_Cache.size() > Cell_Cache_Limit || !res.Use_Cell_Cache) {
         res.Cell_Cache.clear();
     }
@@ -175,65 +190,55 @@ QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind, 
             if (!Cell_Is_Drawable(b, c, r)) {
                 continue;
             }
-            const Integer background_value = Cell_Background(state, board, c, r);
-            const Integer v = b.Cell_Values[c][r];
-            const bool labels = v == 0 && state.Show_Labels;
-            const std::string key = Cell_Key(b, c, r, background_value, labels, kind, ratio);
+            const Integer background = Cell_Background(state, board, c, r);
+            const bool labels = b.Cell_Values[c][r] == 0 && state.Show_Labels;
+            const std::string key = Cell_Key(b, c, r, background, labels, kind, ratio);
             auto found = res.Cell_Cache.find(key);
             if (found == res.Cell_Cache.end()) {
-                const QColor background = Colour_Of(background_value);
-                {
-                    QPainter cell(&res.Cell_Bitmap);
-                    cell.fillRect(QRect(0, 0, Cell_Size, Cell_Size), background);
-                    if (v != 0) {
-                        const QString text = Number_Text(b, v);
-                        const QFontMetrics metrics(res.Number_Font);
-                        const int x = Half_Cell - metrics.horizontalAdvance(text) / 2;
-                        const int y = Half_Cell - metrics.height() / 2;
-                        Write_Text(cell, x, y, text, res.Number_Font, Number_Colour, background);
-                    } else if (labels) {
-                        Draw_Labels(cell, b, c, r, background, kind, res, ratio);
-                    }
-                }
+                Compose_Cell(state, board, c, r, background, labels, kind, res, ratio);
                 // The cache shares the pixels; the next composition writes a copy.
                 found = res.Cell_Cache.emplace(key, res.Cell_Bitmap).first;
             }
             canvas.drawImage(QPoint(c * Cell_Size, r * Cell_Size), found->second);
         }
     }
+}
 
-    const int w = side;
-    const int h = side;
+// Grid lines, a horizontal then a vertical one for every a from 0 to N. With block lines on,
+// a line on a block edge is 4 pixels wide (the board's own block fields say where blocks
+// end); the lines along the board's edge count as block edges only on kinds that say so.
+void Draw_Grid_Lines(QPainter& canvas, const Sudoku_Boards_FrameWork& b, const Board_Kind& kind,
+                     int size) {
+    const int side = size * Cell_Size;
+    const int block_width = b.Block_Width_Max >= 0 ? b.Block_Width_Max + 1 : 1;
+    const int block_height = b.Block_Height_Max >= 0 ? b.Block_Height_Max + 1 : 1;
     const bool block_lines = b.Draw_Block_Lines != 0;
-
-    // 3. Grid lines, a horizontal then a vertical one for every a from 0 to N.
-    const int block = size / 3 > 0 ? size / 3 : 1;
     for (int a = 0; a <= size; ++a) {
-        int across = 1; // width of the horizontal line
-        int down = 1;   // width of the vertical line
-        if (kind == Kind::Nine) {
-            if (a % block == 0 && block_lines) {
-                across = down = 4;
-            }
-        } else if (block_lines) {
-            const bool row_line = wide_blocks ? (a == 2 || a == 4) : a == 3;
-            const bool col_line = wide_blocks ? a == 3 : (a == 2 || a == 4);
-            across = row_line ? 4 : 1;
-            down = col_line ? 4 : 1;
-        }
-        Line_To(canvas, 0, a * Cell_Size, w, a * Cell_Size, across);
-        Line_To(canvas, a * Cell_Size, 0, a * Cell_Size, h, down);
+        const bool thick_here = block_lines && (kind.Thick_Outer_Lines || (a != 0 && a != size));
+        const int across = thick_here && a % block_height == 0 ? 4 : 1; // horizontal line
+        const int down = thick_here && a % block_width == 0 ? 4 : 1;    // vertical line
+        Line_To(canvas, 0, a * Cell_Size, side, a * Cell_Size, across);
+        Line_To(canvas, a * Cell_Size, 0, a * Cell_Size, side, down);
     }
+}
 
-    // 4. The 2-pixel frame: a 9x9 board only with block lines, a 6x6 board always.
-    if (kind == Kind::Six || block_lines) {
-        Line_To(canvas, 1, 1, w, 1, 2);
-        Line_To(canvas, 1, h - 1, w, h - 1, 2);
-        Line_To(canvas, 1, 1, 1, h, 2);
-        Line_To(canvas, w - 1, 1, w - 1, h - 1, 2);
+// The 2-pixel frame: with block lines, or always on kinds that say so.
+void Draw_Frame(QPainter& canvas, const Sudoku_Boards_FrameWork& b, const Board_Kind& kind,
+                int size) {
+    if (!kind.Frame_Always && b.Draw_Block_Lines == 0) {
+        return;
     }
+    const int w = size * Cell_Size;
+    const int h = w;
+    Line_To(canvas, 1, 1, w, 1, 2);
+    Line_To(canvas, 1, h - 1, w, h - 1, 2);
+    Line_To(canvas, 1, 1, 1, h, 2);
+    Line_To(canvas, w - 1, 1, w - 1, h - 1, 2);
+}
 
-    // 5. Custom-region borders: top, bottom, left and right edges in 4-pixel lines.
+// Custom-region borders: the top, bottom, left and right edges each cell flags, in 4-pixel
+// lines.
+void Draw_Cell_Borders(QPainter& canvas, const Sudoku_Boards_FrameWork& b) {
     for (int c = 0; c < b.Cols; ++c) {
         for (int r = 0; r < b.Rows; ++r) {
             if (!Has_Cell(b.Cell_Borders, c, r)) {
@@ -258,8 +263,27 @@ QImage Compose_Board(const Puzzle_State& state, int board, int size, Kind kind, 
             }
         }
     }
-    canvas.end();
+}
 
+// A board of a kind: white bitmaps, the cells, the grid lines, the frame and the region
+// borders, in that order.
+QImage Compose_Board(const Puzzle_State& state, int board, int size, const Board_Kind& kind,
+                     Drawing_Resources& res) {
+    if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size()) || size < 0) {
+        return {};
+    }
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
+    const qreal ratio = res.Device_Pixel_Ratio > 0 ? res.Device_Pixel_Ratio : 1.0;
+    const int side = size * Cell_Size;
+    res.Cell_Bitmap = New_Bitmap(Cell_Size, Cell_Size, ratio);
+    res.Board_Bitmap = New_Bitmap(side, side, ratio);
+    {
+        QPainter canvas(&res.Board_Bitmap);
+        Draw_Cells(canvas, state, board, kind, res, ratio);
+        Draw_Grid_Lines(canvas, b, kind, size);
+        Draw_Frame(canvas, b, kind, size);
+        Draw_Cell_Borders(canvas, b);
+    }
     // The finished picture. Images share their pixels until written, and every drawing
     // starts from a new board bitmap, so later drawings never change a returned picture.
     return res.Board_Bitmap;
@@ -320,8 +344,10 @@ Integer Cell_Background(const Puzzle_State& state, int board, int col, int row) 
 
 QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int line) {
     const std::vector<Byte>& possible = board.Cell_Tracking[col][row].Possible;
+    const Board_Kind* kind = Kind_Of(board);
+    const int length = kind != nullptr ? kind->Label_Line_Length : 3;
     QString text;
-    for (int k = 3 * line; k < 3 * line + 3; ++k) {
+    for (int k = length * line; k < length * line + length; ++k) {
         if (k < static_cast<int>(possible.size()) && possible[k]) {
             text += Number_Text(board, k + 1);
             text += QLatin1Char(' ');
@@ -334,10 +360,79 @@ QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int l
 }
 
 QImage Compose_Board_9x9(const Puzzle_State& state, int board, int size, Drawing_Resources& res) {
-    return Compose_Board(state, board, size, Kind::Nine, 0, res);
+    return Compose_Board(state, board, size, *Find_Board_Kind(Board_Type_9x9, 0), res);
 }
 
 QImage Compose_Board_6x6(const Puzzle_State& state, int board, int size, Flag wide_blocks,
                          Drawing_Resources& res) {
-    return Compose_Board(state, board, size, Kind::Six, wide_blocks, res);
+    return Compose_Board(state, board, size, *Find_Board_Kind(Board_Type_6x6, wide_blocks), res);
+}
+
+void Drawing_Inputs(const Puzzle_State& state, int i, const Drawing_Resources& res,
+                    std::vector<std::int32_t>& out) {
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[i];
+    out.clear();
+    std::int64_t ratio_bits = 0;
+    static_assert(sizeof(ratio_bits) == sizeof(res.Device_Pixel_Ratio), "a double is 8 bytes");
+    std::memcpy(&ratio_bits, &res.Device_Pixel_Ratio, sizeof(ratio_bits));
+    out.insert(out.end(), {b.Board_Type, b.Max_Number, b.Cols, b.Rows, b.Wide_Blocks, b.Use_Symbols,
+                           b.Draw_Block_Lines, b.Use_Cell_Colours, state.Show_Labels,
+                           state.Help_Solve, static_cast<std::int32_t>(ratio_bits & 0xFFFFFFFF),
+                           static_cast<std::int32_t>(ratio_bits >> 32),
+                           static_cast<std::int32_t>(b.Symbols.size())});
+    out.insert(out.end(), b.Symbols.begin(), b.Symbols.end());
+    for (int c = 0; c < b.Cols; ++c) {
+        for (int r = 0; r < b.Rows; ++r) {
+            if (!Cell_Is_Drawable(b, c, r)) {
+                out.push_back(-1);
+                continue;
+            }
+            const Tracking_Array_FrameWork& t = b.Cell_Tracking[c][r];
+            out.insert(out.end(), {b.Cell_Values[c][r], b.Cell_Locked[c][r], b.Cell_Shaded[c][r],
+                                   b.Cell_Colours[c][r], t.Candidate_Count,
+                                   static_cast<std::int32_t>(t.Possible.size())});
+            for (const Byte flag : t.Possible) {
+                out.push_back(flag != 0);
+            }
+        }
+    }
+    for (int c = 0; c < b.Cols; ++c) {
+        for (int r = 0; r < b.Rows; ++r) {
+            if (!Has_Cell(b.Cell_Borders, c, r)) {
+                out.push_back(-1);
+                continue;
+            }
+            const std::array<Byte, 4>& e = b.Cell_Borders[c][r];
+            out.push_back((e[0] != 0) | (e[1] != 0) << 1 | (e[2] != 0) << 2 | (e[3] != 0) << 3);
+        }
+    }
+}
+
+bool Drawn_Boards::Unchanged(const Puzzle_State& state, int i, const Drawing_Resources& res) {
+    if (Boards.size() != state.Sudoku_Boards.size()) {
+        Boards.resize(state.Sudoku_Boards.size());
+    }
+    const Board_Picture* picture = state.Sudoku_Boards[i].Board_Image;
+    if (picture == nullptr) {
+        return false;
+    }
+    Drawing_Inputs(state, i, res, Scratch);
+    const Drawn_Board& drawn = Boards[static_cast<std::size_t>(i)];
+    return drawn.Picture == picture && drawn.Image_Key == picture->Picture().cacheKey() &&
+           drawn.Number_Font == res.Number_Font && drawn.Label_Font == res.Label_Font &&
+           drawn.Inputs == Scratch;
+}
+
+void Drawn_Boards::Remember(const Puzzle_State& state, int i, const Drawing_Resources& res) {
+    Drawn_Board& drawn = Boards[static_cast<std::size_t>(i)];
+    const Board_Picture* picture = state.Sudoku_Boards[i].Board_Image;
+    if (picture == nullptr) {
+        drawn = Drawn_Board{};
+        return;
+    }
+    drawn.Picture = picture;
+    drawn.Image_Key = picture->Picture().cacheKey();
+    drawn.Number_Font = res.Number_Font;
+    drawn.Label_Font = res.Label_Font;
+    drawn.Inputs.swap(Scratch);
 }

@@ -7,10 +7,14 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "model/Board_Model.h"
+
+class Board_Picture;
 
 // Colours as the toolkit values 0x00BBGGRR.
 constexpr Integer Colour_White = 0xFFFFFF;
@@ -59,3 +63,33 @@ QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int l
 QImage Compose_Board_9x9(const Puzzle_State& state, int board, int size, Drawing_Resources& res);
 QImage Compose_Board_6x6(const Puzzle_State& state, int board, int size, Flag wide_blocks,
                          Drawing_Resources& res);
+
+// Everything the drawing of board i reads: the board's kind, size, symbols, flags, every
+// cell's number, lock, shading, colour, Possible flags, Candidate_Count and borders, the two
+// display modes and the device pixel ratio.
+void Drawing_Inputs(const Puzzle_State& state, int i, const Drawing_Resources& res,
+                    std::vector<std::int32_t>& out);
+
+// What a board's picture was last drawn from. A drawing depends only on these inputs, so a
+// board whose inputs are the same as at its last drawing, and whose picture still holds that
+// drawing, is not drawn again: the new drawing would have the same pixels.
+struct Drawn_Board {
+    const Board_Picture* Picture = nullptr;
+    qint64 Image_Key = 0; // the drawn image, as the picture holds it
+    QFont Number_Font;
+    QFont Label_Font;
+    std::vector<std::int32_t> Inputs;
+};
+
+// The record of what every board's picture was last drawn from.
+class Drawn_Boards {
+  public:
+    // True when board i's picture already shows what drawing it now would show.
+    bool Unchanged(const Puzzle_State& state, int i, const Drawing_Resources& res);
+    // Board i has just been drawn from the inputs the last Unchanged(state, i, res) read.
+    void Remember(const Puzzle_State& state, int i, const Drawing_Resources& res);
+
+  private:
+    std::vector<Drawn_Board> Boards;
+    std::vector<std::int32_t> Scratch;
+};

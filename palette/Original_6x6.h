@@ -8,8 +8,10 @@
 class TZD_Board_Original_6x6 : public Selection_Palette, public Board_Kind_6x6 {
     Q_OBJECT
   public:
-    TZD_Board_Original_6x6(Puzzle_State& state, TForm1* form);
+    TZD_Board_Original_6x6(Puzzle_State& state, QWidget* owner);
 
-    // Draws board i (size N, its Wide_Blocks) into its picture.
-    void Draw_Board(int board, int size, Flag Wide_Blocks);
+    // Draws board i (size N, its Wide_Blocks) into its picture with the shared drawing
+    // resources.
+    void Draw_Board(int board, int size, Flag Wide_Blocks, Drawing_Resources& res);
+    void Draw_Board_Of(int board, Drawing_Resources& res) override;
 };

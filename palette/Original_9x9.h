@@ -8,8 +8,9 @@
 class TZD_Board_Original_9x9 : public Selection_Palette, public Board_Kind_9x9 {
     Q_OBJECT
   public:
-    TZD_Board_Original_9x9(Puzzle_State& state, TForm1* form);
+    TZD_Board_Original_9x9(Puzzle_State& state, QWidget* owner);
 
-    // Draws board i (size N) into its picture.
-    void Draw_Board(int board, int size);
+    // Draws board i (size N) into its picture with the shared drawing resources.
+    void Draw_Board(int board, int size, Drawing_Resources& res);
+    void Draw_Board_Of(int board, Drawing_Resources& res) override;
 };

@@ -6,18 +6,16 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "app/Busy_Cursor.h"
-#include "app/Unit1.h"
+#include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
 #include "page/Board_Picture.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
+#include "page/Busy_Cursor.h"
 
 namespace {
 
 constexpr int Button_Pitch = 24;
 constexpr int Grid_Origin = 8;
-constexpr int Palette_Width = 89;
+constexpr int Button_Height = 22;
 
 QFont Window_Font() {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -39,24 +37,29 @@ Speed_Button::Speed_Button(int tag, QWidget* parent) : QToolButton(parent), Tag(
     setToolButtonStyle(Qt::ToolButtonTextOnly);
 }
 
-Selection_Palette::Selection_Palette(Puzzle_State& state, TForm1* form, int number_count,
+Selection_Palette::Selection_Palette(Puzzle_State& state, QWidget* owner, Integer board_type,
                                      int design_left, int design_top)
-    : QDialog(form,
+    : QDialog(owner,
               Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      State(state), Form1(form) {
+      State(state), Board_Type(board_type) {
     setWindowTitle(QStringLiteral("Selections"));
     setFont(Window_Font());
     setModal(true);
 
-    const int rows = number_count / 3;
-    const int clear_top = Grid_Origin + rows * Button_Pitch;
-    const int height = clear_top + 22 + 3; // 105 with three rows, 81 with two
-    setFixedSize(Palette_Width, height);
+    // Every variant of a kind has the same numbers, so any row of the type lays it out.
+    const Board_Kind& kind = *Find_Board_Kind(board_type, 0);
+    const int number_count = kind.Max_Number;
+    const int columns = kind.Palette_Columns;
+    const int grid_width = columns * Button_Pitch + 1; // 73 with three columns
+    const int clear_top = Grid_Origin + kind.Palette_Rows() * Button_Pitch;
+    const int width = 2 * Grid_Origin + grid_width;   // 89 with three columns
+    const int height = clear_top + Button_Height + 3; // 105 with three rows, 81 with two
+    setFixedSize(width, height);
     move(design_left, design_top);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, Palette_Width, height);
+    Panel1->setGeometry(0, 0, width, height);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
 
@@ -67,8 +70,9 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, TForm1* form, int numb
     for (int n = 1; n <= number_count; ++n) {
         auto* button = new Speed_Button(n, Panel1);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(n));
-        button->setGeometry(Grid_Origin + ((n - 1) % 3) * Button_Pitch,
-                            Grid_Origin + ((n - 1) / 3) * Button_Pitch, 23, 22);
+        button->setGeometry(Grid_Origin + ((n - 1) % columns) * Button_Pitch,
+                            Grid_Origin + ((n - 1) / columns) * Button_Pitch, Button_Pitch - 1,
+                            Button_Height);
         button->setText(QString::number(n));
         button->setFont(Number_Button_Font());
         button->setPalette(blue_text);
@@ -77,7 +81,7 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, TForm1* form, int numb
     }
     SpeedButton10 = new Speed_Button(0, Panel1);
     SpeedButton10->setObjectName(QStringLiteral("SpeedButton10"));
-    SpeedButton10->setGeometry(Grid_Origin, clear_top, 73, 22);
+    SpeedButton10->setGeometry(Grid_Origin, clear_top, grid_width, Button_Height);
     SpeedButton10->setText(QStringLiteral("Clear"));
     connect(SpeedButton10, &QToolButton::clicked, this,
             [this] { SpeedButton1Click(SpeedButton10); });
@@ -87,6 +91,19 @@ std::vector<Speed_Button*> Selection_Palette::Speed_Buttons() const {
     std::vector<Speed_Button*> all = Number_Buttons;
     all.push_back(SpeedButton10);
     return all;
+}
+
+void Selection_Palette::Set_Kind_Palettes(const std::vector<Selection_Palette*>& palettes) {
+    Kind_Palettes = palettes;
+}
+
+Selection_Palette* Selection_Palette::Palette_For(Integer board_type) const {
+    for (Selection_Palette* palette : Kind_Palettes) {
+        if (palette != nullptr && palette->Served_Board_Type() == board_type) {
+            return palette;
+        }
+    }
+    return nullptr;
 }
 
 void Selection_Palette::Open_For_Cell() {
@@ -101,7 +118,7 @@ void Selection_Palette::Open_For_Cell() {
     if (b.Cell_Locked[col][row] != 0) {
         return;
     }
-    Selection_Palette* palette = Form1->Palette_For(b.Board_Type);
+    Selection_Palette* palette = Palette_For(b.Board_Type);
     if (palette == nullptr || b.Board_Image == nullptr) {
         return;
     }
@@ -173,21 +190,16 @@ void Selection_Palette::showEvent(QShowEvent* event) {
 }
 
 void Selection_Palette::SpeedButton1Click(Speed_Button* Sender) {
-    Check_Verdict verdict;
     {
         Busy_Cursor busy;
         done(QDialog::Accepted);
-        Form1->raise();
-        Form1->activateWindow();
-        QCoreApplication::processEvents();
-        if (!Cell_Exists(State, State.Current_Board, State.Mouse_Col, State.Mouse_Row)) {
-            return;
+        if (QWidget* window = parentWidget()) {
+            window->raise();
+            window->activateWindow();
         }
-        Set_Cell_Value(State, State.Current_Board, State.Mouse_Col, State.Mouse_Row, Sender->Tag);
-        Form1->Redraw_All_Boards();
         QCoreApplication::processEvents();
-        verdict = Check_Boards(State);
     }
-    // The check's message box shows the ordinary pointer, as a message box does.
-    Form1->Show_Check_Result(verdict);
+    // The window enters the number, redraws every board and checks, under its own hourglass
+    // until the check's message.
+    emit Number_Chosen(Sender->Tag);
 }

@@ -9,7 +9,7 @@
 #include "model/Board_Model.h"
 
 class QFrame;
-class TForm1;
+struct Drawing_Resources;
 
 // A flat button that never takes the keyboard focus; its Tag is the number it enters.
 class Speed_Button : public QToolButton {
@@ -22,13 +22,23 @@ class Speed_Button : public QToolButton {
 class Selection_Palette : public QDialog {
     Q_OBJECT
   public:
-    // number_count buttons (9 or 6) in rows of three, "Clear" below them.
-    Selection_Palette(Puzzle_State& state, TForm1* form, int number_count, int design_left,
+    // The palette of boards of this Board_Type, laid out by its row of the kind table: its
+    // numbers in rows of the kind's palette columns, "Clear" below them. The owner is the
+    // main window, which the palette brings to the front when a button closes it.
+    Selection_Palette(Puzzle_State& state, QWidget* owner, Integer board_type, int design_left,
                       int design_top);
 
     QFrame* Panel1 = nullptr;
     std::vector<Speed_Button*> Number_Buttons; // SpeedButton1 .. SpeedButtonN, Tags 1 .. N
     Speed_Button* SpeedButton10 = nullptr;     // "Clear", Tag 0
+
+    // The Board_Type this palette serves.
+    Integer Served_Board_Type() const { return Board_Type; }
+
+    // Every palette of the game, so that any of them can open the one a board's kind needs.
+    void Set_Kind_Palettes(const std::vector<Selection_Palette*>& palettes);
+    // The palette of the game that serves this Board_Type, or nullptr.
+    Selection_Palette* Palette_For(Integer board_type) const;
 
     // Opens the palette of the hover cell's board kind next to that cell, unless the cell is
     // locked or the hover state names no cell of an existing board.
@@ -39,15 +49,26 @@ class Selection_Palette : public QDialog {
     void Set_Captions(int board, Flag s);
     // Keeps the palette on the screen at its right and bottom edges.
     void FormShow();
-    // Any button: enter its Tag into the hover cell, redraw every board, check.
+    // Any button: close the palette and hand its Tag to the window, which enters it into the
+    // hover cell, redraws every board and checks.
     void SpeedButton1Click(Speed_Button* Sender);
+
+    // Draws board i, a board of this palette's kind, into its picture.
+    virtual void Draw_Board_Of(int board, Drawing_Resources& res) = 0;
 
     // Every speed button, in component order (numbers first, then "Clear").
     std::vector<Speed_Button*> Speed_Buttons() const;
+
+  signals:
+    // A button chose this number (0 = "Clear") for the hover cell.
+    void Number_Chosen(int tag);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
     Puzzle_State& State;
-    TForm1* Form1;
+
+  private:
+    Integer Board_Type = 0;
+    std::vector<Selection_Palette*> Kind_Palettes;
 };
