@@ -10,14 +10,6 @@
 
 namespace {
 
-void Link_Both(Puzzle_State& s, int a, int b, Link_Area area) {
-    s.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
-    s.Board_Overlaps[a].Link_Areas.push_back(area);
-    s.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
-    s.Board_Overlaps[b].Link_Areas.push_back(
-        {area.Other_Col, area.Other_Row, area.This_Col, area.This_Row});
-}
-
 // Gives every board the numbers of one pattern laid over the whole page, keeping about
 // `percent` per cent of the cells as locked givens. The pattern (3 (y mod 3) + y div 3 + x)
 // mod 9 + 1, on page cell (x, y), is a solved grid on every board whose position is a multiple
@@ -46,16 +38,7 @@ void Fill_Givens(Puzzle_State& s, int percent, unsigned seed) {
 
 Puzzle_State Bench_Samurai() {
     Puzzle_State s;
-    const int at[5][2] = {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}};
-    for (int i = 0; i < 5; ++i) {
-        Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-        s.Board_Positions.push_back({at[i][0] * 20, at[i][1] * 20});
-    }
-    s.Board_Overlaps.resize(5);
-    Link_Both(s, 0, 2, {7, 7, 1, 1});
-    Link_Both(s, 1, 2, {1, 7, 7, 1});
-    Link_Both(s, 3, 2, {7, 1, 1, 7});
-    Link_Both(s, 4, 2, {1, 1, 7, 7});
+    Add_Samurai_Boards(s, 0, 0);
     Fill_Givens(s, 33, 5u);
     return s;
 }
@@ -78,10 +61,10 @@ Puzzle_State Bench_Lattice(int rows, int cols, int region_rows) {
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j) {
             if (j > 0) {
-                Link_Both(s, index(i, j), index(i, j - 1), {1, 1, 7, 7});
+                Link_Boards_Both_Ways(s, index(i, j), index(i, j - 1), -6, -6);
             }
             if (i > 0) {
-                Link_Both(s, index(i, j), index(i - 1, j), {1, 7, 7, 1});
+                Link_Boards_Both_Ways(s, index(i, j), index(i - 1, j), -6, 6);
             }
         }
     }

@@ -98,6 +98,17 @@ void Link_Samurai_Boards(Puzzle_State& state, int first) {
     }
 }
 
+int Add_Samurai_Boards(Puzzle_State& state, Integer x, Integer y) {
+    const int first = static_cast<int>(state.Sudoku_Boards.size());
+    for (const auto& offset : Samurai_Offsets) {
+        Add_Board_Model(state, Board_Type_9x9, 9, 9, 9, 0);
+        state.Board_Overlaps.emplace_back();
+        state.Board_Positions.push_back({x + offset[0] * 20, y + offset[1] * 20});
+    }
+    Link_Samurai_Boards(state, first);
+    return first;
+}
+
 void Copy_To_Linked_Boards(Puzzle_State& state, int board, int col, int row, Integer n) {
     if (board >= static_cast<int>(state.Board_Overlaps.size())) {
         return;

@@ -62,6 +62,10 @@ constexpr int Samurai_Side = 21; // cells across the whole figure
 // Links every corner board of a Samurai whose first board has index first to the centre.
 void Link_Samurai_Boards(Puzzle_State& state, int first);
 
+// Appends the five empty 9x9 boards of a Samurai, the top left one at (x, y) in file units,
+// with their positions and links. Returns the index of the first.
+int Add_Samurai_Boards(Puzzle_State& state, Integer x, Integer y);
+
 // Writes n into the copies of cell (c, r) of board b on every board that b links to
 // directly. Only Cell_Values is written; nothing is passed on further.
 void Copy_To_Linked_Boards(Puzzle_State& state, int board, int col, int row, Integer n);

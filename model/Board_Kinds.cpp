@@ -4,39 +4,13 @@
 #include <string>
 
 const std::vector<Board_Kind>& Board_Kinds() {
-    static const std::vector<Board_Kind> kinds = [] {
-        std::vector<Board_Kind> rows(3);
-        Board_Kind& nine = rows[0];
-        nine.Board_Type = Board_Type_9x9;
-        nine.Max_Number = 9;
-        nine.Block_Width = 3;
-        nine.Block_Height = 3;
-        nine.Palette_Columns = 3;
-        nine.Label_Lines = 3;
-        nine.Label_Line_Length = 3;
-        nine.Thick_Outer_Lines = true;
-        nine.Name = "9x9";
-
-        Board_Kind& wide = rows[1];
-        wide.Board_Type = Board_Type_6x6;
-        wide.Wide_Blocks = 1;
-        wide.Shape_By_Wide_Blocks = true;
-        wide.Max_Number = 6;
-        wide.Block_Width = 3;
-        wide.Block_Height = 2;
-        wide.Palette_Columns = 3;
-        wide.Label_Lines = 2;
-        wide.Label_Line_Length = 3;
-        wide.Frame_Always = true;
-        wide.Name = "6x6-wide";
-
-        Board_Kind& tall = rows[2] = wide;
-        tall.Wide_Blocks = 0;
-        tall.Block_Width = 2;
-        tall.Block_Height = 3;
-        tall.Name = "6x6-tall";
-        return rows;
-    }();
+    // Board_Type, Wide_Blocks, Shape_By_Wide_Blocks, Max_Number, Block_Width, Block_Height,
+    // Palette_Columns, Label_Lines, Label_Line_Length, Thick_Outer_Lines, Frame_Always, Name.
+    static const std::vector<Board_Kind> kinds = {
+        {Board_Type_9x9, 0, false, 9, 3, 3, 3, 3, 3, true, false, "9x9"},
+        {Board_Type_6x6, 1, true, 6, 3, 2, 3, 2, 3, false, true, "6x6-wide"},
+        {Board_Type_6x6, 0, true, 6, 2, 3, 3, 2, 3, false, true, "6x6-tall"},
+    };
     return kinds;
 }
 

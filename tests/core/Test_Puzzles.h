@@ -59,28 +59,12 @@ inline Puzzle_State Corner_And_Centre() {
 // pair carry their own link. Board_Positions are in file units (20 per cell).
 inline Puzzle_State Samurai_Layout() {
     Puzzle_State s;
-    const std::array<std::array<int, 2>, 5> offsets = {
-        {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}}};
-    for (int i = 0; i < 5; ++i) {
-        Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-        s.Board_Positions.push_back({offsets[i][0] * 20, offsets[i][1] * 20});
-    }
-    s.Board_Overlaps.resize(5);
-    Add_Link(s, 0, 2, {7, 7, 1, 1});
-    Add_Link(s, 2, 0, {1, 1, 7, 7});
-    Add_Link(s, 1, 2, {1, 7, 7, 1});
-    Add_Link(s, 2, 1, {7, 1, 1, 7});
-    Add_Link(s, 3, 2, {7, 1, 1, 7});
-    Add_Link(s, 2, 3, {1, 7, 7, 1});
-    Add_Link(s, 4, 2, {1, 1, 7, 7});
-    Add_Link(s, 2, 4, {7, 7, 1, 1});
+    Add_Samurai_Boards(s, 0, 0);
     return s;
 }
 
 inline std::array<int, 2> Samurai_Offset(int board) {
-    const std::array<std::array<int, 2>, 5> offsets = {
-        {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}}};
-    return offsets[board];
+    return {Samurai_Offsets[board][0], Samurai_Offsets[board][1]};
 }
 
 // ---------------------------------------------------------------------------------------

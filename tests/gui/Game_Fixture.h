@@ -15,6 +15,7 @@
 #include "app/Player_Dialogs.h"
 #include "app/Tessel_Application.h"
 #include "app/Unit1.h"
+#include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
 #include "page/Board_Picture.h"
 #include "palette/Selection_Palette.h"
@@ -122,25 +123,7 @@ inline Puzzle_State Classic_With_Holes(const std::vector<std::pair<int, int>>& h
 // with the centre board 2.
 inline Puzzle_State Empty_Samurai() {
     Puzzle_State s;
-    for (int i = 0; i < 5; ++i) {
-        Add_Board_Model(s, 1, 9, 9, 9, 0);
-    }
-    Finish_Puzzle(s);
-    const int at[5][2] = {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}}; // in cells
-    for (int i = 0; i < 5; ++i) {
-        s.Board_Positions[i] = {at[i][0] * 20, at[i][1] * 20};
-    }
-    // This board's area start (1-based) and the centre's, for each corner.
-    const int corner_start[5][2] = {{7, 7}, {1, 7}, {0, 0}, {7, 1}, {1, 1}};
-    const int centre_start[5][2] = {{1, 1}, {7, 1}, {0, 0}, {1, 7}, {7, 7}};
-    for (int i : {0, 1, 3, 4}) {
-        s.Board_Overlaps[i].Linked_Boards.push_back(3);
-        s.Board_Overlaps[i].Link_Areas.push_back(
-            {corner_start[i][0], corner_start[i][1], centre_start[i][0], centre_start[i][1]});
-        s.Board_Overlaps[2].Linked_Boards.push_back(i + 1);
-        s.Board_Overlaps[2].Link_Areas.push_back(
-            {centre_start[i][0], centre_start[i][1], corner_start[i][0], corner_start[i][1]});
-    }
+    Add_Samurai_Boards(s, 0, 0);
     return s;
 }
 
