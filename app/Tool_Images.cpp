@@ -38,6 +38,36 @@ void Folder(QPainter& p, QPointF at, QColor body, QColor flap) {
     p.drawPath(front);
 }
 
+// A thick arrow that bends round from the right and points to the left, blue like a
+// classic desktop's undo arrow; mirrored for redo.
+QPixmap Bent_Arrow(bool mirrored) {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (mirrored) {
+        p.translate(32, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath arrow;
+    arrow.moveTo(3, 12);   // the point
+    arrow.lineTo(12, 3.5); // upper barb
+    arrow.lineTo(12, 8.5); // into the shaft
+    arrow.cubicTo(22, 8.5, 29, 13, 28, 22);
+    arrow.cubicTo(27, 27, 23, 29, 19, 29);
+    arrow.cubicTo(22, 26, 23, 23, 22, 20);
+    arrow.cubicTo(21, 16.5, 17, 15.5, 12, 15.5);
+    arrow.lineTo(12, 20.5); // lower barb
+    arrow.closeSubpath();
+    QLinearGradient fill(0, 3, 0, 29);
+    fill.setColorAt(0.0, QColor(120, 170, 250));
+    fill.setColorAt(0.6, QColor(40, 100, 220));
+    fill.setColorAt(1.0, QColor(20, 60, 160));
+    p.setPen(QPen(QColor(10, 40, 110), 1));
+    p.setBrush(fill);
+    p.drawPath(arrow);
+    return pixmap;
+}
+
 } // namespace
 
 QPixmap Save_Image() {
@@ -110,4 +140,12 @@ QPixmap Restart_Image() {
     p.setBrush(QColor(50, 50, 50));
     p.drawPath(lead);
     return pixmap;
+}
+
+QPixmap Undo_Image() {
+    return Bent_Arrow(false);
+}
+
+QPixmap Redo_Image() {
+    return Bent_Arrow(true);
 }

@@ -1,9 +1,11 @@
 #pragma once
-// The three 32 x 32 tool bar images, drawn in code: a compact disc (save), a stack of
-// folders (open) and a pencil (restart).
+// The 32 x 32 tool bar images, drawn in code: a compact disc (save), a stack of folders
+// (open), a pencil (restart), arrows bending back and forward (undo and redo).
 
 #include <QPixmap>
 
 QPixmap Save_Image();
 QPixmap Open_Image();
 QPixmap Restart_Image();
+QPixmap Undo_Image();
+QPixmap Redo_Image();

@@ -21,9 +21,6 @@
 #include "page/Board_Picture.h"
 #include "page/Boards_Layout.h"
 #include "page/Busy_Cursor.h"
-#include "page/Candidate_Engine.h"
-#include "page/Number_Locking.h"
-#include "page/Puzzle_Loading.h"
 #include "palette/Original_6x6.h"
 #include "palette/Original_9x9.h"
 
@@ -45,7 +42,7 @@ QFont Window_Font() {
 } // namespace
 
 TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
-    : QMainWindow(nullptr), State(state), Dialogs(dialogs) {
+    : QMainWindow(nullptr), State(state), Session(state), Dialogs(dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessel Sudoku (V2.0)"));
     setFont(Window_Font());
@@ -71,6 +68,8 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Menu();
     Create_Tool_Bar();
     Create_Status_Bar();
+    Session.On_History_Changed = [this] { Update_Undo_Actions(); };
+    Update_Undo_Actions();
 }
 
 TForm1::~TForm1() {
@@ -135,22 +134,53 @@ void TForm1::Create_Tool_Bar() {
                        "the arrow opens the menu"));
     connect(Restart_Action, &QAction::triggered, this, &TForm1::ToolButton3Click);
 
-    QToolButton** buttons[] = {&ToolButton1, &ToolButton2, &ToolButton3};
-    QAction* actions[] = {Save_Action, Open_Action, Restart_Action};
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new QToolButton(ToolBar1);
-        button->setObjectName(QStringLiteral("ToolButton%1").arg(i + 1));
-        button->setDefaultAction(actions[i]);
-        button->setAutoRaise(true);
-        button->setIconSize(QSize(32, 32));
-        button->setFixedHeight(49);
-        button->setMinimumWidth(50);
-        ToolBar1->addWidget(button);
-        addAction(actions[i]); // the shortcut works wherever the focus is
-        *buttons[i] = button;
-    }
+    ToolButton1 = Add_Tool_Button("ToolButton1", Save_Action);
+    ToolButton2 = Add_Tool_Button("ToolButton2", Open_Action);
+    ToolButton3 = Add_Tool_Button("ToolButton3", Restart_Action);
     ToolButton3->setMenu(PopupMenu1);
     ToolButton3->setPopupMode(QToolButton::MenuButtonPopup);
+
+    // Beside the three buttons of the game: taking moves back and bringing them back.
+    ToolBar1->addSeparator();
+    Undo_Action = new QAction(QIcon(Undo_Image()), QStringLiteral("Undo"), this);
+    Undo_Action->setShortcuts({QKeySequence::Undo});
+    connect(Undo_Action, &QAction::triggered, this, &TForm1::ToolButton4Click);
+    Redo_Action = new QAction(QIcon(Redo_Image()), QStringLiteral("Redo"), this);
+    Redo_Action->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(Redo_Action, &QAction::triggered, this, &TForm1::ToolButton5Click);
+    ToolButton4 = Add_Tool_Button("ToolButton4", Undo_Action);
+    ToolButton5 = Add_Tool_Button("ToolButton5", Redo_Action);
+}
+
+QToolButton* TForm1::Add_Tool_Button(const char* name, QAction* action) {
+    auto* button = new QToolButton(ToolBar1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setDefaultAction(action);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(32, 32));
+    button->setFixedHeight(49);
+    button->setMinimumWidth(50);
+    ToolBar1->addWidget(button);
+    addAction(action); // the shortcut works wherever the focus is
+    return button;
+}
+
+void TForm1::Update_Undo_Actions() {
+    if (Undo_Action == nullptr || Redo_Action == nullptr) {
+        return;
+    }
+    const auto describe = [](const char* verb, const std::string& step, const char* keys) {
+        return step.empty()
+                   ? QStringLiteral("%1 (%2)").arg(QLatin1String(verb), QLatin1String(keys))
+                   : QStringLiteral("%1 %2 (%3)")
+                         .arg(QLatin1String(verb), QString::fromStdString(step),
+                              QLatin1String(keys));
+    };
+    Undo_Action->setEnabled(Session.Can_Undo());
+    Undo_Action->setToolTip(describe("Undo", Session.Undo_Name(), "Ctrl+Z"));
+    Redo_Action->setEnabled(Session.Can_Redo());
+    Redo_Action->setToolTip(describe("Redo", Session.Redo_Name(), "Ctrl+Y"));
 }
 
 void TForm1::Create_Menu() {
@@ -258,8 +288,22 @@ void TForm1::ToolButton3Click() {
 
 void TForm1::Restart_Boards() {
     Busy_Cursor busy;
-    if (::Restart_Boards(State)) {
+    if (Session.Restart()) {
         Redraw_All_Boards();
+    }
+}
+
+void TForm1::ToolButton4Click() {
+    Busy_Cursor busy;
+    if (Session.Undo()) {
+        After_Change(&busy);
+    }
+}
+
+void TForm1::ToolButton5Click() {
+    Busy_Cursor busy;
+    if (Session.Redo()) {
+        After_Change(&busy);
     }
 }
 
@@ -285,7 +329,7 @@ bool TForm1::Load_Puzzle_From(const QString& path) {
         if (result.Ok()) {
             // The old puzzle goes only once the new one was read completely.
             Frame_Boards_Layout_Page->Free_Board_Pictures();
-            Adopt_Loaded_Puzzle(State, std::move(result.Puzzle));
+            Session.Adopt(std::move(result.Puzzle));
             Frame_Boards_Layout_Page->Show_Info_Panel();
             for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
                 Frame_Boards_Layout_Page->Add_Board_Picture(i);
@@ -325,7 +369,7 @@ bool TForm1::Save_Puzzle_To(const QString& path) {
         QCoreApplication::processEvents();
         failure = Write_Puzzle_File(QFile::encodeName(path).toStdString(), State);
         if (failure.empty()) {
-            State.Game_Modified = false;
+            Session.Saved();
             return true;
         }
     }
@@ -350,7 +394,7 @@ void TForm1::Enter_Number(int board, int col, int row, Integer n) {
     if (!Cell_Exists(State, board, col, row)) {
         return;
     }
-    Set_Cell_Value(State, board, col, row, n);
+    Session.Enter(board, col, row, n);
     After_Change(&busy);
 }
 
@@ -413,34 +457,33 @@ void TForm1::PopupMenu1Popup() {
 
 void TForm1::LockNumbers1Click() {
     Busy_Cursor busy;
-    Lock_Numbers(State);
+    Session.Lock();
     Redraw_All_Boards();
 }
 
 void TForm1::UnlockNumbers1Click() {
     Busy_Cursor busy;
-    Unlock_Numbers(State);
+    Session.Unlock();
     Redraw_All_Boards();
 }
 
 void TForm1::SetNumbers1Click() {
-    if (State.Sudoku_Boards.empty() || Set_Numbers_Fill(State) == 0) {
+    if (State.Sudoku_Boards.empty() || Session.Set_Numbers() == 0) {
         return;
     }
     After_Change(nullptr);
 }
 
 void TForm1::ShowLabels1Click() {
-    State.Show_Labels = !State.Show_Labels;
+    Session.Toggle_Labels();
     Busy_Cursor busy;
     Redraw_All_Boards();
 }
 
 void TForm1::HelpmeSolveit1Click() {
-    State.Help_Solve = !State.Help_Solve;
     Busy_Cursor busy;
+    Session.Toggle_Help();
     if (!State.Sudoku_Boards.empty()) {
-        Recompute_All(State);
         Redraw_All_Boards();
     }
 }

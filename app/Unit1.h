@@ -9,6 +9,7 @@
 
 #include "model/Board_Model.h"
 #include "page/Entry_Check.h"
+#include "page/Game_Session.h"
 #include "palette/Board_Drawing.h"
 
 class QAction;
@@ -41,6 +42,8 @@ class TForm1 : public QMainWindow {
     QToolButton* ToolButton1 = nullptr; // save
     QToolButton* ToolButton2 = nullptr; // open
     QToolButton* ToolButton3 = nullptr; // restart, with PopupMenu1 on its arrow
+    QToolButton* ToolButton4 = nullptr; // undo
+    QToolButton* ToolButton5 = nullptr; // redo
     TMainFrame_Boards_Layout_Page* Frame_Boards_Layout_Page = nullptr;
     QLabel* Status_Panels[3] = {nullptr, nullptr, nullptr};
     QMenu* PopupMenu1 = nullptr;
@@ -53,6 +56,8 @@ class TForm1 : public QMainWindow {
     QAction* Save_Action = nullptr;
     QAction* Open_Action = nullptr;
     QAction* Restart_Action = nullptr;
+    QAction* Undo_Action = nullptr;
+    QAction* Redo_Action = nullptr;
 
     void FormCreate();
     void FormShow();
@@ -61,6 +66,8 @@ class TForm1 : public QMainWindow {
     void ToolButton1Click();
     void ToolButton2Click();
     void ToolButton3Click();
+    void ToolButton4Click();
+    void ToolButton5Click();
     void PopupMenu1Popup();
     void LockNumbers1Click();
     void UnlockNumbers1Click();
@@ -92,6 +99,7 @@ class TForm1 : public QMainWindow {
     Selection_Palette* Palette_For(Integer board_type) const;
     Drawing_Resources& Resources() { return *Drawing; }
     Puzzle_State& State_Of_Game() { return State; }
+    Game_Session& Session_Of_Game() { return Session; }
 
     // "Total Boards: " and the count grouped by the locale's thousands separator.
     static QString Board_Count_Text(qlonglong count);
@@ -104,12 +112,16 @@ class TForm1 : public QMainWindow {
 
   private:
     void Create_Tool_Bar();
+    QToolButton* Add_Tool_Button(const char* name, QAction* action);
+    void Update_Undo_Actions();
     void Create_Menu();
     void Create_Status_Bar();
     bool Confirm_Discard_Changes();
     void Show_Board_Count();
 
     Puzzle_State& State;
+    // Every change of the game goes through the session, which keeps the undo history.
+    Game_Session Session;
     Player_Dialogs& Dialogs;
     std::unique_ptr<Drawing_Resources> Drawing;
     // What each board's picture was last drawn from, so unchanged boards are not drawn again.

@@ -1,0 +1,187 @@
+#include "page/Game_Session.h"
+
+#include <utility>
+
+#include "model/Board_Geometry.h"
+#include "model/Puzzle_Groups.h"
+#include "page/Candidate_Engine.h"
+#include "page/Number_Locking.h"
+#include "page/Puzzle_Loading.h"
+
+namespace {
+
+// Every cell of the puzzle in the groups' numbering, and what it holds.
+template <typename Each> void For_Each_Cell(const Puzzle_State& game, Each each) {
+    int cell = 0;
+    for (const Sudoku_Boards_FrameWork& board : game.Sudoku_Boards) {
+        const int n = board.Max_Number > 0 ? board.Max_Number : 0;
+        for (int c = 0; c < n; ++c) {
+            for (int r = 0; r < n; ++r, ++cell) {
+                each(cell, board.Cell_Values[c][r], board.Cell_Locked[c][r]);
+            }
+        }
+    }
+}
+
+} // namespace
+
+void Session_Step::Add(int cell, int old_value, Byte old_lock, int new_value, Byte new_lock) {
+    unsigned delta = static_cast<unsigned>(cell - Last_Cell);
+    do {
+        const std::uint8_t low = static_cast<std::uint8_t>(delta & 0x7F);
+        delta >>= 7;
+        Bytes.push_back(delta != 0 ? static_cast<std::uint8_t>(low | 0x80) : low);
+    } while (delta != 0);
+    Bytes.push_back(static_cast<std::uint8_t>(old_value));
+    Bytes.push_back(old_lock);
+    Bytes.push_back(static_cast<std::uint8_t>(new_value));
+    Bytes.push_back(new_lock);
+    Last_Cell = cell;
+    Numbers_Changed = Numbers_Changed || old_value != new_value;
+    ++Count;
+}
+
+Game_Session::Game_Session(Puzzle_State& state) : Game(state) {}
+
+bool Game_Session::Is_Locked(int board, int col, int row) const {
+    return Cell_Exists(Game, board, col, row) &&
+           Game.Sudoku_Boards[board].Cell_Locked[col][row] != 0;
+}
+
+void Game_Session::Begin_Step() {
+    Before_Values.clear();
+    Before_Locks.clear();
+    For_Each_Cell(Game, [this](int, Integer value, Byte lock) {
+        Before_Values.push_back(value);
+        Before_Locks.push_back(lock);
+    });
+}
+
+void Game_Session::End_Step(const std::string& name) {
+    Session_Step step;
+    step.Name = name;
+    For_Each_Cell(Game, [&](int cell, Integer value, Byte lock) {
+        const std::size_t i = static_cast<std::size_t>(cell);
+        if (Before_Values[i] != value || Before_Locks[i] != lock) {
+            step.Add(cell, Before_Values[i], Before_Locks[i], value, lock);
+        }
+    });
+    if (step.Empty()) {
+        return;
+    }
+    Undo_Steps.push_back(std::move(step));
+    Redo_Steps.clear();
+    History_Changed();
+}
+
+void Game_Session::History_Changed() const {
+    if (On_History_Changed) {
+        On_History_Changed();
+    }
+}
+
+bool Game_Session::Enter(int board, int col, int row, Integer n, const std::string& name) {
+    if (!Cell_Exists(Game, board, col, row) || n < 0 || n > Game.Sudoku_Boards[board].Max_Number) {
+        return false;
+    }
+    Begin_Step();
+    Set_Cell_Value(Game, board, col, row, n);
+    End_Step(name.empty() ? (n == 0 ? std::string("Clear") : "Enter " + std::to_string(n)) : name);
+    return true;
+}
+
+int Game_Session::Set_Numbers() {
+    Begin_Step();
+    const int filled = Set_Numbers_Fill(Game);
+    End_Step("Set Numbers");
+    return filled;
+}
+
+bool Game_Session::Restart() {
+    Begin_Step();
+    const bool done = Restart_Boards(Game);
+    End_Step("Restart");
+    return done;
+}
+
+void Game_Session::Lock() {
+    Begin_Step();
+    Lock_Numbers(Game);
+    End_Step("Lock Numbers");
+}
+
+void Game_Session::Unlock() {
+    Begin_Step();
+    Unlock_Numbers(Game);
+    End_Step("Unlock Numbers");
+}
+
+void Game_Session::Toggle_Labels() {
+    Game.Show_Labels = !Game.Show_Labels;
+}
+
+void Game_Session::Toggle_Help() {
+    Game.Help_Solve = !Game.Help_Solve;
+    if (!Game.Sudoku_Boards.empty()) {
+        Recompute_All(Game);
+    }
+}
+
+void Game_Session::Adopt(Puzzle_State&& loaded) {
+    Adopt_Loaded_Puzzle(Game, std::move(loaded));
+    Clear_History();
+}
+
+void Game_Session::Saved() {
+    Game.Game_Modified = false;
+}
+
+void Game_Session::Clear_History() {
+    Undo_Steps.clear();
+    Redo_Steps.clear();
+    History_Changed();
+}
+
+void Game_Session::Apply(const Session_Step& step, bool forward) {
+    const Puzzle_Groups& groups = Groups_Of(Game);
+    step.For_Each([&](int cell, int old_value, Byte old_lock, int new_value, Byte new_lock) {
+        const Cell_Address& at = groups.Address[static_cast<std::size_t>(cell)];
+        Sudoku_Boards_FrameWork& board = Game.Sudoku_Boards[at.Board];
+        board.Cell_Values[at.Col][at.Row] = forward ? new_value : old_value;
+        board.Cell_Locked[at.Col][at.Row] = forward ? new_lock : old_lock;
+    });
+    if (step.Changes_Numbers()) {
+        Recompute_All(Game);
+    }
+    Game.Game_Modified = true;
+}
+
+bool Game_Session::Undo() {
+    if (Undo_Steps.empty()) {
+        return false;
+    }
+    Apply(Undo_Steps.back(), false);
+    Redo_Steps.push_back(std::move(Undo_Steps.back()));
+    Undo_Steps.pop_back();
+    History_Changed();
+    return true;
+}
+
+bool Game_Session::Redo() {
+    if (Redo_Steps.empty()) {
+        return false;
+    }
+    Apply(Redo_Steps.back(), true);
+    Undo_Steps.push_back(std::move(Redo_Steps.back()));
+    Redo_Steps.pop_back();
+    History_Changed();
+    return true;
+}
+
+std::string Game_Session::Undo_Name() const {
+    return Undo_Steps.empty() ? std::string() : Undo_Steps.back().Name;
+}
+
+std::string Game_Session::Redo_Name() const {
+    return Redo_Steps.empty() ? std::string() : Redo_Steps.back().Name;
+}
