@@ -25,20 +25,28 @@ template <typename Each> void For_Each_Cell(const Puzzle_State& game, Each each)
 
 } // namespace
 
-void Session_Step::Add(int cell, int old_value, Byte old_lock, int new_value, Byte new_lock) {
-    unsigned delta = static_cast<unsigned>(cell - Last_Cell);
-    do {
-        const std::uint8_t low = static_cast<std::uint8_t>(delta & 0x7F);
-        delta >>= 7;
-        Bytes.push_back(delta != 0 ? static_cast<std::uint8_t>(low | 0x80) : low);
-    } while (delta != 0);
-    Bytes.push_back(static_cast<std::uint8_t>(old_value));
-    Bytes.push_back(old_lock);
-    Bytes.push_back(static_cast<std::uint8_t>(new_value));
-    Bytes.push_back(new_lock);
-    Last_Cell = cell;
-    Numbers_Changed = Numbers_Changed || old_value != new_value;
-    ++Count;
+void Session_Step::Add_Value(int cell, Integer old_value, Integer new_value) {
+    // Numbers run from 0 to a board's highest, which is far below a byte; a number outside
+    // four bits takes a byte of its own.
+    const bool wide = old_value < 0 || old_value > 15 || new_value < 0 || new_value > 15;
+    session_bytes::Put_Number(Values, static_cast<unsigned>(cell - Last_Value_Cell) << 1 |
+                                          (wide ? 1u : 0u));
+    if (wide) {
+        Values.push_back(static_cast<std::uint8_t>(old_value));
+        Values.push_back(static_cast<std::uint8_t>(new_value));
+    } else {
+        Values.push_back(static_cast<std::uint8_t>(old_value << 4 | new_value));
+    }
+    Last_Value_Cell = cell;
+    ++Value_Count;
+}
+
+void Session_Step::Add_Lock(int cell, Byte old_lock, Byte new_lock) {
+    session_bytes::Put_Number(Locks, static_cast<unsigned>(cell - Last_Lock_Cell));
+    Locks.push_back(old_lock);
+    Locks.push_back(new_lock);
+    Last_Lock_Cell = cell;
+    ++Lock_Count;
 }
 
 Game_Session::Game_Session(Puzzle_State& state) : Game(state) {}
@@ -62,8 +70,11 @@ void Game_Session::End_Step(const std::string& name) {
     step.Name = name;
     For_Each_Cell(Game, [&](int cell, Integer value, Byte lock) {
         const std::size_t i = static_cast<std::size_t>(cell);
-        if (Before_Values[i] != value || Before_Locks[i] != lock) {
-            step.Add(cell, Before_Values[i], Before_Locks[i], value, lock);
+        if (Before_Values[i] != value) {
+            step.Add_Value(cell, Before_Values[i], value);
+        }
+        if (Before_Locks[i] != lock) {
+            step.Add_Lock(cell, Before_Locks[i], lock);
         }
     });
     if (step.Empty()) {
@@ -144,11 +155,13 @@ void Game_Session::Clear_History() {
 
 void Game_Session::Apply(const Session_Step& step, bool forward) {
     const Puzzle_Groups& groups = Groups_Of(Game);
-    step.For_Each([&](int cell, int old_value, Byte old_lock, int new_value, Byte new_lock) {
+    step.For_Each_Value([&](int cell, Integer old_value, Integer new_value) {
         const Cell_Address& at = groups.Address[static_cast<std::size_t>(cell)];
-        Sudoku_Boards_FrameWork& board = Game.Sudoku_Boards[at.Board];
-        board.Cell_Values[at.Col][at.Row] = forward ? new_value : old_value;
-        board.Cell_Locked[at.Col][at.Row] = forward ? new_lock : old_lock;
+        Game.Sudoku_Boards[at.Board].Cell_Values[at.Col][at.Row] = forward ? new_value : old_value;
+    });
+    step.For_Each_Lock([&](int cell, Byte old_lock, Byte new_lock) {
+        const Cell_Address& at = groups.Address[static_cast<std::size_t>(cell)];
+        Game.Sudoku_Boards[at.Board].Cell_Locked[at.Col][at.Row] = forward ? new_lock : old_lock;
     });
     if (step.Changes_Numbers()) {
         Recompute_All(Game);

@@ -15,32 +15,39 @@
 
 #include "model/Board_Model.h"
 
-// What changed in one command.
+// What changed in one command: the cells whose number changed, with the number before and
+// after, and the cells whose lock changed, with the lock byte before and after.
 class Session_Step {
   public:
     std::string Name; // what the command was ("Enter 5", "Restart", "Set Numbers", ...)
 
-    bool Empty() const { return Count == 0; }
-    std::size_t Changes() const { return static_cast<std::size_t>(Count); }
+    bool Empty() const { return Value_Count == 0 && Lock_Count == 0; }
+    // Changes kept: one for each number and each lock that changed.
+    std::size_t Changes() const { return static_cast<std::size_t>(Value_Count + Lock_Count); }
     // Bytes of change data the step keeps.
-    std::size_t Stored_Bytes() const { return Bytes.size(); }
-    bool Changes_Numbers() const { return Numbers_Changed; }
+    std::size_t Stored_Bytes() const { return Values.size() + Locks.size(); }
+    bool Changes_Numbers() const { return Value_Count > 0; }
 
-    // Records that cell `cell` (numbered as Puzzle_Groups numbers cells) went from value and
-    // lock `old_value`, `old_lock` to `new_value`, `new_lock`. Cells come in ascending order.
-    void Add(int cell, int old_value, Byte old_lock, int new_value, Byte new_lock);
+    // Cells are numbered as Puzzle_Groups numbers them and come in ascending order.
+    void Add_Value(int cell, Integer old_value, Integer new_value);
+    void Add_Lock(int cell, Byte old_lock, Byte new_lock);
 
-    // Calls visit(cell, old_value, old_lock, new_value, new_lock) for every change.
-    template <typename Visit> void For_Each(Visit visit) const;
+    // Calls visit(cell, old, new) for every number (lock) that changed.
+    template <typename Visit> void For_Each_Value(Visit visit) const;
+    template <typename Visit> void For_Each_Lock(Visit visit) const;
 
   private:
-    // Each change: the distance to the previous change's cell (a variable-length number), then
-    // old value, old lock, new value, new lock, one byte each. Most steps are a few cells; a
-    // restart of a whole Samurai is a few hundred.
-    std::vector<std::uint8_t> Bytes;
-    int Count = 0;
-    int Last_Cell = 0;
-    bool Numbers_Changed = false;
+    // A number change is the distance from the previous change's cell, doubled and marked in
+    // its lowest bit when the numbers need a byte each, as a variable-length number; then the
+    // old and the new number in one byte (four bits each), or in two bytes. A lock change is
+    // the distance, then the old and the new lock byte. So an entry keeps about two bytes for
+    // each copy of its cell, and a restart of a whole Samurai well under a kilobyte.
+    std::vector<std::uint8_t> Values;
+    std::vector<std::uint8_t> Locks;
+    int Value_Count = 0;
+    int Lock_Count = 0;
+    int Last_Value_Cell = 0;
+    int Last_Lock_Cell = 0;
 };
 
 class Game_Session {
@@ -110,26 +117,55 @@ class Game_Session {
     void History_Changed() const;
 };
 
-template <typename Visit> void Session_Step::For_Each(Visit visit) const {
+namespace session_bytes {
+
+inline void Put_Number(std::vector<std::uint8_t>& out, unsigned value) {
+    do {
+        const std::uint8_t low = static_cast<std::uint8_t>(value & 0x7F);
+        value >>= 7;
+        out.push_back(value != 0 ? static_cast<std::uint8_t>(low | 0x80) : low);
+    } while (value != 0);
+}
+
+inline unsigned Get_Number(const std::vector<std::uint8_t>& in, std::size_t& i) {
+    unsigned value = 0;
+    int shift = 0;
+    for (;;) {
+        const std::uint8_t b = in[i++];
+        value |= static_cast<unsigned>(b & 0x7F) << shift;
+        shift += 7;
+        if ((b & 0x80) == 0) {
+            return value;
+        }
+    }
+}
+
+} // namespace session_bytes
+
+template <typename Visit> void Session_Step::For_Each_Value(Visit visit) const {
     std::size_t i = 0;
     int cell = 0;
-    while (i < Bytes.size()) {
-        unsigned delta = 0;
-        int shift = 0;
-        for (;;) {
-            const std::uint8_t b = Bytes[i++];
-            delta |= static_cast<unsigned>(b & 0x7F) << shift;
-            shift += 7;
-            if ((b & 0x80) == 0) {
-                break;
-            }
+    while (i < Values.size()) {
+        const unsigned head = session_bytes::Get_Number(Values, i);
+        cell += static_cast<int>(head >> 1);
+        if ((head & 1u) == 0) {
+            const std::uint8_t both = Values[i++];
+            visit(cell, static_cast<Integer>(both >> 4), static_cast<Integer>(both & 0x0F));
+        } else {
+            const Integer old_value = Values[i];
+            const Integer new_value = Values[i + 1];
+            i += 2;
+            visit(cell, old_value, new_value);
         }
-        cell += static_cast<int>(delta);
-        const int old_value = Bytes[i];
-        const Byte old_lock = Bytes[i + 1];
-        const int new_value = Bytes[i + 2];
-        const Byte new_lock = Bytes[i + 3];
-        i += 4;
-        visit(cell, old_value, old_lock, new_value, new_lock);
+    }
+}
+
+template <typename Visit> void Session_Step::For_Each_Lock(Visit visit) const {
+    std::size_t i = 0;
+    int cell = 0;
+    while (i < Locks.size()) {
+        cell += static_cast<int>(session_bytes::Get_Number(Locks, i));
+        visit(cell, static_cast<Byte>(Locks[i]), static_cast<Byte>(Locks[i + 1]));
+        i += 2;
     }
 }
