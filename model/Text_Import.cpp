@@ -1,5 +1,6 @@
 #include "model/Text_Import.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
@@ -45,12 +46,8 @@ std::string Count_Of(std::size_t n, const char* one, const char* many) {
 // ---------------------------------------------------------------------------------------
 // The text as lines.
 
-struct Text_Lines {
-    std::string Normalized; // without a byte order mark, every line end a single '\n'
-    std::vector<std::string> Lines;
-};
-
-Text_Lines Prepare(const std::string& text) {
+// The text without a byte order mark, every line end a single '\n'.
+std::string Prepare(const std::string& text) {
     if (text.size() > Largest_Text_Bytes) {
         Refuse("The text is too large to be a puzzle text (more than 8 MiB)");
     }
@@ -61,29 +58,42 @@ Text_Lines Prepare(const std::string& text) {
     if (text.find('\0') != std::string::npos) {
         Refuse("The text holds a NUL byte, so it is no plain text");
     }
-    Text_Lines t;
     const std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    t.Normalized.reserve(text.size() - start);
-    std::string line;
+    std::string normalized;
+    normalized.reserve(text.size() - start);
     for (std::size_t i = start; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\r' || ch == '\n') {
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            t.Normalized.push_back('\n');
-            t.Lines.push_back(std::move(line));
-            line.clear();
+        if (text[i] == '\r') {
+            normalized.push_back('\n');
+            i += i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
         } else {
-            t.Normalized.push_back(ch);
-            line.push_back(ch);
+            normalized.push_back(text[i]);
         }
     }
-    if (!line.empty()) {
-        t.Lines.push_back(std::move(line));
-    }
-    return t;
+    return normalized;
 }
+
+// The lines of a prepared text one after the other, without keeping them all.
+class Line_Cursor {
+  public:
+    explicit Line_Cursor(const std::string& text) : Text(&text) {}
+
+    // The next line and its number (from 1); false after the last line.
+    bool Next(std::string& line, std::size_t& line_no) {
+        if (At >= Text->size()) {
+            return false;
+        }
+        const std::size_t end = std::min(Text->find('\n', At), Text->size());
+        line.assign(*Text, At, end - At);
+        At = end + 1;
+        line_no = ++Number;
+        return true;
+    }
+
+  private:
+    const std::string* Text;
+    std::size_t At = 0;
+    std::size_t Number = 0;
+};
 
 // The width of the blank at line[i]: a space, a tab, a form feed or vertical tab, or a
 // UTF-8 no-break space (web pages are full of them); 0 when there is none.
@@ -454,13 +464,14 @@ struct Scan_Result {
 };
 
 // One row a line (.sdk and .ss), from the first line that is not skipped.
-void Scan_Rows(const Text_Lines& t, std::size_t from, const std::string& ext, Scan_Result& out) {
+void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
     Grid grid;
     int rows = 0;
     bool framed = false;
-    for (std::size_t i = from; i < t.Lines.size(); ++i) {
-        const std::string line = Trimmed(t.Lines[i]);
-        const std::size_t line_no = i + 1;
+    std::string raw;
+    std::size_t line_no = 0;
+    while (lines.Next(raw, line_no)) {
+        const std::string line = Trimmed(raw);
         if (Is_Skipped(line)) {
             continue;
         }
@@ -525,15 +536,16 @@ void Scan_Rows(const Text_Lines& t, std::size_t from, const std::string& ext, Sc
 
 // One puzzle a line (a single puzzle line, or an .sdm file). Every line is checked, so the
 // count is that of puzzles that can all be imported.
-void Scan_Puzzle_Lines(const Text_Lines& t, std::size_t from, const std::string& ext,
-                       std::size_t wanted, Scan_Result& out) {
+void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wanted,
+                       Scan_Result& out) {
     // One board per size, refilled for each line to look for clashes.
     Grid nine{9, 0, std::string(81, '0')};
     Grid six{6, 1, std::string(36, '0')};
     Puzzle_State boards[2] = {Board_Of(nine), Board_Of(six)};
-    for (std::size_t i = from; i < t.Lines.size(); ++i) {
-        const std::string line = Trimmed(t.Lines[i]);
-        const std::size_t line_no = i + 1;
+    std::string raw;
+    std::size_t line_no = 0;
+    while (lines.Next(raw, line_no)) {
+        const std::string line = Trimmed(raw);
         if (Is_Skipped(line)) {
             continue;
         }
@@ -583,8 +595,8 @@ bool Starts_Description(const std::string& trimmed) {
     return false;
 }
 
-void Scan_Description(const Text_Lines& t, Scan_Result& out) {
-    Description_Result d = Parse_Description(t.Normalized);
+void Scan_Description(const std::string& normalized, Scan_Result& out) {
+    Description_Result d = Parse_Description(normalized);
     if (!d.Ok()) {
         Refuse(Upper_First(d.Error));
     }
@@ -610,23 +622,30 @@ void Scan_Description(const Text_Lines& t, Scan_Result& out) {
 
 // Finds the format and checks every puzzle of the text; keeps puzzle `wanted` (from 0).
 Scan_Result Scan(const std::string& text, const std::string& name_hint, std::size_t wanted) {
-    const Text_Lines t = Prepare(text);
-    std::size_t first = 0;
-    while (first < t.Lines.size() && Is_Skipped(Trimmed(t.Lines[first]))) {
-        ++first;
+    const std::string normalized = Prepare(text);
+    Line_Cursor lines(normalized);
+    Line_Cursor at_first = lines; // before the first line that is not skipped
+    std::string line;
+    std::size_t line_no = 0;
+    while (lines.Next(line, line_no)) {
+        line = Trimmed(line);
+        if (!Is_Skipped(line)) {
+            break;
+        }
+        at_first = lines;
+        line.clear();
     }
-    if (first == t.Lines.size()) {
+    if (line.empty()) {
         Refuse("The text holds no puzzle");
     }
     const std::string ext = Extension_Of(name_hint);
-    const std::string line = Trimmed(t.Lines[first]);
     Scan_Result out;
     if (Starts_Description(line)) {
-        Scan_Description(t, out);
+        Scan_Description(normalized, out);
     } else if (Is_Header(line) || Is_Separator(line) || Loose_Cell_Count(line) <= Longest_Row) {
-        Scan_Rows(t, first, ext, out);
+        Scan_Rows(at_first, ext, out);
     } else {
-        Scan_Puzzle_Lines(t, first, ext, wanted, out);
+        Scan_Puzzle_Lines(at_first, ext, wanted, out);
     }
     return out;
 }

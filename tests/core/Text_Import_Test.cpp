@@ -444,6 +444,10 @@ TEST(Text_Import, HugeTextsAreRefusedBeforeReading) {
     const std::string huge(static_cast<std::size_t>(Largest_Text_Bytes) + 1, '.');
     EXPECT_EQ(Import_Puzzle_Text(huge).Error,
               "The text is too large to be a puzzle text (more than 8 MiB)");
+    // Up to the limit, even a text of nothing but line ends is looked at as it stands.
+    const std::string blank_lines(static_cast<std::size_t>(Largest_Text_Bytes) - 81, '\r');
+    EXPECT_EQ(Import_Puzzle_Text(blank_lines).Error, "The text holds no puzzle");
+    EXPECT_EQ(Import_Puzzle_Text(blank_lines + Classic).Puzzle_Count, 1u);
 
     const fs::path folder = fs::temp_directory_path() / "tessel-text-import-test";
     fs::create_directories(folder);
