@@ -95,8 +95,10 @@ class Parser {
     bool Region_Borders = false;
     std::map<std::string, int> Region_Names; // region-map character -> region index
 
+    // Skips a line with no word on it: the blanks are those that separate words, form feed
+    // and vertical tab included.
     static bool Is_Skipped(const std::string& line) {
-        const std::size_t p = line.find_first_not_of(" \t");
+        const std::size_t p = line.find_first_not_of(" \t\f\v\r");
         return p == std::string::npos || line[p] == '#';
     }
 

@@ -456,8 +456,9 @@ std::string Open_Failure_Message(int error) {
     }
 }
 
-// Reads the whole of an open descriptor, at most Largest_File_Bytes.
-std::string Read_All(int fd, std::vector<Byte>& bytes) {
+// Reads the whole of an open descriptor, at most limit bytes; a longer input gives too_large.
+std::string Read_All(int fd, std::uint64_t limit, const std::string& too_large,
+                     std::vector<Byte>& bytes) {
     struct stat info {};
     if (fstat(fd, &info) != 0) {
         return "Cannot read the file: " + Errno_Text(errno);
@@ -465,8 +466,8 @@ std::string Read_All(int fd, std::vector<Byte>& bytes) {
     if (S_ISDIR(info.st_mode)) {
         return "Cannot read the file: it is a folder";
     }
-    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) > Largest_File_Bytes) {
-        return "The file is too large to be a puzzle file";
+    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) > limit) {
+        return too_large;
     }
     if (S_ISREG(info.st_mode)) {
         bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -483,8 +484,8 @@ std::string Read_All(int fd, std::vector<Byte>& bytes) {
         if (got == 0) {
             return {};
         }
-        if (bytes.size() + static_cast<std::size_t>(got) > Largest_File_Bytes) {
-            return "The file is too large to be a puzzle file";
+        if (bytes.size() + static_cast<std::size_t>(got) > limit) {
+            return too_large;
         }
         bytes.insert(bytes.end(), chunk, chunk + got);
     }
@@ -548,18 +549,27 @@ Puzzle_Read_Result Read_Puzzle_Bytes(const std::vector<Byte>& bytes) {
     return result;
 }
 
-Puzzle_Read_Result Read_Puzzle_File(const std::string& path) {
-    Puzzle_Read_Result result;
+std::string Read_Whole_File(const std::string& path, std::uint64_t limit,
+                            const std::string& too_large, std::vector<Byte>& bytes) {
+    bytes.clear();
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        result.Error = Open_Failure_Message(errno);
-        return result;
+        return Open_Failure_Message(errno);
     }
-    std::vector<Byte> bytes;
-    const std::string failure = Read_All(fd, bytes);
+    const std::string failure = Read_All(fd, limit, too_large, bytes);
     close(fd);
     if (!failure.empty()) {
-        result.Error = failure;
+        bytes.clear();
+    }
+    return failure;
+}
+
+Puzzle_Read_Result Read_Puzzle_File(const std::string& path) {
+    Puzzle_Read_Result result;
+    std::vector<Byte> bytes;
+    result.Error = Read_Whole_File(path, Largest_File_Bytes,
+                                   "The file is too large to be a puzzle file", bytes);
+    if (!result.Ok()) {
         return result;
     }
     return Read_Puzzle_Bytes(bytes);

@@ -4,6 +4,7 @@
 // a fresh puzzle and validates it completely, or returns an error and nothing else; the
 // writer writes exactly what the reader reads, atomically.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,13 @@ extern const char* const New_Version_Message;     // "A new version of Tessel Su
 extern const char* const Read_Beyond_End_Message; // "Read beyond end of file"
 
 Puzzle_Read_Result Read_Puzzle_Bytes(const std::vector<Byte>& bytes);
+
+// Reads the whole file at path into bytes. A file (or a device or pipe) longer than limit
+// bytes is refused with too_large before it is read into memory. Returns an empty string, or
+// the message the window shows ("File not found", "File access denied", ...); on failure
+// bytes ends empty.
+std::string Read_Whole_File(const std::string& path, std::uint64_t limit,
+                            const std::string& too_large, std::vector<Byte>& bytes);
 Puzzle_Read_Result Read_Puzzle_File(const std::string& path);
 
 std::vector<Byte> Write_Puzzle_Bytes(const Puzzle_State& state);

@@ -192,3 +192,11 @@ TEST(Description, RefusalsNameTheLine) {
                   .find("different sizes"),
               std::string::npos);
 }
+
+TEST(Description, LinesOfOtherBlanksAreSkipped) {
+    // A form feed or vertical tab alone on a line is no statement and no row.
+    const Description_Result d = Parse_Description("\v\nboard 6x6-wide 20 20\n\f\n1.....\n \f\t\n" +
+                                                   Empty_Rows(5, 6) + "\f# note\n");
+    ASSERT_TRUE(d.Ok()) << d.Error;
+    EXPECT_EQ(d.Puzzle.Sudoku_Boards.at(0).Cell_Values[0][0], 1);
+}

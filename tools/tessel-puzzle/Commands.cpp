@@ -17,6 +17,7 @@
 #include "page/Number_Locking.h"
 #include "model/Puzzle_Description.h"
 #include "logic/Generator.h"
+#include "tools/tessel-puzzle/Import_Commands.h"
 #include "tools/tessel-puzzle/Printing.h"
 #include "logic/Solver.h"
 
@@ -31,6 +32,9 @@ const char* const Tool_Usage =
     "  make DESCRIPTION -o FILE\n"
     "  generate KIND [--seed S] [--level easy|medium|hard] -o FILE\n"
     "     KIND: classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols\n"
+    "  import FILE [--index K] -o OUT\n"
+    "     FILE: a puzzle as text (one line, .sdk, .ss, .sdm or a description; - for standard\n"
+    "     input); K picks one of the puzzles of an .sdm file, from 1 (default 1)\n"
     "  --engine fast (the default), reference (the literal candidate engine), or compare\n"
     "     (both, on the same work: reports whether every cell agrees and the time of each)\n";
 
@@ -62,6 +66,7 @@ struct Arguments {
     std::string Seed;
     std::string Level = "medium";
     std::string Engine = "fast";
+    long long Index = 1;
 };
 
 bool Whole_Number(const std::string& text, long long low, long long high, long long& value) {
@@ -146,6 +151,11 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
             } else if (arg == "--limit") {
                 if (!Whole_Number(value_of(i), 1, 1000000, a.Limit)) {
                     throw Usage_Error{"--limit needs a whole number from 1, not \"" + args[i] +
+                                      "\""};
+                }
+            } else if (arg == "--index") {
+                if (!Whole_Number(value_of(i), 1, 1000000000, a.Index)) {
+                    throw Usage_Error{"--index needs a whole number from 1, not \"" + args[i] +
                                       "\""};
                 }
             } else if (arg == "--seed") {
@@ -504,6 +514,13 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         if (command == "generate") {
             return Generate(Parse_Arguments(args, "--seed --level -o", 1), out, err);
+        }
+        if (command == "import") {
+            const Arguments a = Parse_Arguments(args, "--index -o", 1);
+            if (!a.Has_Output) {
+                throw Usage_Error{"import needs -o FILE"};
+            }
+            return Import_Text(a.Positional[0], a.Index, a.Output, out, err);
         }
         throw Usage_Error{"unknown command \"" + command + "\""};
     } catch (const Usage_Error& e) {
