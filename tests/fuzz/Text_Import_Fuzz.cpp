@@ -17,6 +17,7 @@
 #include "model/Text_Import.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
+#include "page/Puzzle_Loading.h"
 #include "tests/core/State_Difference.h"
 
 namespace {

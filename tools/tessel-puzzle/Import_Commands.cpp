@@ -3,6 +3,7 @@
 #include <iostream>
 #include <vector>
 
+#include "model/Board_Kinds.h"
 #include "model/Puzzle_File.h"
 #include "model/Text_Import.h"
 #include "tools/tessel-puzzle/Printing.h"
