@@ -15,12 +15,15 @@
 #include <QUrl>
 #include <vector>
 
+#include "app/Keyboard_Play.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tool_Images.h"
+#include "model/Cp1252.h"
 #include "model/Puzzle_File.h"
 #include "page/Board_Picture.h"
 #include "page/Boards_Layout.h"
 #include "page/Busy_Cursor.h"
+#include "page/Page_Overlay.h"
 #include "palette/Original_6x6.h"
 #include "palette/Original_9x9.h"
 
@@ -70,6 +73,7 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Status_Bar();
     Session.On_History_Changed = [this] { Update_Undo_Actions(); };
     Update_Undo_Actions();
+    Keys = new Keyboard_Play(this);
 }
 
 TForm1::~TForm1() {
@@ -86,7 +90,10 @@ void TForm1::Attach_Palettes(TZD_Board_Original_9x9* palette_9x9,
     for (Selection_Palette* palette : palettes) {
         palette->Set_Kind_Palettes(palettes);
         connect(palette, &Selection_Palette::Number_Chosen, this, [this](int tag) {
-            Enter_Number(State.Current_Board, State.Mouse_Col, State.Mouse_Row, tag);
+            const Board_Cursor cell =
+                Palette_Cell ? *Palette_Cell
+                             : Board_Cursor{State.Current_Board, State.Mouse_Col, State.Mouse_Row};
+            Enter_Number(cell.Board, cell.Col, cell.Row, tag);
         });
     }
 }
@@ -329,6 +336,7 @@ bool TForm1::Load_Puzzle_From(const QString& path) {
         if (result.Ok()) {
             // The old puzzle goes only once the new one was read completely.
             Frame_Boards_Layout_Page->Free_Board_Pictures();
+            Hide_Cursor();
             Session.Adopt(std::move(result.Puzzle));
             Frame_Boards_Layout_Page->Show_Info_Panel();
             for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
@@ -434,11 +442,91 @@ Selection_Palette* TForm1::Palette_For(Integer board_type) const {
 }
 
 void TForm1::BoardImageClick() {
+    const Board_Cursor hover{State.Current_Board, State.Mouse_Col, State.Mouse_Row};
+    if (Cell_Exists(State, hover.Board, hover.Col, hover.Row)) {
+        Place_Cursor(hover);
+    }
     // Opening works on the hover cell, whichever palette is asked: every palette picks the one
     // its board's kind needs, so the 9x9 palette serves a click on any board.
     if (ZD_Board_Original_9x9 != nullptr) {
         ZD_Board_Original_9x9->Open_For_Cell();
     }
+}
+
+void TForm1::Place_Cursor(const Board_Cursor& cell) {
+    if (!Cell_Exists(State, cell.Board, cell.Col, cell.Row)) {
+        return;
+    }
+    Cursor = cell;
+    Frame_Boards_Layout_Page->Overlay()->Set_Cursor(cell.Board, cell.Col, cell.Row);
+    Frame_Boards_Layout_Page->Show_Cell(cell.Board, cell.Col, cell.Row);
+}
+
+void TForm1::Hide_Cursor() {
+    Cursor = Board_Cursor{};
+    Frame_Boards_Layout_Page->Overlay()->Hide_Cursor();
+}
+
+void TForm1::Move_Cursor(int dx, int dy) {
+    // The first key shows the cursor where it was, or on the first board's first cell.
+    if (!Frame_Boards_Layout_Page->Overlay()->Cursor_Shown() ||
+        !Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row)) {
+        Place_Cursor(Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ? Cursor
+                                                                              : First_Cell(State));
+        return;
+    }
+    Place_Cursor(::Move_Cursor(State, Cursor, dx, dy));
+}
+
+void TForm1::Cursor_Home() {
+    Place_Cursor(First_Cell(State));
+}
+
+Integer TForm1::Number_Of_Key_Text(const QString& text) const {
+    if (!Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) || text.size() != 1) {
+        return -1;
+    }
+    const Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[Cursor.Board];
+    const QChar key = text.at(0);
+    if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
+        const Integer n = key.digitValue();
+        return n <= board.Max_Number ? n : -1;
+    }
+    if (!board.Use_Symbols) {
+        return -1;
+    }
+    // The symbol as typed, else the only symbol that differs from it in case alone.
+    Integer found = -1;
+    for (int pass = 0; pass < 2 && found < 0; ++pass) {
+        for (std::size_t k = 0; k < board.Symbols.size(); ++k) {
+            const QString symbol = QString::fromStdString(Cp1252_Char_To_Utf8(board.Symbols[k]));
+            const bool same =
+                pass == 0 ? symbol == text : symbol.compare(text, Qt::CaseInsensitive) == 0;
+            if (same) {
+                found = found < 0 ? static_cast<Integer>(k) + 1 : 0;
+            }
+        }
+        found = found == 0 ? -1 : found;
+    }
+    return found;
+}
+
+void TForm1::Enter_At_Cursor(Integer n) {
+    if (!Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ||
+        Session.Is_Locked(Cursor.Board, Cursor.Col, Cursor.Row)) {
+        return;
+    }
+    Enter_Number(Cursor.Board, Cursor.Col, Cursor.Row, n);
+}
+
+void TForm1::Open_Palette_At_Cursor() {
+    if (!Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ||
+        ZD_Board_Original_9x9 == nullptr) {
+        return;
+    }
+    Palette_Cell = Cursor;
+    ZD_Board_Original_9x9->Open_At(Cursor.Board, Cursor.Col, Cursor.Row);
+    Palette_Cell.reset();
 }
 
 void TForm1::PopupMenu1Popup() {

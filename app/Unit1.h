@@ -5,9 +5,11 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "model/Board_Model.h"
+#include "page/Board_Cursor.h"
 #include "page/Entry_Check.h"
 #include "page/Game_Session.h"
 #include "palette/Board_Drawing.h"
@@ -23,6 +25,7 @@ class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
 class TZD_Board_Original_9x9;
 class Busy_Cursor;
+class Keyboard_Play;
 
 extern const char* const Modified_Prompt;
 
@@ -93,6 +96,19 @@ class TForm1 : public QMainWindow {
     // (when the change showed one) is gone.
     void After_Change(Busy_Cursor* busy);
 
+    // Keyboard play: the cell cursor, drawn above the pictures, and what the keys do at it.
+    Board_Cursor Cursor;
+    void Move_Cursor(int dx, int dy);
+    void Cursor_Home();
+    void Place_Cursor(const Board_Cursor& cell);
+    void Hide_Cursor();
+    // The number n entered at the cursor as the palette would; a locked cell refuses.
+    void Enter_At_Cursor(Integer n);
+    // The number a typed text stands for on the cursor's board (a digit, or the board's
+    // symbol), or -1.
+    Integer Number_Of_Key_Text(const QString& text) const;
+    void Open_Palette_At_Cursor();
+
     void Redraw_Board(int i);
     void Redraw_All_Boards();
     void Show_Check_Result(Check_Verdict verdict);
@@ -126,5 +142,8 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<Drawing_Resources> Drawing;
     // What each board's picture was last drawn from, so unchanged boards are not drawn again.
     Drawn_Boards Drawn;
+    // The cell a palette opened from the keyboard enters into (else the hover cell).
+    std::optional<Board_Cursor> Palette_Cell;
+    Keyboard_Play* Keys = nullptr;
     bool Closed = false;
 };

@@ -9,6 +9,7 @@
 
 #include "model/Cp1252.h"
 #include "page/Board_Picture.h"
+#include "page/Page_Overlay.h"
 #include "palette/Board_Drawing.h"
 
 namespace {
@@ -36,6 +37,12 @@ class Page_Canvas : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override {
         event->accept();
         Page->FrameMouseMove();
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (Page->Overlay() != nullptr) {
+            Page->Overlay()->setGeometry(rect());
+        }
     }
 
   private:
@@ -98,6 +105,9 @@ void Create_Picture(TMainFrame_Boards_Layout_Page* page, Puzzle_State& state, in
     picture->move(left, top);
     picture->show();
     picture->raise();
+    if (page->Overlay() != nullptr) {
+        page->Overlay()->raise();
+    }
     page->Update_Page_Range();
 }
 
@@ -159,6 +169,14 @@ TMainFrame_Boards_Layout_Page::TMainFrame_Boards_Layout_Page(Puzzle_State& state
     Label3->adjustSize();
 
     info_Panel->hide();
+
+    Overlay_Layer = new Page_Overlay(Content);
+    Overlay_Layer->setObjectName(QStringLiteral("Page_Overlay"));
+    Overlay_Layer->Cell_Rect = [this](int board, int col, int row) {
+        return Cell_Rect(board, col, row);
+    };
+    Overlay_Layer->setGeometry(Content->rect());
+    Overlay_Layer->show();
 
     setWidget(Content);
     // The content fills at least the visible part of the page, so that every spot not
@@ -246,9 +264,35 @@ void TMainFrame_Boards_Layout_Page::BoardImageMouseMove(Board_Picture* Sender, i
     if (Sender->Tag != State.Current_Board) {
         State.Current_Board = Sender->Tag;
         Sender->raise();
+        Overlay_On_Top();
     }
     State.Mouse_Col = Floor_Div(X, Cell_Size);
     State.Mouse_Row = Floor_Div(Y, Cell_Size);
+}
+
+void TMainFrame_Boards_Layout_Page::Overlay_On_Top() {
+    if (Overlay_Layer != nullptr) {
+        Overlay_Layer->raise();
+    }
+}
+
+QRect TMainFrame_Boards_Layout_Page::Cell_Rect(int board, int col, int row) const {
+    if (!Cell_Exists(State, board, col, row)) {
+        return {};
+    }
+    const Board_Picture* picture = State.Sudoku_Boards[board].Board_Image;
+    if (picture == nullptr) {
+        return {};
+    }
+    return QRect(picture->pos() + QPoint(col * Cell_Size, row * Cell_Size),
+                 QSize(Cell_Size, Cell_Size));
+}
+
+void TMainFrame_Boards_Layout_Page::Show_Cell(int board, int col, int row) {
+    const QRect cell = Cell_Rect(board, col, row);
+    if (!cell.isEmpty()) {
+        ensureVisible(cell.center().x(), cell.center().y(), Cell_Size, Cell_Size);
+    }
 }
 
 void TMainFrame_Boards_Layout_Page::FrameMouseMove() {

@@ -12,6 +12,7 @@ class QLabel;
 class QFrame;
 class QWidget;
 class Board_Picture;
+class Page_Overlay;
 
 class TMainFrame_Boards_Layout_Page : public QScrollArea {
     Q_OBJECT
@@ -51,6 +52,14 @@ class TMainFrame_Boards_Layout_Page : public QScrollArea {
     // The widget that holds the pictures (the scrolled content).
     QWidget* Page_Content() const { return Content; }
 
+    // The layer above the pictures: the keyboard's cursor and a hint's cells.
+    Page_Overlay* Overlay() const { return Overlay_Layer; }
+    // The rectangle of a board's cell on the page content, empty when the board has no
+    // picture or no such cell.
+    QRect Cell_Rect(int board, int col, int row) const;
+    // Scrolls the page so that the cell can be seen.
+    void Show_Cell(int board, int col, int row);
+
     // Pointer handlers, called by the pictures and the page content.
     void BoardImageMouseMove(Board_Picture* Sender, int X, int Y);
     void FrameMouseMove();
@@ -71,4 +80,8 @@ class TMainFrame_Boards_Layout_Page : public QScrollArea {
   private:
     Puzzle_State& State;
     QWidget* Content = nullptr;
+    Page_Overlay* Overlay_Layer = nullptr;
+
+    // Keeps the overlay above every picture.
+    void Overlay_On_Top();
 };

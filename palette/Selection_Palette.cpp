@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -107,10 +108,11 @@ Selection_Palette* Selection_Palette::Palette_For(Integer board_type) const {
 }
 
 void Selection_Palette::Open_For_Cell() {
-    const int board = State.Current_Board;
-    const int col = State.Mouse_Col;
-    const int row = State.Mouse_Row;
-    // Only a hover position on a cell of an existing board can be opened.
+    Open_At(State.Current_Board, State.Mouse_Col, State.Mouse_Row);
+}
+
+void Selection_Palette::Open_At(int board, int col, int row) {
+    // Only a cell of an existing board can be opened.
     if (!Cell_Exists(State, board, col, row)) {
         return;
     }
@@ -182,6 +184,35 @@ void Selection_Palette::FormShow() {
     if (left != frame.left() || top != frame.top()) {
         move(left, top);
     }
+}
+
+void Selection_Palette::keyPressEvent(QKeyEvent* event) {
+    // The keyboard chooses as a click would: a digit or the board's symbol picks that
+    // number's button when it is enabled, 0, Delete and Backspace pick "Clear"; Escape closes
+    // the palette as its close box does.
+    int tag = -1;
+    const int key = event->key();
+    if (key == Qt::Key_0 || key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+        tag = 0;
+    } else if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+        tag = key - Qt::Key_0;
+    } else {
+        for (Speed_Button* button : Number_Buttons) {
+            if (!event->text().isEmpty() && button->text() == event->text()) {
+                tag = button->Tag;
+            }
+        }
+    }
+    for (Speed_Button* button : Speed_Buttons()) {
+        if (tag >= 0 && button->Tag == tag) {
+            if (button->isEnabled()) {
+                button->click();
+            }
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Selection_Palette::showEvent(QShowEvent* event) {

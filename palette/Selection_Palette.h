@@ -43,6 +43,8 @@ class Selection_Palette : public QDialog {
     // Opens the palette of the hover cell's board kind next to that cell, unless the cell is
     // locked or the hover state names no cell of an existing board.
     void Open_For_Cell();
+    // The same for a cell named by the keyboard's cursor rather than the pointer.
+    void Open_At(int board, int col, int row);
     // Number buttons enabled for cell (col, row) of board b.
     void Update_Buttons(int board, int col, int row);
     // Captions from the board's symbols (s nonzero) or the digits.
@@ -65,6 +67,7 @@ class Selection_Palette : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     Puzzle_State& State;
 

@@ -30,9 +30,9 @@ endforeach()
 # The core's files outside model/: the engines, the check, locking and loading, and the
 # block geometry faces of the two board kinds.
 foreach(f page/Candidate_Engine page/Fast_Engine page/Entry_Check page/Number_Locking
-          page/Puzzle_Loading page/Game_Session palette/Board_Kind_9x9 palette/Board_Kind_6x6)
+          page/Puzzle_Loading page/Game_Session page/Board_Cursor palette/Board_Kind_9x9 palette/Board_Kind_6x6)
     foreach(ext h cpp)
-        check("${f}.${ext}" "<Q|\"page/(Board|Boards|Busy)|\"palette/(Original|Selection|Board_Drawing)"
+        check("${f}.${ext}" "<Q|\"page/(Board_Picture|Boards_Layout|Busy_Cursor|Page_Overlay)|\"palette/(Original|Selection|Board_Drawing)"
               "the core is Qt-free and below the window")
     endforeach()
 endforeach()
