@@ -6,6 +6,10 @@
 
 namespace {
 
+// Nodes the search for the solution may visit: far beyond any puzzle a person plays, but it
+// keeps a hint on a very odd file from running for long.
+constexpr long long Search_Budget = 2000000;
+
 // The puzzle with only its locked numbers.
 Puzzle_State Locked_Only(const Puzzle_State& puzzle) {
     Puzzle_State locked = puzzle;
@@ -38,8 +42,14 @@ Hint Find_Hint(const Puzzle_State& puzzle) {
     Hint hint;
     const auto shape = std::make_shared<const Logic_Shape>(puzzle);
     const Constraint_Structure& s = shape->Structure;
-    const Solve_Result solved = Solve_Structure(Build_Constraint_Structure(Locked_Only(puzzle)), 2);
+    const Solve_Result solved =
+        Solve_Structure(Build_Constraint_Structure(Locked_Only(puzzle)), 2, nullptr, Search_Budget);
     hint.Solutions = solved.Count;
+    if (solved.Gave_Up) {
+        hint.Kind = Hint_Kind::Undecided;
+        hint.Text = "The puzzle is too large or too open to work out its solution.";
+        return hint;
+    }
     if (solved.Count == 0) {
         hint.Kind = Hint_Kind::No_Solution;
         hint.Text = "The puzzle has no solution: its locked numbers break the rules.";

@@ -14,6 +14,7 @@ enum class Hint_Kind {
     Wrong_Entries,   // Wrong lists entered numbers that differ from the solution
     No_Solution,     // the locked numbers allow no solution
     Many_Solutions,  // the locked numbers allow more than one
+    Undecided,       // the search for the solution gave up (only on very odd puzzles)
     Already_Solved,  // every cell is filled and right
     No_Logical_Step, // the stepper found no way on (not expected on a puzzle with one solution)
 };

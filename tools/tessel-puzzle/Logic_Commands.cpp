@@ -150,6 +150,7 @@ int Hint_Command(const std::string& path, bool json, std::ostream& out, std::ost
     case Hint_Kind::Already_Solved:
         out << (json ? "{\"solved\": true}" : hint.Text) << '\n';
         return Done;
+    case Hint_Kind::Undecided:
     case Hint_Kind::No_Logical_Step:
         break;
     }
