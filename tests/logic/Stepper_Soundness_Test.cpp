@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "logic/Generator.h"
 #include "logic/Hint.h"
 #include "tests/logic/Logic_Test_Support.h"
@@ -76,5 +78,29 @@ TEST(Stepper_Soundness, EverySamplePlayedToTheEndByHintsAlone) {
         EXPECT_EQ(hints, empty_at_start) << "one hint per empty cell";
         const Constraint_Structure after = Build_Constraint_Structure(puzzle);
         EXPECT_EQ(after.Given, solution);
+    }
+}
+
+TEST(Stepper_Soundness, HardClassicPuzzlesSolvedSoundly) {
+    // Puzzles that need fish, wings, chains and trial steps.
+    std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/bench/hard-classic-1000.txt");
+    ASSERT_TRUE(in.good());
+    std::string line;
+    int techniques_seen[Technique_Count] = {};
+    for (int i = 0; i < 200 && std::getline(in, line); ++i) {
+        std::string text = "board 9x9 20 20\n";
+        for (int r = 0; r < 9; ++r) {
+            text += line.substr(r * 9, 9) + "\n";
+        }
+        const Steps_Result r =
+            Expect_Sound_To_The_End(Parse(text), "line " + std::to_string(i + 1));
+        for (const Step& s : r.Steps) {
+            ++techniques_seen[static_cast<int>(s.Kind)];
+        }
+    }
+    for (Technique t :
+         {Technique::Locked_Candidates, Technique::Naked_Pair, Technique::X_Wing,
+          Technique::XY_Wing, Technique::X_Chain, Technique::XY_Chain, Technique::Trial}) {
+        EXPECT_GT(techniques_seen[static_cast<int>(t)], 0) << Technique_Name(t);
     }
 }
