@@ -18,6 +18,7 @@
 #include "model/Puzzle_Description.h"
 #include "logic/Generator.h"
 #include "tools/tessel-puzzle/Import_Commands.h"
+#include "tools/tessel-puzzle/Logic_Commands.h"
 #include "tools/tessel-puzzle/Printing.h"
 #include "logic/Solver.h"
 
@@ -29,6 +30,11 @@ const char* const Tool_Usage =
     "  play FILE [--move B,C,R,N ...] [--help-solve] [--engine E] [--json] [-o OUT]\n"
     "  set-numbers FILE [--help-solve] [--repeat K] [--engine E] [--json] [-o OUT]\n"
     "  solve FILE [--limit K] [-o OUT]\n"
+    "  solve --lines FILE      (one classic puzzle a line: solution count up to 2, solution)\n"
+    "  hint FILE [--json]\n"
+    "  steps FILE [--json]\n"
+    "  grade FILE [--json]\n"
+    "  grade --lines FILE      (one classic puzzle a line: level and score)\n"
     "  make DESCRIPTION -o FILE\n"
     "  generate KIND [--seed S] [--level easy|medium|hard] -o FILE\n"
     "     KIND: classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols\n"
@@ -58,6 +64,7 @@ struct Arguments {
     std::vector<std::string> Positional;
     bool Help_Solve = false;
     bool Json = false;
+    bool Lines = false;
     std::string Output;
     bool Has_Output = false;
     std::vector<Move> Moves;
@@ -124,6 +131,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                 a.Help_Solve = true;
             } else if (arg == "--json") {
                 a.Json = true;
+            } else if (arg == "--lines") {
+                a.Lines = true;
             } else if (arg == "-o") {
                 a.Output = value_of(i);
                 a.Has_Output = true;
@@ -507,7 +516,27 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
                                out, err);
         }
         if (command == "solve") {
-            return Solve(Parse_Arguments(args, "--limit -o", 1), out, err);
+            const Arguments a = Parse_Arguments(args, "--limit -o --lines", 1);
+            if (a.Lines && (a.Has_Output || a.Limit != 2)) {
+                throw Usage_Error{"solve --lines takes no other option"};
+            }
+            return a.Lines ? Solve_Lines_Command(a.Positional[0], out, err) : Solve(a, out, err);
+        }
+        if (command == "hint") {
+            const Arguments a = Parse_Arguments(args, "--json", 1);
+            return Hint_Command(a.Positional[0], a.Json, out, err);
+        }
+        if (command == "steps") {
+            const Arguments a = Parse_Arguments(args, "--json", 1);
+            return Steps_Command(a.Positional[0], a.Json, out, err);
+        }
+        if (command == "grade") {
+            const Arguments a = Parse_Arguments(args, "--json --lines", 1);
+            if (a.Lines && a.Json) {
+                throw Usage_Error{"grade --lines prints plain lines, not --json"};
+            }
+            return a.Lines ? Grade_Lines_Command(a.Positional[0], out, err)
+                           : Grade_Command(a.Positional[0], a.Json, out, err);
         }
         if (command == "make") {
             return Make(Parse_Arguments(args, "-o", 1), out, err);
