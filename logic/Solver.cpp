@@ -7,6 +7,7 @@
 
 #include "logic/Random.h"
 #include "model/Board_Geometry.h"
+#include "model/Puzzle_Groups.h"
 
 namespace {
 
@@ -40,47 +41,27 @@ int Lowest_Number(unsigned v) {
 
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
     Constraint_Structure s;
-    const int boards = static_cast<int>(state.Sudoku_Boards.size());
-    int cells = 0;
-    for (int b = 0; b < boards; ++b) {
-        s.Board_Offset.push_back(cells);
-        cells += state.Sudoku_Boards[b].Cols * state.Sudoku_Boards[b].Rows;
-    }
+    // The rows, columns, blocks, regions and shared cells are the puzzle's groups; the
+    // structure merges the copies of shared cells into variables over them.
+    const Puzzle_Groups& groups = Groups_Of(state);
+    const int cells = groups.Cells;
+    s.Board_Offset.assign(groups.Board_First.begin(), groups.Board_First.end() - 1);
 
     // Shared cells: every link joins its two copies, whichever board owns the link.
     std::vector<int> parent(cells);
     std::iota(parent.begin(), parent.end(), 0);
-    for (int b = 0; b < boards && b < static_cast<int>(state.Board_Overlaps.size()); ++b) {
-        const Sudoku_Grid_FrameWork& o = state.Board_Overlaps[b];
-        const std::size_t links = std::min(o.Linked_Boards.size(), o.Link_Areas.size());
-        for (std::size_t k = 0; k < links; ++k) {
-            const Shared_Area a = Shared_Area_Of(state, b, static_cast<int>(k));
-            for (int c = a.First_Col; c <= a.Last_Col; ++c) {
-                for (int r = a.First_Row; r <= a.Last_Row; ++r) {
-                    const int oc = c + a.Col_Offset;
-                    const int orow = r + a.Row_Offset;
-                    if (!Cell_Exists(state, b, c, r) ||
-                        !Cell_Exists(state, a.Other_Board, oc, orow)) {
-                        continue;
-                    }
-                    const int x = Find_Root(parent, s.Cell_Index(b, c, r, state));
-                    const int y = Find_Root(parent, s.Cell_Index(a.Other_Board, oc, orow, state));
-                    if (x != y) {
-                        parent[std::max(x, y)] = std::min(x, y);
-                    }
-                }
-            }
+    for (const Linked_Cells& pair : groups.Links) {
+        const int x = Find_Root(parent, pair.Here);
+        const int y = Find_Root(parent, pair.There);
+        if (x != y) {
+            parent[std::max(x, y)] = std::min(x, y);
         }
     }
 
     s.Places.resize(cells);
-    for (int b = 0; b < boards; ++b) {
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        for (int c = 0; c < board.Cols; ++c) {
-            for (int r = 0; r < board.Rows; ++r) {
-                s.Places[s.Cell_Index(b, c, r, state)] = {b, c, r};
-            }
-        }
+    for (int i = 0; i < cells; ++i) {
+        const Cell_Address& at = groups.Address[i];
+        s.Places[i] = {at.Board, at.Col, at.Row};
     }
 
     s.Var_Of_Cell.assign(cells, -1);
@@ -96,22 +77,18 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
 
     s.Max_Of_Var.assign(s.Var_Count, std::numeric_limits<int>::max());
     s.Given.assign(s.Var_Count, 0);
-    for (int b = 0; b < boards; ++b) {
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        for (int c = 0; c < board.Cols; ++c) {
-            for (int r = 0; r < board.Rows; ++r) {
-                const int v = s.Var_Of_Cell[s.Cell_Index(b, c, r, state)];
-                s.Max_Of_Var[v] = std::min<int>(s.Max_Of_Var[v], board.Max_Number);
-                const int value = board.Cell_Values[c][r];
-                if (value == 0) {
-                    continue;
-                }
-                if (s.Given[v] != 0 && s.Given[v] != value && s.Contradiction.empty()) {
-                    s.Contradiction = "copies of a shared cell hold different numbers";
-                }
-                s.Given[v] = value;
-            }
+    for (int i = 0; i < cells; ++i) {
+        const Cell_Address& at = groups.Address[i];
+        const int v = s.Var_Of_Cell[i];
+        s.Max_Of_Var[v] = std::min<int>(s.Max_Of_Var[v], groups.Board_Size[at.Board]);
+        const int value = state.Sudoku_Boards[at.Board].Cell_Values[at.Col][at.Row];
+        if (value == 0) {
+            continue;
         }
+        if (s.Given[v] != 0 && s.Given[v] != value && s.Contradiction.empty()) {
+            s.Contradiction = "copies of a shared cell hold different numbers";
+        }
+        s.Given[v] = value;
     }
     for (int v = 0; v < s.Var_Count; ++v) {
         if (s.Given[v] > s.Max_Of_Var[v] && s.Contradiction.empty()) {
@@ -119,10 +96,13 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
         }
     }
 
-    // Units with their identities, in the order of the identities; sorted below.
+    // Units with their identities, in the groups' order; sorted below.
     std::vector<std::pair<std::vector<int>, Unit_Id>> found;
-    auto add_unit = [&](std::vector<int> unit, Unit_Id id) {
-        std::vector<int> sorted = unit;
+    for (const Cell_Group& group : groups.Groups) {
+        std::vector<int> sorted;
+        for (int j = group.Begin; j < group.End; ++j) {
+            sorted.push_back(s.Var_Of_Cell[groups.Group_Cells[j]]);
+        }
         std::sort(sorted.begin(), sorted.end());
         if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() &&
             s.Contradiction.empty()) {
@@ -130,55 +110,7 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
         }
         sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
         if (sorted.size() > 1) {
-            found.emplace_back(std::move(sorted), id);
-        }
-    };
-    for (int b = 0; b < boards; ++b) {
-        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
-        for (int r = 0; r < board.Rows; ++r) {
-            std::vector<int> unit;
-            for (int c = 0; c < board.Cols; ++c) {
-                unit.push_back(s.Var_Of_Cell[s.Cell_Index(b, c, r, state)]);
-            }
-            add_unit(unit, {Unit_Kind::Row, b, r});
-        }
-        for (int c = 0; c < board.Cols; ++c) {
-            std::vector<int> unit;
-            for (int r = 0; r < board.Rows; ++r) {
-                unit.push_back(s.Var_Of_Cell[s.Cell_Index(b, c, r, state)]);
-            }
-            add_unit(unit, {Unit_Kind::Column, b, c});
-        }
-        if (!state.Regions_Only && Has_Block_Kind(board)) {
-            for (int by = 0; by <= board.Block_Rows_Max; ++by) {
-                for (int bx = 0; bx <= board.Block_Cols_Max; ++bx) {
-                    Integer x0 = 0;
-                    Integer y0 = 0;
-                    Block_Origin_By_Shape(board, bx, by, x0, y0);
-                    std::vector<int> unit;
-                    for (int x = x0; x <= x0 + board.Block_Width_Max; ++x) {
-                        for (int y = y0; y <= y0 + board.Block_Height_Max; ++y) {
-                            if (Cell_Exists(state, b, x, y)) {
-                                unit.push_back(s.Var_Of_Cell[s.Cell_Index(b, x, y, state)]);
-                            }
-                        }
-                    }
-                    add_unit(unit, {Unit_Kind::Block, b, by * (board.Block_Cols_Max + 1) + bx});
-                }
-            }
-        }
-    }
-    if (state.Custom_Regions_On) {
-        for (std::size_t k = 0; k < state.Custom_Regions.size(); ++k) {
-            const std::vector<Region_Cell>& region = state.Custom_Regions[k];
-            std::vector<int> unit;
-            for (const Region_Cell& cell : region) {
-                if (Cell_Exists(state, cell.Board, cell.Col, cell.Row)) {
-                    unit.push_back(
-                        s.Var_Of_Cell[s.Cell_Index(cell.Board, cell.Col, cell.Row, state)]);
-                }
-            }
-            add_unit(unit, {Unit_Kind::Region, -1, static_cast<int>(k)});
+            found.emplace_back(std::move(sorted), Unit_Id{group.Kind, group.Board, group.Index});
         }
     }
 

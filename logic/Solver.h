@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "model/Board_Model.h"
+#include "model/Puzzle_Groups.h"
 
 class Tool_Random;
 
 // What a unit is on the page, for explanations: a row, column or block of one board (index
 // from 0: rows top to bottom, columns left to right, blocks row by row), or a custom region
 // (index from 0 in file order; Board is -1).
-enum class Unit_Kind { Row, Column, Block, Region };
+using Unit_Kind = Group_Kind;
 
 struct Unit_Id {
     Unit_Kind Kind = Unit_Kind::Row;
@@ -42,7 +43,7 @@ struct Cell_Place {
 struct Constraint_Structure {
     int Var_Count = 0;
     std::vector<int> Board_Offset;              // first cell index of each board
-    std::vector<int> Var_Of_Cell;               // per cell (Board_Offset[b] + c * Rows + r)
+    std::vector<int> Var_Of_Cell;               // per cell (Board_Offset[b] + c * N + r)
     std::vector<std::vector<int>> Cells_Of_Var; // the cell indices each variable stands for
     std::vector<int> Max_Of_Var;                // the highest number the variable may hold
     std::vector<std::vector<int>> Units;        // variables that must hold different numbers
@@ -53,7 +54,7 @@ struct Constraint_Structure {
     std::string Contradiction; // why the puzzle cannot be solved, found while building
 
     int Cell_Index(int board, int col, int row, const Puzzle_State& state) const {
-        return Board_Offset[board] + col * state.Sudoku_Boards[board].Rows + row;
+        return Board_Offset[board] + col * state.Sudoku_Boards[board].Max_Number + row;
     }
     // Every copy of a variable's cell, in board order.
     std::vector<Cell_Place> Places_Of_Var(int var) const {
