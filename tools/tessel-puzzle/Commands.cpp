@@ -14,6 +14,7 @@
 #include "page/Puzzle_Loading.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
+#include "page/Game_Session.h"
 #include "page/Number_Locking.h"
 #include "model/Puzzle_Description.h"
 #include "logic/Generator.h"
@@ -318,6 +319,7 @@ int Play_Moves(const Arguments& a, Puzzle_State& state, std::ostream& err) {
     if (!Load_As_Game(a.Positional[0], a.Help_Solve, state, err)) {
         return Failed;
     }
+    Game_Session session(state);
     for (std::size_t i = 0; i < a.Moves.size(); ++i) {
         const Move& m = a.Moves[i];
         const std::string name = "move " + std::to_string(i + 1) + " (" + std::to_string(m.Board) +
@@ -332,11 +334,11 @@ int Play_Moves(const Arguments& a, Puzzle_State& state, std::ostream& err) {
             err << name << ": the board holds numbers 1 to " << board.Max_Number << " (0 clears)\n";
             return Bad_Argument;
         }
-        if (board.Cell_Locked[m.Col][m.Row]) {
+        if (session.Is_Locked(m.Board, m.Col, m.Row)) {
             err << name << ": the cell is locked\n";
             return Bad_Argument;
         }
-        Set_Cell_Value(state, m.Board, m.Col, m.Row, m.Number);
+        session.Enter(m.Board, m.Col, m.Row, m.Number);
     }
     return Done;
 }
