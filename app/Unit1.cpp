@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -205,6 +207,21 @@ void TForm1::Create_Menu() {
     HelpmeSolveit1 = PopupMenu1->addAction(QStringLiteral("Help me Solve it"), this,
                                            &TForm1::HelpmeSolveit1Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    // The menu took the pointer's leaving of the restart button; unless the pointer is back
+    // over it, the button is drawn flat again as the menu closes.
+    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (ToolButton3 == nullptr) {
+                return;
+            }
+            const QPoint at = ToolButton3->mapFromGlobal(QCursor::pos());
+            if (!ToolButton3->rect().contains(at)) {
+                ToolButton3->setAttribute(Qt::WA_UnderMouse, false);
+            }
+            ToolButton3->setDown(false);
+            ToolButton3->update();
+        });
+    });
 }
 
 void TForm1::Create_Status_Bar() {

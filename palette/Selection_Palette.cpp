@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
@@ -61,8 +62,11 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, QWidget* owner, Intege
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, width, height);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // Lowered outer and raised inner bevel: an etched groove round the panel, as on the
+    // page's info panel.
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Panel1->setLineWidth(1);
+    Panel1->setMidLineWidth(0);
 
     QPalette blue_text = palette();
     // Blue numbers; a disabled button keeps the toolkit's greyed text.
@@ -218,6 +222,45 @@ void Selection_Palette::keyPressEvent(QKeyEvent* event) {
 void Selection_Palette::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
+    // On a first showing the window manager tells the size of the palette's frame only a
+    // little after the palette appears; once it has, the palette is kept on the screen again
+    // with the whole frame.
+    if (frameGeometry().size() == size()) {
+        Frame_Checks_Left = 40;
+        QTimer::singleShot(5, this, &Selection_Palette::Recheck_Frame);
+    }
+}
+
+void Selection_Palette::Recheck_Frame() {
+    if (!isVisible() || Frame_Checks_Left <= 0) {
+        return;
+    }
+    --Frame_Checks_Left;
+    if (frameGeometry().size() != size()) {
+        FormShow();
+        Frame_Checks_Left = 0;
+        return;
+    }
+    QTimer::singleShot(5, this, &Selection_Palette::Recheck_Frame);
+}
+
+void Selection_Palette::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !isVisible()) {
+        return;
+    }
+    // Some window managers offer to minimise a modal tool window whatever it asks for, and
+    // take its owner along. The palette then closes as its close box would, and the game
+    // comes back as it was.
+    QTimer::singleShot(0, this, [this] {
+        reject();
+        if (QWidget* window = parentWidget()) {
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->show();
+            window->raise();
+            window->activateWindow();
+        }
+    });
 }
 
 void Selection_Palette::SpeedButton1Click(Speed_Button* Sender) {

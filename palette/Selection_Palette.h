@@ -68,10 +68,13 @@ class Selection_Palette : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     Puzzle_State& State;
 
   private:
     Integer Board_Type = 0;
+    int Frame_Checks_Left = 0;
+    void Recheck_Frame();
     std::vector<Selection_Palette*> Kind_Palettes;
 };
