@@ -1,0 +1,210 @@
+// Playing in the window beyond the mouse and the palette: undo and redo from the tool bar and
+// the keyboard, the cell cursor and keyboard entry, the palette opened and chosen from the
+// keyboard. The overlay is drawn above the board pictures and never into them.
+
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "Game_Fixture.h"
+#include "page/Boards_Layout.h"
+#include "page/Page_Overlay.h"
+#include "palette/Original_9x9.h"
+
+class Play_Window_Test : public QObject {
+    Q_OBJECT
+  private slots:
+    void undoAndRedoButtonsBesideTheThree();
+    void undoTakesBackEntriesRestartAndLocks();
+    void keyboardEntersAtTheCursor();
+    void paletteFromTheKeyboard();
+    void cursorCrossesTheSamurai();
+};
+
+namespace {
+
+void Key(Game_Fixture& f, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(f.Form1->Frame_Boards_Layout_Page, static_cast<Qt::Key>(key), modifiers);
+    QCoreApplication::processEvents();
+}
+
+Page_Overlay* Overlay(Game_Fixture& f) {
+    return f.Form1->Frame_Boards_Layout_Page->Overlay();
+}
+
+} // namespace
+
+void Play_Window_Test::undoAndRedoButtonsBesideTheThree() {
+    Game_Fixture f;
+    QToolButton* undo = f.Form1->ToolButton4;
+    QToolButton* redo = f.Form1->ToolButton5;
+    QVERIFY(undo != nullptr && redo != nullptr);
+    // After the three buttons of the game, behind a separator, in the same drawn style.
+    const QList<QAction*> items = f.Form1->ToolBar1->actions();
+    QCOMPARE(items.size(), 6);
+    QVERIFY(items[3]->isSeparator());
+    QCOMPARE(f.Form1->ToolBar1->widgetForAction(items[4]), undo);
+    QCOMPARE(f.Form1->ToolBar1->widgetForAction(items[5]), redo);
+    QCOMPARE(undo->iconSize(), QSize(32, 32));
+    QCOMPARE(undo->height(), f.Form1->ToolButton1->height());
+    QVERIFY(undo->autoRaise());
+    QVERIFY(!f.Form1->Undo_Action->isEnabled());
+    QVERIFY(!f.Form1->Redo_Action->isEnabled());
+    QVERIFY(f.Form1->Undo_Action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    QVERIFY(f.Form1->Redo_Action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QVERIFY(
+        f.Form1->Redo_Action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    QVERIFY(undo->toolTip().startsWith(QStringLiteral("Undo")));
+}
+
+void Play_Window_Test::undoTakesBackEntriesRestartAndLocks() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("play.zd2"), Classic_With_Holes({{0, 0}, {4, 4}})));
+    const QImage start = f.Picture(0)->Picture();
+    f.Enter(0, 0, 0, Solved_9x9(0, 0));
+    QVERIFY(f.Form1->Undo_Action->isEnabled());
+    QCOMPARE(f.Form1->Undo_Action->toolTip(),
+             QStringLiteral("Undo Enter %1 (Ctrl+Z)").arg(Solved_9x9(0, 0)));
+    const QImage entered = f.Picture(0)->Picture();
+
+    f.Game.Game_Modified = false;
+    f.Form1->ToolButton4->click();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 0);
+    QVERIFY(f.Game.Game_Modified);
+    QCOMPARE(f.Picture(0)->Picture(), start);
+    QVERIFY(f.Form1->Redo_Action->isEnabled());
+    f.Form1->Redo_Action->trigger();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], Solved_9x9(0, 0));
+    QCOMPARE(f.Picture(0)->Picture(), entered);
+
+    // The last entry completes the puzzle; taking it back and bringing it back shows the
+    // completion again, as entering it did.
+    f.Enter(0, 4, 4, Solved_9x9(4, 4));
+    QCOMPARE(f.Dialogs.Count(QStringLiteral("information")), 1);
+    f.Form1->Undo_Action->trigger();
+    f.Form1->Redo_Action->trigger();
+    QCOMPARE(f.Dialogs.Count(QStringLiteral("information")), 2);
+
+    // Showing labels is a view, not a move; a restart is one step.
+    f.Form1->ShowLabels1Click();
+    QCOMPARE(f.Form1->Session_Of_Game().Undo_History().size(), std::size_t(2));
+    f.Dialogs.Answers.push_back(true);
+    f.Form1->ToolButton3Click();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 0);
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[4][4], 0);
+    f.Form1->Undo_Action->trigger();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], Solved_9x9(0, 0));
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[4][4], Solved_9x9(4, 4));
+
+    // Locking is a step too; a new puzzle starts with an empty history.
+    f.Form1->LockNumbers1Click();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Locked[0][0], 1);
+    f.Form1->Undo_Action->trigger();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Locked[0][0], 0);
+    f.Dialogs.Answers.push_back(true);
+    f.Open(f.Write(QStringLiteral("other.zd2"), Classic_With_Holes({{1, 1}})));
+    QVERIFY(!f.Form1->Undo_Action->isEnabled());
+    QVERIFY(!f.Form1->Redo_Action->isEnabled());
+}
+
+void Play_Window_Test::keyboardEntersAtTheCursor() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("keys.zd2"), Classic_With_Holes({{0, 0}, {1, 0}, {2, 0}})));
+    const QImage start = f.Picture(0)->Picture();
+    QVERIFY(!Overlay(f)->Cursor_Shown());
+    Key(f, Qt::Key_Right); // the first key shows the cursor on the first cell
+    QVERIFY(Overlay(f)->Cursor_Shown());
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{0, 0, 0}));
+    QCOMPARE(f.Picture(0)->Picture(), start); // drawn above the picture, not into it
+
+    Key(f, Qt::Key_0 + Solved_9x9(0, 0));
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], Solved_9x9(0, 0));
+    Key(f, Qt::Key_Delete);
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 0);
+    Key(f, Qt::Key_0 + Solved_9x9(0, 0));
+
+    // A locked cell refuses; the cursor moves on over it.
+    Key(f, Qt::Key_Down);
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{0, 0, 1}));
+    const int locked = f.Game.Sudoku_Boards[0].Cell_Values[0][1];
+    Key(f, Qt::Key_Backspace);
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][1], locked);
+
+    // Ctrl+Home goes back to the first cell; the last two entries finish the puzzle.
+    Key(f, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{0, 0, 0}));
+    Key(f, Qt::Key_Right);
+    Key(f, Qt::Key_0 + Solved_9x9(1, 0));
+    QCOMPARE(f.Dialogs.Messages.size(), std::size_t(0));
+    Key(f, Qt::Key_Right);
+    Key(f, Qt::Key_0 + Solved_9x9(2, 0));
+    QCOMPARE(f.Dialogs.Messages.size(), std::size_t(1));
+    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("All Sudoku Boards Successfully Completed."));
+
+    // A click on a cell puts the cursor there too.
+    f.Hover(0, 5, 6);
+    f.Click_Picture(0, QPoint(5 * 30 + 15, 6 * 30 + 15), [](Selection_Palette* p) { p->close(); });
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{0, 5, 6}));
+}
+
+void Play_Window_Test::paletteFromTheKeyboard() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("palette.zd2"), Classic_With_Holes({{3, 3}, {8, 8}})));
+    // The pointer rests on another cell: the palette opened from the keyboard enters at the
+    // cursor, not under the pointer.
+    f.Hover(0, 8, 8);
+    f.Form1->Place_Cursor({0, 3, 3});
+    Selection_Palette* seen = nullptr;
+    QTimer::singleShot(0, [&seen] {
+        seen = qobject_cast<Selection_Palette*>(QApplication::activeModalWidget());
+        if (seen != nullptr) {
+            QTest::keyClick(seen, static_cast<Qt::Key>(Qt::Key_0 + Solved_9x9(3, 3)));
+        }
+    });
+    Key(f, Qt::Key_Return);
+    QVERIFY(seen == f.Form1->ZD_Board_Original_9x9);
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[3][3], Solved_9x9(3, 3));
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[8][8], 0);
+
+    // Escape closes it as its close box does.
+    seen = nullptr;
+    QTimer::singleShot(0, [&seen] {
+        seen = qobject_cast<Selection_Palette*>(QApplication::activeModalWidget());
+        if (seen != nullptr) {
+            QTest::keyClick(seen, Qt::Key_Escape);
+        }
+    });
+    f.Game.Game_Modified = false;
+    Key(f, Qt::Key_Space);
+    QVERIFY(seen != nullptr);
+    QVERIFY(!seen->isVisible());
+    QVERIFY(!f.Game.Game_Modified);
+}
+
+void Play_Window_Test::cursorCrossesTheSamurai() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("samurai.zd2"), Empty_Samurai()));
+    Key(f, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 9; ++i) {
+        Key(f, Qt::Key_Right);
+    }
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{1, 0, 0}));
+    for (int i = 0; i < 7; ++i) {
+        Key(f, Qt::Key_Down);
+    }
+    Key(f, Qt::Key_Left);
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{2, 5, 1}));
+    // Back into the shared block the cursor stays on the centre board; an entry there from the
+    // keyboard reaches both copies.
+    Key(f, Qt::Key_Right);
+    QCOMPARE(f.Form1->Cursor, (Board_Cursor{2, 6, 1}));
+    Key(f, Qt::Key_5);
+    QCOMPARE(f.Game.Sudoku_Boards[1].Cell_Values[0][7], 5);
+    QCOMPARE(f.Game.Sudoku_Boards[2].Cell_Values[6][1], 5);
+    const QRect cell = f.Form1->Frame_Boards_Layout_Page->Cell_Rect(1, 0, 7);
+    QVERIFY(!cell.isEmpty());
+    QCOMPARE(cell.topLeft(), f.Picture(1)->pos() + QPoint(0, 7 * 30));
+}
+
+QTEST_MAIN(Play_Window_Test)
+#include "Play_Window_Test.moc"
