@@ -53,6 +53,12 @@ bool Keyboard_Play::Key_Pressed(const QKeyEvent& event) {
     case Qt::Key_Space:
         Form->Open_Palette_At_Cursor();
         return true;
+    case Qt::Key_Escape:
+        if (Form->Hint_Shown()) {
+            Form->Hide_Hint();
+            return true;
+        }
+        return false;
     default:
         break;
     }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 
 namespace {
 
@@ -148,4 +149,41 @@ QPixmap Undo_Image() {
 
 QPixmap Redo_Image() {
     return Bent_Arrow(true);
+}
+
+QPixmap Hint_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Rays round the bulb.
+    p.setPen(QPen(QColor(230, 170, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre(16, 12);
+    for (int k = 0; k < 7; ++k) {
+        const double angle = (180.0 + 30.0 * k) * 3.14159265358979 / 180.0;
+        const QPointF direction(std::cos(angle), std::sin(angle));
+        p.drawLine(centre + direction * 11.5, centre + direction * 14.5);
+    }
+    // The glass.
+    QRadialGradient glow(QPointF(13.5, 9.5), 10);
+    glow.setColorAt(0.0, QColor(255, 255, 235));
+    glow.setColorAt(0.5, QColor(255, 235, 120));
+    glow.setColorAt(1.0, QColor(240, 190, 30));
+    p.setPen(QPen(QColor(150, 110, 0), 1));
+    p.setBrush(glow);
+    QPainterPath glass;
+    glass.moveTo(12, 21);
+    glass.cubicTo(11.5, 17.5, 7.5, 16, 7.5, 11.5);
+    glass.cubicTo(7.5, 6.5, 11.5, 3, 16, 3);
+    glass.cubicTo(20.5, 3, 24.5, 6.5, 24.5, 11.5);
+    glass.cubicTo(24.5, 16, 20.5, 17.5, 20, 21);
+    glass.closeSubpath();
+    p.drawPath(glass);
+    // The screw base.
+    p.setBrush(QColor(175, 175, 185));
+    p.setPen(QPen(QColor(90, 90, 100), 1));
+    p.drawRoundedRect(QRectF(12, 21, 8, 6), 1.5, 1.5);
+    p.drawLine(QPointF(12, 23.5), QPointF(20, 23.5));
+    p.setBrush(QColor(90, 90, 100));
+    p.drawRoundedRect(QRectF(13.5, 27, 5, 2.5), 1, 1);
+    return pixmap;
 }

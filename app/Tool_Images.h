@@ -1,6 +1,7 @@
 #pragma once
 // The 32 x 32 tool bar images, drawn in code: a compact disc (save), a stack of folders
-// (open), a pencil (restart), arrows bending back and forward (undo and redo).
+// (open), a pencil (restart), arrows bending back and forward (undo and redo), a light bulb
+// (hint).
 
 #include <QPixmap>
 
@@ -9,3 +10,4 @@ QPixmap Open_Image();
 QPixmap Restart_Image();
 QPixmap Undo_Image();
 QPixmap Redo_Image();
+QPixmap Hint_Image();

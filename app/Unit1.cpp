@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -17,11 +18,14 @@
 #include <QUrl>
 #include <vector>
 
+#include "app/Hint_Bar.h"
 #include "app/Keyboard_Play.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tool_Images.h"
+#include "logic/Technique.h"
 #include "model/Cp1252.h"
 #include "model/Puzzle_File.h"
+#include "model/Puzzle_Groups.h"
 #include "page/Board_Picture.h"
 #include "page/Boards_Layout.h"
 #include "page/Busy_Cursor.h"
@@ -73,7 +77,11 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Menu();
     Create_Tool_Bar();
     Create_Status_Bar();
-    Session.On_History_Changed = [this] { Update_Undo_Actions(); };
+    Create_Hint_Bar();
+    Session.On_History_Changed = [this] {
+        Update_Undo_Actions();
+        Hide_Hint();
+    };
     Update_Undo_Actions();
     Keys = new Keyboard_Play(this);
 }
@@ -160,6 +168,29 @@ void TForm1::Create_Tool_Bar() {
     connect(Redo_Action, &QAction::triggered, this, &TForm1::ToolButton5Click);
     ToolButton4 = Add_Tool_Button("ToolButton4", Undo_Action);
     ToolButton5 = Add_Tool_Button("ToolButton5", Redo_Action);
+
+    ToolBar1->addSeparator();
+    Hint_Action = new QAction(QIcon(Hint_Image()), QStringLiteral("Hint"), this);
+    Hint_Action->setShortcut(QKeySequence(Qt::Key_H));
+    Hint_Action->setToolTip(QStringLiteral("Hint: the next number and why (H); H again enters it"));
+    connect(Hint_Action, &QAction::triggered, this, &TForm1::ToolButton7Click);
+    ToolButton7 = Add_Tool_Button("ToolButton7", Hint_Action);
+}
+
+void TForm1::Create_Hint_Bar() {
+    addToolBarBreak(Qt::TopToolBarArea);
+    Hint_Tool_Bar = new QToolBar(QStringLiteral("Hint"), this);
+    Hint_Tool_Bar->setObjectName(QStringLiteral("Hint_Tool_Bar"));
+    Hint_Tool_Bar->setMovable(false);
+    Hint_Tool_Bar->setFloatable(false);
+    Hint_Tool_Bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    HintBar1 = new Hint_Bar(Hint_Tool_Bar);
+    HintBar1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    Hint_Tool_Bar->addWidget(HintBar1);
+    addToolBar(Qt::TopToolBarArea, Hint_Tool_Bar);
+    Hint_Tool_Bar->hide();
+    connect(HintBar1, &Hint_Bar::Apply_Clicked, this, &TForm1::Apply_Hint);
+    connect(HintBar1, &Hint_Bar::Close_Clicked, this, &TForm1::Hide_Hint);
 }
 
 QToolButton* TForm1::Add_Tool_Button(const char* name, QAction* action) {
@@ -534,6 +565,120 @@ void TForm1::Enter_At_Cursor(Integer n) {
         return;
     }
     Enter_Number(Cursor.Board, Cursor.Col, Cursor.Row, n);
+}
+
+void TForm1::ToolButton7Click() {
+    if (Shown_Hint && HintBar1->Apply_Button->isVisible()) {
+        Apply_Hint();
+    } else {
+        Show_Hint();
+    }
+}
+
+void TForm1::Show_Hint() {
+    if (State.Sudoku_Boards.empty()) {
+        return;
+    }
+    Hint hint;
+    {
+        Busy_Cursor busy;
+        hint = Find_Hint(State);
+    }
+    QString technique;
+    QStringList sentences;
+    QString apply;
+    bool can_apply = false;
+    switch (hint.Kind) {
+    case Hint_Kind::Next_Number:
+        technique = QString::fromLatin1(Technique_Name(hint.Steps.back().Kind));
+        for (const Step& step : hint.Steps) {
+            sentences << QString::fromStdString(step.Text);
+        }
+        can_apply = !hint.Placement.empty();
+        apply = QStringLiteral("Apply");
+        break;
+    case Hint_Kind::Wrong_Entries:
+        technique = QStringLiteral("Wrong entry");
+        sentences << QString::fromStdString(hint.Text);
+        can_apply = !hint.Wrong.empty();
+        apply = QStringLiteral("Clear");
+        break;
+    default:
+        sentences << QString::fromStdString(hint.Text);
+        break;
+    }
+    Mark_Hint_Cells(hint);
+    Shown_Hint = std::move(hint);
+    HintBar1->Show_Hint(technique, sentences, can_apply, apply);
+    Hint_Tool_Bar->show();
+}
+
+void TForm1::Mark_Hint_Cells(const Hint& hint) {
+    std::vector<Page_Overlay::Highlight> marks;
+    const Puzzle_Groups& groups = Groups_Of(State);
+    for (const Step& step : hint.Steps) {
+        for (const Unit_Id& unit : step.Units) {
+            for (const Cell_Group& group : groups.Groups) {
+                if (group.Kind != unit.Kind || group.Board != unit.Board ||
+                    group.Index != unit.Index) {
+                    continue;
+                }
+                for (int j = group.Begin; j < group.End; ++j) {
+                    const Cell_Address& at = groups.Address[groups.Group_Cells[j]];
+                    marks.push_back({at.Board, at.Col, at.Row, Page_Overlay::Mark::Unit});
+                }
+            }
+        }
+        for (const Cell_Place& cell : step.Cells) {
+            marks.push_back({cell.Board, cell.Col, cell.Row, Page_Overlay::Mark::Reason});
+        }
+        for (const Number_Place& gone : step.Eliminations) {
+            marks.push_back({gone.Board, gone.Col, gone.Row, Page_Overlay::Mark::Eliminate});
+        }
+    }
+    for (const Number_Place& target : hint.Placement) {
+        marks.push_back({target.Board, target.Col, target.Row, Page_Overlay::Mark::Target});
+    }
+    for (const Number_Place& wrong : hint.Wrong) {
+        marks.push_back({wrong.Board, wrong.Col, wrong.Row, Page_Overlay::Mark::Wrong});
+    }
+    Frame_Boards_Layout_Page->Overlay()->Set_Highlights(std::move(marks));
+    const std::vector<Number_Place>& focus = !hint.Placement.empty() ? hint.Placement : hint.Wrong;
+    if (!focus.empty()) {
+        Frame_Boards_Layout_Page->Show_Cell(focus.front().Board, focus.front().Col,
+                                            focus.front().Row);
+    }
+}
+
+void TForm1::Apply_Hint() {
+    if (!Shown_Hint) {
+        return;
+    }
+    const Hint hint = std::move(*Shown_Hint);
+    Hide_Hint();
+    Busy_Cursor busy;
+    if (hint.Kind == Hint_Kind::Next_Number && !hint.Placement.empty()) {
+        const Number_Place& p = hint.Placement.front();
+        Place_Cursor({p.Board, p.Col, p.Row});
+        Session.Enter(p.Board, p.Col, p.Row, p.Number, "Hint " + std::to_string(p.Number));
+    } else if (hint.Kind == Hint_Kind::Wrong_Entries) {
+        for (const Number_Place& p : hint.Wrong) {
+            Session.Enter(p.Board, p.Col, p.Row, 0, "Clear wrong " + std::to_string(p.Number));
+        }
+    } else {
+        return;
+    }
+    After_Change(&busy);
+}
+
+void TForm1::Hide_Hint() {
+    Shown_Hint.reset();
+    if (Hint_Tool_Bar != nullptr) {
+        Hint_Tool_Bar->hide();
+    }
+    if (Frame_Boards_Layout_Page != nullptr) {
+        Frame_Boards_Layout_Page->Overlay()->Clear_Highlights();
+    }
 }
 
 void TForm1::Open_Palette_At_Cursor() {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "logic/Hint.h"
 #include "model/Board_Model.h"
 #include "page/Board_Cursor.h"
 #include "page/Entry_Check.h"
@@ -25,6 +26,7 @@ class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
 class TZD_Board_Original_9x9;
 class Busy_Cursor;
+class Hint_Bar;
 class Keyboard_Play;
 
 extern const char* const Modified_Prompt;
@@ -47,6 +49,9 @@ class TForm1 : public QMainWindow {
     QToolButton* ToolButton3 = nullptr; // restart, with PopupMenu1 on its arrow
     QToolButton* ToolButton4 = nullptr; // undo
     QToolButton* ToolButton5 = nullptr; // redo
+    QToolButton* ToolButton7 = nullptr; // hint
+    QToolBar* Hint_Tool_Bar = nullptr;  // holds the hint bar, below ToolBar1
+    Hint_Bar* HintBar1 = nullptr;
     TMainFrame_Boards_Layout_Page* Frame_Boards_Layout_Page = nullptr;
     QLabel* Status_Panels[3] = {nullptr, nullptr, nullptr};
     QMenu* PopupMenu1 = nullptr;
@@ -61,6 +66,7 @@ class TForm1 : public QMainWindow {
     QAction* Restart_Action = nullptr;
     QAction* Undo_Action = nullptr;
     QAction* Redo_Action = nullptr;
+    QAction* Hint_Action = nullptr;
 
     void FormCreate();
     void FormShow();
@@ -71,6 +77,7 @@ class TForm1 : public QMainWindow {
     void ToolButton3Click();
     void ToolButton4Click();
     void ToolButton5Click();
+    void ToolButton7Click();
     void PopupMenu1Popup();
     void LockNumbers1Click();
     void UnlockNumbers1Click();
@@ -109,6 +116,15 @@ class TForm1 : public QMainWindow {
     Integer Number_Of_Key_Text(const QString& text) const;
     void Open_Palette_At_Cursor();
 
+    // Hints: the first press shows the hint of the logic library in the hint bar with its
+    // cells marked on the page; the next press (or Apply) enters its number through the
+    // session, so it can be undone. Any change of the game takes the hint away.
+    void Show_Hint();
+    void Apply_Hint();
+    void Hide_Hint();
+    bool Hint_Shown() const { return Shown_Hint.has_value(); }
+    const Hint* Current_Hint() const { return Shown_Hint ? &*Shown_Hint : nullptr; }
+
     void Redraw_Board(int i);
     void Redraw_All_Boards();
     void Show_Check_Result(Check_Verdict verdict);
@@ -129,6 +145,8 @@ class TForm1 : public QMainWindow {
   private:
     void Create_Tool_Bar();
     QToolButton* Add_Tool_Button(const char* name, QAction* action);
+    void Create_Hint_Bar();
+    void Mark_Hint_Cells(const Hint& hint);
     void Update_Undo_Actions();
     void Create_Menu();
     void Create_Status_Bar();
@@ -144,6 +162,7 @@ class TForm1 : public QMainWindow {
     Drawn_Boards Drawn;
     // The cell a palette opened from the keyboard enters into (else the hover cell).
     std::optional<Board_Cursor> Palette_Cell;
+    std::optional<Hint> Shown_Hint;
     Keyboard_Play* Keys = nullptr;
     bool Closed = false;
 };

@@ -41,7 +41,7 @@ void Play_Window_Test::undoAndRedoButtonsBesideTheThree() {
     QVERIFY(undo != nullptr && redo != nullptr);
     // After the three buttons of the game, behind a separator, in the same drawn style.
     const QList<QAction*> items = f.Form1->ToolBar1->actions();
-    QCOMPARE(items.size(), 6);
+    QVERIFY(items.size() >= 6);
     QVERIFY(items[3]->isSeparator());
     QCOMPARE(f.Form1->ToolBar1->widgetForAction(items[4]), undo);
     QCOMPARE(f.Form1->ToolBar1->widgetForAction(items[5]), redo);
