@@ -1,0 +1,267 @@
+#include "logic/Unique_Check.h"
+
+#include <algorithm>
+
+#include "logic/Random.h"
+
+namespace {
+
+int Bits(unsigned v) {
+    return __builtin_popcount(v);
+}
+
+bool Single(unsigned v) {
+    return v != 0 && (v & (v - 1)) == 0;
+}
+
+int Number_Of(unsigned single_bit) {
+    return __builtin_ctz(single_bit) + 1;
+}
+
+} // namespace
+
+Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
+    Peer_Start.reserve(Vars + 1);
+    for (int v = 0; v < Vars; ++v) {
+        Peer_Start.push_back(static_cast<int>(Peer_List.size()));
+        Peer_List.insert(Peer_List.end(), s.Peers[v].begin(), s.Peers[v].end());
+    }
+    Peer_Start.push_back(static_cast<int>(Peer_List.size()));
+
+    for (const std::vector<int>& unit : s.Units) {
+        const int n = s.Max_Of_Var[unit[0]];
+        bool full = static_cast<int>(unit.size()) == n;
+        for (int v : unit) {
+            full = full && s.Max_Of_Var[v] == n;
+        }
+        if (full) {
+            Unit_Start.push_back(static_cast<int>(Unit_List.size()));
+            Unit_List.insert(Unit_List.end(), unit.begin(), unit.end());
+            Unit_Full.push_back(static_cast<Mask>((1U << n) - 1U));
+        }
+    }
+    Unit_Start.push_back(static_cast<int>(Unit_List.size()));
+
+    for (int v = 0; v < Vars; ++v) {
+        Full_Domain.push_back(static_cast<Mask>((1U << s.Max_Of_Var[v]) - 1U));
+    }
+    // Every search level fixes at least one more variable, so Vars + 1 levels suffice.
+    Stack.assign(static_cast<std::size_t>(Vars + 2) * 2 * Vars, 0);
+    Queue.reserve(Vars * 2);
+}
+
+bool Unique_Check::Stopping() {
+    if (Found >= Limit || Was_Cancelled || Out_Of_Budget) {
+        return true;
+    }
+    if (Budget > 0 && Node_Count >= Budget) {
+        Out_Of_Budget = true;
+        return true;
+    }
+    if (Cancel != nullptr && (Node_Count & 255) == 0 && Cancel->load(std::memory_order_relaxed)) {
+        Was_Cancelled = true;
+        return true;
+    }
+    return false;
+}
+
+bool Unique_Check::Start(const std::vector<int>& values) {
+    Mask* d = Domains(0);
+    Mask* placed = Placed(0);
+    Queue.clear();
+    for (int v = 0; v < Vars; ++v) {
+        d[v] = Full_Domain[v];
+        placed[v] = 0;
+    }
+    for (int v = 0; v < Vars; ++v) {
+        if (values[v] == 0) {
+            continue;
+        }
+        const Mask bit = static_cast<Mask>(1U << (values[v] - 1));
+        if ((d[v] & bit) == 0) {
+            return false;
+        }
+        d[v] = bit;
+        Queue.push_back(v);
+    }
+    return true;
+}
+
+bool Unique_Check::Propagate(int depth) {
+    Mask* d = Domains(depth);
+    Mask* placed = Placed(depth);
+    for (;;) {
+        while (!Queue.empty()) {
+            const int v = Queue.back();
+            Queue.pop_back();
+            if (placed[v]) {
+                continue;
+            }
+            placed[v] = 1;
+            const Mask bit = d[v];
+            for (int k = Peer_Start[v]; k < Peer_Start[v + 1]; ++k) {
+                const int p = Peer_List[k];
+                if ((d[p] & bit) == 0) {
+                    continue;
+                }
+                d[p] = static_cast<Mask>(d[p] & ~bit);
+                if (d[p] == 0) {
+                    Queue.clear();
+                    return false;
+                }
+                if (Single(d[p])) {
+                    Queue.push_back(p);
+                }
+            }
+        }
+        // Hidden singles: a number with one place left in a unit that must hold it.
+        const int units = static_cast<int>(Unit_Full.size());
+        for (int u = 0; u < units; ++u) {
+            unsigned once = 0;
+            unsigned seen = 0;
+            for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
+                const unsigned m = d[Unit_List[k]];
+                once = (once & ~m) | (m & ~seen);
+                seen |= m;
+            }
+            if (seen != Unit_Full[u]) {
+                Queue.clear();
+                return false;
+            }
+            if (once == 0) {
+                continue;
+            }
+            for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
+                const int v = Unit_List[k];
+                const unsigned hit = d[v] & once;
+                if (hit == 0 || placed[v]) {
+                    continue;
+                }
+                if (!Single(hit)) {
+                    Queue.clear();
+                    return false; // one cell is the only place of two numbers
+                }
+                d[v] = static_cast<Mask>(hit);
+                Queue.push_back(v);
+            }
+        }
+        if (Queue.empty()) {
+            return true;
+        }
+    }
+}
+
+void Unique_Check::Search(int depth) {
+    if (Stopping()) {
+        return;
+    }
+    ++Node_Count;
+    const Mask* d = Domains(depth);
+    // After propagation the open variables are exactly those with two or more numbers left.
+    int best = -1;
+    int best_count = 16;
+    for (int v = 0; v < Vars && best_count > 2; ++v) {
+        const int count = Bits(d[v]);
+        if (count > 1 && count < best_count) {
+            best = v;
+            best_count = count;
+        }
+    }
+    if (best < 0) {
+        ++Found;
+        if (Solution_Out != nullptr && Found == 1) {
+            Solution_Out->resize(Vars);
+            for (int v = 0; v < Vars; ++v) {
+                (*Solution_Out)[v] = Number_Of(d[v]);
+            }
+        }
+        return;
+    }
+    int numbers[16];
+    int count = 0;
+    for (unsigned m = d[best]; m != 0; m &= m - 1) {
+        numbers[count++] = Number_Of(m & (~m + 1));
+    }
+    if (Random != nullptr) {
+        for (int i = count - 1; i > 0; --i) {
+            std::swap(numbers[i], numbers[Random->Below(i + 1)]);
+        }
+    }
+    const std::size_t level = static_cast<std::size_t>(2) * Vars;
+    for (int i = 0; i < count; ++i) {
+        Mask* next = Domains(depth + 1);
+        std::copy(Domains(depth), Domains(depth) + level, next);
+        next[best] = static_cast<Mask>(1U << (numbers[i] - 1));
+        Queue.clear();
+        Queue.push_back(best);
+        if (Propagate(depth + 1)) {
+            Search(depth + 1);
+        }
+        if (Stopping()) {
+            return;
+        }
+    }
+}
+
+void Unique_Check::Prepare(int limit, Tool_Random* random, std::vector<int>* solution,
+                           long long node_budget) {
+    Limit = std::max(limit, 1);
+    Found = 0;
+    Random = random;
+    Solution_Out = solution;
+    Out_Of_Budget = false;
+    Budget = node_budget > 0 ? Node_Count + node_budget : 0;
+}
+
+int Unique_Check::Count(const std::vector<int>& values, int limit) {
+    Prepare(limit, nullptr, nullptr, 0);
+    if (Start(values) && Propagate(0)) {
+        Search(0);
+    }
+    return Found;
+}
+
+bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vector<int>& solution,
+                                const std::vector<int>& freed) {
+    Prepare(1, nullptr, nullptr, 0);
+    for (std::size_t i = 0; i < freed.size(); ++i) {
+        Found = 0;
+        if (!Start(values)) {
+            return false;
+        }
+        Mask* d = Domains(0);
+        for (std::size_t j = 0; j < i; ++j) {
+            d[freed[j]] = static_cast<Mask>(1U << (solution[freed[j]] - 1));
+            Queue.push_back(freed[j]);
+        }
+        const int v = freed[i];
+        d[v] = static_cast<Mask>(d[v] & ~(1U << (solution[v] - 1)));
+        if (d[v] == 0) {
+            continue;
+        }
+        if (Single(d[v])) {
+            Queue.push_back(v);
+        }
+        if (Propagate(0)) {
+            Search(0);
+        }
+        if (Found > 0) {
+            return false;
+        }
+        if (Was_Cancelled) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& solution,
+                                   long long node_budget) {
+    Prepare(1, &random, &solution, node_budget);
+    if (Start(std::vector<int>(Vars, 0)) && Propagate(0)) {
+        Search(0);
+    }
+    const bool found = Found > 0;
+    Prepare(1, nullptr, nullptr, 0);
+    return found;
+}
