@@ -1,55 +1,103 @@
-// Generated puzzles: exactly one solution, graded as reported, reproducible from the seed.
+// Generated puzzles of every kind: exactly one solution, graded as reported, givens locked,
+// copies of shared cells equal, symmetric when asked, reproducible byte for byte; and the
+// worker-thread controls (progress and cancel).
 
 #include <gtest/gtest.h>
 
-#include "model/Puzzle_File.h"
+#include <atomic>
+#include <map>
+
 #include "logic/Generator.h"
 #include "logic/Solver.h"
+#include "model/Board_Geometry.h"
+#include "model/Puzzle_File.h"
+#include "tests/tools/Page_Test_Support.h"
 
 namespace {
 
-struct Case {
-    const char* Kind;
-    Puzzle_Level Level;
-};
+using page_test::Page_Cell;
 
-void Expect_Sound(const Generate_Result& g, const std::string& name) {
-    ASSERT_TRUE(g.Ok()) << name << ": " << g.Error;
-    EXPECT_EQ(Count_Solutions(g.Puzzle, 2).Count, 1) << name;
-    EXPECT_EQ(Grade_By_Game_Help(g.Puzzle), g.Reached) << name;
-    // What the generator made must survive the file.
-    EXPECT_TRUE(Read_Puzzle_Bytes(Write_Puzzle_Bytes(g.Puzzle)).Ok()) << name;
-    int filled = 0;
-    for (const auto& board : g.Puzzle.Sudoku_Boards) {
+// Every cell's number by its place on the page. Copies of a shared cell must agree.
+std::map<Page_Cell, int> Numbers_On_Page(const Puzzle_State& p, const std::string& name) {
+    std::map<Page_Cell, int> out;
+    for (std::size_t b = 0; b < p.Sudoku_Boards.size(); ++b) {
+        const Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[b];
         for (int c = 0; c < board.Cols; ++c) {
             for (int r = 0; r < board.Rows; ++r) {
-                const bool has = board.Cell_Values[c][r] != 0;
-                filled += has ? 1 : 0;
-                EXPECT_EQ(has, board.Cell_Locked[c][r] != 0) << name << ": givens are locked";
+                const Page_Cell at = page_test::On_Page(p, static_cast<int>(b), c, r);
+                const int n = board.Cell_Values[c][r];
+                const auto known = out.find(at);
+                if (known != out.end()) {
+                    EXPECT_EQ(known->second, n) << name << ": copies of a shared cell differ";
+                }
+                out[at] = n;
             }
         }
     }
-    EXPECT_GE(filled, g.Givens) << name;
-    EXPECT_GT(g.Givens, 0) << name;
+    return out;
 }
+
+bool Givens_Symmetric(const std::map<Page_Cell, int>& numbers) {
+    const page_test::Half_Turn<int> turn(numbers);
+    for (const auto& [at, n] : numbers) {
+        const auto turned = numbers.find(turn(at));
+        if (turned == numbers.end() || (turned->second != 0) != (n != 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Everything a generated puzzle must be, whatever its kind and level.
+void Expect_Sound(const Generate_Result& g, const std::string& name, bool symmetric) {
+    ASSERT_TRUE(g.Ok()) << name << ": " << g.Error;
+    EXPECT_EQ(Count_Solutions(g.Puzzle, 2).Count, 1) << name;
+    const Grade_Result grade = Grade_Puzzle(g.Puzzle);
+    EXPECT_EQ(grade.Level, g.Reached) << name;
+    EXPECT_EQ(grade.Score, g.Score) << name;
+    EXPECT_EQ(grade.Techniques, g.Techniques) << name;
+
+    // Givens are locked; nothing else is on the boards.
+    for (const auto& board : g.Puzzle.Sudoku_Boards) {
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                EXPECT_EQ(board.Cell_Values[c][r] != 0, board.Cell_Locked[c][r] != 0) << name;
+            }
+        }
+    }
+    const std::map<Page_Cell, int> numbers = Numbers_On_Page(g.Puzzle, name);
+    int givens = 0;
+    for (const auto& [at, n] : numbers) {
+        givens += n != 0 ? 1 : 0;
+    }
+    EXPECT_EQ(givens, g.Givens) << name;
+    EXPECT_EQ(g.Symmetric, symmetric) << name;
+    if (symmetric) {
+        EXPECT_TRUE(Givens_Symmetric(numbers)) << name;
+    }
+
+    // The file keeps it, byte for byte.
+    const std::vector<Byte> bytes = Write_Puzzle_Bytes(g.Puzzle);
+    const Puzzle_Read_Result back = Read_Puzzle_Bytes(bytes);
+    ASSERT_TRUE(back.Ok()) << name << ": " << back.Error;
+    EXPECT_EQ(Write_Puzzle_Bytes(back.Puzzle), bytes) << name;
+}
+
+const Puzzle_Level Three_Levels[] = {Puzzle_Level::Easy, Puzzle_Level::Medium, Puzzle_Level::Hard};
 
 } // namespace
 
-TEST(Generator, EveryKindAndLevelOverSeeds) {
-    const char* kinds[] = {"classic", "6x6-wide", "6x6-tall", "samurai", "jigsaw", "symbols"};
-    for (const char* kind : kinds) {
+TEST(Generator, EveryKindIsSoundOverSeedsAndLevels) {
+    for (const Puzzle_Kind_Info& kind : Puzzle_Kinds()) {
         for (std::uint64_t seed : {1u, 2u}) {
-            for (Puzzle_Level level :
-                 {Puzzle_Level::Easy, Puzzle_Level::Medium, Puzzle_Level::Hard}) {
-                if (std::string(kind) == "samurai" && seed == 2 && level != Puzzle_Level::Hard) {
-                    continue; // the slowest case: one seed is enough for easy and medium
-                }
+            for (Puzzle_Level level : Three_Levels) {
                 const std::string name =
-                    std::string(kind) + " seed " + std::to_string(seed) + " " + Level_Name(level);
-                const Generate_Result g = Generate_Puzzle(kind, seed, level);
-                Expect_Sound(g, name);
-                // Never harder than asked; easy is always reachable.
-                EXPECT_LE(g.Reached, level) << name;
+                    kind.Name + " seed " + std::to_string(seed) + " " + Level_Name(level);
+                const Generate_Result g = Generate_Puzzle(kind.Name, seed, level);
+                Expect_Sound(g, name, true);
+                EXPECT_EQ(g.Asked, level);
+                EXPECT_EQ(g.Level_Reached(), g.Reached == level);
+                EXPECT_EQ(g.Puzzle.Sudoku_Boards.size(), static_cast<std::size_t>(kind.Boards));
                 if (level == Puzzle_Level::Easy) {
                     EXPECT_EQ(g.Reached, Puzzle_Level::Easy) << name;
                 }
@@ -58,53 +106,83 @@ TEST(Generator, EveryKindAndLevelOverSeeds) {
     }
 }
 
-TEST(Generator, ClassicReachesEveryLevel) {
-    for (Puzzle_Level level : {Puzzle_Level::Easy, Puzzle_Level::Medium, Puzzle_Level::Hard}) {
-        EXPECT_EQ(Generate_Puzzle("classic", 5, level).Reached, level) << Level_Name(level);
+TEST(Generator, WithoutSymmetryTheGivensMayStandAnywhere) {
+    Generate_Options none;
+    none.Symmetry = Given_Symmetry::None;
+    int asymmetric = 0;
+    for (const char* kind : {"classic", "6x6-wide", "jigsaw", "twin", "windmill"}) {
+        const Generate_Result g = Generate_Puzzle(kind, 4, Puzzle_Level::Medium, none);
+        Expect_Sound(g, std::string(kind) + " without symmetry", false);
+        asymmetric += Givens_Symmetric(Numbers_On_Page(g.Puzzle, kind)) ? 0 : 1;
     }
+    EXPECT_GE(asymmetric, 4);
 }
 
-TEST(Generator, ShapeOfEachKind) {
-    const Generate_Result samurai = Generate_Puzzle("samurai", 3, Puzzle_Level::Hard);
-    ASSERT_EQ(samurai.Puzzle.Sudoku_Boards.size(), 5u);
-    EXPECT_EQ(samurai.Puzzle.Board_Overlaps[2].Linked_Boards.size(), 4u);
-    EXPECT_EQ(samurai.Puzzle.Board_Positions[2].X - samurai.Puzzle.Board_Positions[0].X, 120);
-    EXPECT_EQ(samurai.Puzzle.Board_Positions[4].Y - samurai.Puzzle.Board_Positions[0].Y, 240);
-
-    const Generate_Result jigsaw = Generate_Puzzle("jigsaw", 3, Puzzle_Level::Medium);
-    const Puzzle_State& j = jigsaw.Puzzle;
-    EXPECT_TRUE(j.Regions_Only);
-    EXPECT_TRUE(j.Custom_Regions_On);
-    ASSERT_EQ(j.Custom_Regions.size(), 9u);
-    bool irregular = false;
-    for (const auto& region : j.Custom_Regions) {
-        EXPECT_EQ(region.size(), 9u);
-        for (const Region_Cell& cell : region) {
-            irregular = irregular || (cell.Col / 3 != region[0].Col / 3) ||
-                        (cell.Row / 3 != region[0].Row / 3);
+TEST(Generator, NineByNineKindsReachTheThreeLowerLevels) {
+    for (const char* kind : {"classic", "jigsaw", "samurai", "butterfly"}) {
+        for (Puzzle_Level level : Three_Levels) {
+            EXPECT_EQ(Generate_Puzzle(kind, 5, level).Reached, level)
+                << kind << " " << Level_Name(level);
         }
     }
-    EXPECT_TRUE(irregular);
-    // Borders are drawn around the regions, at least along the outer edge.
-    EXPECT_TRUE(j.Sudoku_Boards[0].Cell_Borders[0][0][0]);
-    EXPECT_TRUE(j.Sudoku_Boards[0].Cell_Borders[0][0][2]);
-    EXPECT_FALSE(j.Sudoku_Boards[0].Draw_Block_Lines);
-
-    const Generate_Result symbols = Generate_Puzzle("symbols", 3, Puzzle_Level::Easy);
-    EXPECT_TRUE(symbols.Puzzle.Sudoku_Boards[0].Use_Symbols);
-    const Generate_Result tall = Generate_Puzzle("6x6-tall", 3, Puzzle_Level::Easy);
-    EXPECT_EQ(tall.Puzzle.Sudoku_Boards[0].Max_Number, 6);
-    EXPECT_FALSE(tall.Puzzle.Sudoku_Boards[0].Wide_Blocks);
-
-    EXPECT_FALSE(Generate_Puzzle("hexagon", 3, Puzzle_Level::Easy).Ok());
 }
 
-TEST(Generator, SameSeedSameBytesOtherSeedOtherPuzzle) {
-    for (const char* kind : {"classic", "jigsaw"}) {
-        const auto a = Write_Puzzle_Bytes(Generate_Puzzle(kind, 42, Puzzle_Level::Hard).Puzzle);
-        const auto b = Write_Puzzle_Bytes(Generate_Puzzle(kind, 42, Puzzle_Level::Hard).Puzzle);
-        const auto c = Write_Puzzle_Bytes(Generate_Puzzle(kind, 43, Puzzle_Level::Hard).Puzzle);
-        EXPECT_EQ(a, b) << kind;
-        EXPECT_NE(a, c) << kind;
+TEST(Generator, SameChoicesSameBytesAnyOtherChoiceAnotherPuzzle) {
+    Generate_Options none;
+    none.Symmetry = Given_Symmetry::None;
+    for (const char* kind : {"classic", "jigsaw", "sohei"}) {
+        const auto made = [&](std::uint64_t seed, Puzzle_Level level, const Generate_Options& o) {
+            return Write_Puzzle_Bytes(Generate_Puzzle(kind, seed, level, o).Puzzle);
+        };
+        const auto a = made(42, Puzzle_Level::Hard, {});
+        EXPECT_EQ(a, made(42, Puzzle_Level::Hard, {})) << kind;
+        EXPECT_NE(a, made(43, Puzzle_Level::Hard, {})) << kind;
+        EXPECT_NE(a, made(42, Puzzle_Level::Easy, {})) << kind;
+        EXPECT_NE(a, made(42, Puzzle_Level::Hard, none)) << kind;
     }
+}
+
+TEST(Generator, ProgressIsReportedAndCancelStops) {
+    std::vector<Generate_Progress> seen;
+    Generate_Options watched;
+    watched.Progress = [&](const Generate_Progress& p) { seen.push_back(p); };
+    const Generate_Result g = Generate_Puzzle("samurai", 2, Puzzle_Level::Hard, watched);
+    ASSERT_TRUE(g.Ok());
+    ASSERT_EQ(static_cast<int>(seen.size()), g.Grades);
+    for (std::size_t k = 0; k < seen.size(); ++k) {
+        EXPECT_EQ(seen[k].Grades, static_cast<int>(k + 1));
+        EXPECT_GT(seen[k].Fraction, 0.0);
+        EXPECT_LE(seen[k].Fraction, 1.0);
+        EXPECT_TRUE(seen[k].Has_Best);
+        if (k > 0) {
+            EXPECT_GE(seen[k].Fraction, seen[k - 1].Fraction);
+        }
+    }
+    EXPECT_EQ(seen.back().Best_Level, g.Reached);
+
+    // Cancelled before it starts, and from the progress callback after the first grade.
+    std::atomic<bool> cancel{true};
+    Generate_Options cancelled;
+    cancelled.Cancel = &cancel;
+    const Generate_Result none = Generate_Puzzle("windmill", 2, Puzzle_Level::Extreme, cancelled);
+    EXPECT_TRUE(none.Cancelled);
+    EXPECT_FALSE(none.Ok());
+    EXPECT_TRUE(none.Puzzle.Sudoku_Boards.empty());
+
+    cancel = false;
+    int calls = 0;
+    cancelled.Progress = [&](const Generate_Progress&) {
+        ++calls;
+        cancel = true;
+    };
+    const Generate_Result stopped = Generate_Puzzle("classic", 2, Puzzle_Level::Extreme, cancelled);
+    EXPECT_TRUE(stopped.Cancelled);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(Generator, UnknownKindIsAnError) {
+    const Generate_Result g = Generate_Puzzle("hexagon", 3, Puzzle_Level::Easy);
+    EXPECT_FALSE(g.Ok());
+    EXPECT_FALSE(g.Cancelled);
+    EXPECT_NE(g.Error.find("classic"), std::string::npos) << g.Error;
 }

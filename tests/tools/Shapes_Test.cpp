@@ -10,19 +10,17 @@
 #include "logic/Shapes.h"
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
+#include "tests/tools/Page_Test_Support.h"
 
 namespace {
 
-using Page_Cell = std::pair<int, int>;
+using page_test::On_Page;
+using page_test::Page_Cell;
 
 Puzzle_State Shape(const std::string& kind, std::uint64_t seed = 1) {
     Puzzle_State p;
     EXPECT_TRUE(Empty_Puzzle_Of_Kind(kind, seed, p)) << kind;
     return p;
-}
-
-Page_Cell On_Page(const Puzzle_State& p, int board, int col, int row) {
-    return {p.Board_Positions[board].X / 20 + col, p.Board_Positions[board].Y / 20 + row};
 }
 
 // For every cell of the page, the boards that cover it.
@@ -130,17 +128,10 @@ TEST(Shapes, BoardsOverlapOnlyWhereLinkedAndLinksMatchThePage) {
 TEST(Shapes, EveryFigureLooksTheSameTurnedHalfway) {
     for (const Puzzle_Kind_Info& kind : Puzzle_Kinds()) {
         const auto cover = Coverage(Shape(kind.Name));
-        Page_Cell low = cover.begin()->first;
-        Page_Cell high = low;
+        const page_test::Half_Turn<std::set<int>> turn(cover);
         for (const auto& [cell, boards] : cover) {
-            low = {std::min(low.first, cell.first), std::min(low.second, cell.second)};
-            high = {std::max(high.first, cell.first), std::max(high.second, cell.second)};
-        }
-        for (const auto& [cell, boards] : cover) {
-            const Page_Cell turned{low.first + high.first - cell.first,
-                                   low.second + high.second - cell.second};
-            ASSERT_EQ(cover.count(turned), 1u) << kind.Name;
-            EXPECT_EQ(cover.at(turned).size(), boards.size()) << kind.Name;
+            ASSERT_EQ(cover.count(turn(cell)), 1u) << kind.Name;
+            EXPECT_EQ(cover.at(turn(cell)).size(), boards.size()) << kind.Name;
         }
     }
 }
