@@ -6,8 +6,19 @@
 
 namespace {
 
+// Numbers in a domain (at most 9 bits), by table: no popcount instruction is assumed.
+struct Bit_Counts {
+    unsigned char Count[512];
+    constexpr Bit_Counts() : Count() {
+        for (int v = 1; v < 512; ++v) {
+            Count[v] = static_cast<unsigned char>(Count[v >> 1] + (v & 1));
+        }
+    }
+};
+constexpr Bit_Counts Bit_Table;
+
 int Bits(unsigned v) {
-    return __builtin_popcount(v);
+    return Bit_Table.Count[v & 511U];
 }
 
 bool Single(unsigned v) {
@@ -48,6 +59,26 @@ Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
     // Every search level fixes at least one more variable, so Vars + 1 levels suffice.
     Stack.assign(static_cast<std::size_t>(Vars + 2) * 2 * Vars, 0);
     Queue.reserve(Vars * 2);
+    Weight.assign(Vars, 1);
+    std::vector<std::vector<int>> units_of(Vars);
+    for (int u = 0; u + 1 < static_cast<int>(Unit_Start.size()); ++u) {
+        for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
+            units_of[Unit_List[k]].push_back(u);
+        }
+    }
+    for (int v = 0; v < Vars; ++v) {
+        Var_Unit_Start.push_back(static_cast<int>(Var_Unit_List.size()));
+        Var_Unit_List.insert(Var_Unit_List.end(), units_of[v].begin(), units_of[v].end());
+    }
+    Var_Unit_Start.push_back(static_cast<int>(Var_Unit_List.size()));
+    Unit_Dirty.assign(Unit_Full.size(), 0);
+    Dirty_Units.reserve(Unit_Full.size());
+}
+
+void Unique_Check::Blame_Unit(int unit) {
+    for (int k = Unit_Start[unit]; k < Unit_Start[unit + 1]; ++k) {
+        ++Weight[Unit_List[k]];
+    }
 }
 
 bool Unique_Check::Stopping() {
@@ -68,10 +99,14 @@ bool Unique_Check::Stopping() {
 bool Unique_Check::Start(const std::vector<int>& values) {
     Mask* d = Domains(0);
     Mask* placed = Placed(0);
-    Queue.clear();
+    Fail();
     for (int v = 0; v < Vars; ++v) {
         d[v] = Full_Domain[v];
         placed[v] = 0;
+    }
+    for (int u = 0; u < static_cast<int>(Unit_Full.size()); ++u) {
+        Unit_Dirty[u] = 1;
+        Dirty_Units.push_back(u);
     }
     for (int v = 0; v < Vars; ++v) {
         if (values[v] == 0) {
@@ -87,6 +122,27 @@ bool Unique_Check::Start(const std::vector<int>& values) {
     return true;
 }
 
+void Unique_Check::Changed(int v) {
+    for (int k = Var_Unit_Start[v]; k < Var_Unit_Start[v + 1]; ++k) {
+        const int u = Var_Unit_List[k];
+        if (!Unit_Dirty[u]) {
+            Unit_Dirty[u] = 1;
+            Dirty_Units.push_back(u);
+        }
+    }
+}
+
+bool Unique_Check::Fail() {
+    Queue.clear();
+    for (int u : Dirty_Units) {
+        Unit_Dirty[u] = 0;
+    }
+    Dirty_Units.clear();
+    return false;
+}
+
+// Naked singles through the queue, then hidden singles in the units whose domains changed
+// since they were last looked at (the state before was a fixed point), until nothing moves.
 bool Unique_Check::Propagate(int depth) {
     Mask* d = Domains(depth);
     Mask* placed = Placed(depth);
@@ -106,47 +162,51 @@ bool Unique_Check::Propagate(int depth) {
                 }
                 d[p] = static_cast<Mask>(d[p] & ~bit);
                 if (d[p] == 0) {
-                    Queue.clear();
-                    return false;
+                    ++Weight[p];
+                    return Fail();
                 }
+                Changed(p);
                 if (Single(d[p])) {
                     Queue.push_back(p);
                 }
             }
         }
+        if (Dirty_Units.empty()) {
+            return true;
+        }
         // Hidden singles: a number with one place left in a unit that must hold it.
-        const int units = static_cast<int>(Unit_Full.size());
-        for (int u = 0; u < units; ++u) {
-            unsigned once = 0;
-            unsigned seen = 0;
-            for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
-                const unsigned m = d[Unit_List[k]];
-                once = (once & ~m) | (m & ~seen);
-                seen |= m;
-            }
-            if (seen != Unit_Full[u]) {
-                Queue.clear();
-                return false;
-            }
-            if (once == 0) {
+        const int u = Dirty_Units.back();
+        Dirty_Units.pop_back();
+        Unit_Dirty[u] = 0;
+        unsigned once = 0;
+        unsigned seen = 0;
+        for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
+            const unsigned m = d[Unit_List[k]];
+            once = (once & ~m) | (m & ~seen);
+            seen |= m;
+        }
+        if (seen != Unit_Full[u]) {
+            Blame_Unit(u);
+            return Fail();
+        }
+        if (once == 0) {
+            continue;
+        }
+        for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
+            const int v = Unit_List[k];
+            const unsigned hit = d[v] & once;
+            if (hit == 0 || placed[v]) {
                 continue;
             }
-            for (int k = Unit_Start[u]; k < Unit_Start[u + 1]; ++k) {
-                const int v = Unit_List[k];
-                const unsigned hit = d[v] & once;
-                if (hit == 0 || placed[v]) {
-                    continue;
-                }
-                if (!Single(hit)) {
-                    Queue.clear();
-                    return false; // one cell is the only place of two numbers
-                }
-                d[v] = static_cast<Mask>(hit);
-                Queue.push_back(v);
+            if (!Single(hit)) {
+                Blame_Unit(u);
+                return Fail(); // one cell is the only place of two numbers
             }
-        }
-        if (Queue.empty()) {
-            return true;
+            if (hit != d[v]) {
+                d[v] = static_cast<Mask>(hit);
+                Changed(v);
+            }
+            Queue.push_back(v);
         }
     }
 }
@@ -158,13 +218,18 @@ void Unique_Check::Search(int depth) {
     ++Node_Count;
     const Mask* d = Domains(depth);
     // After propagation the open variables are exactly those with two or more numbers left.
+    // Among them the one with the fewest numbers per weight: variables that took part in
+    // failures before come first, which keeps the search where the contradiction is instead
+    // of branching again and again on unrelated cells (on a Samurai, another grid).
     int best = -1;
-    int best_count = 16;
-    for (int v = 0; v < Vars && best_count > 2; ++v) {
+    int best_count = 0;
+    int best_weight = 1;
+    for (int v = 0; v < Vars; ++v) {
         const int count = Bits(d[v]);
-        if (count > 1 && count < best_count) {
+        if (count > 1 && (best < 0 || count * best_weight < best_count * Weight[v])) {
             best = v;
             best_count = count;
+            best_weight = Weight[v];
         }
     }
     if (best < 0) {
@@ -194,6 +259,7 @@ void Unique_Check::Search(int depth) {
         next[best] = static_cast<Mask>(1U << (numbers[i] - 1));
         Queue.clear();
         Queue.push_back(best);
+        Changed(best);
         if (Propagate(depth + 1)) {
             Search(depth + 1);
         }
@@ -258,6 +324,10 @@ bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vecto
 bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& solution,
                                    long long node_budget) {
     Prepare(1, &random, &solution, node_budget);
+    // The weights learnt by earlier searches speed up later ones without changing their
+    // verdicts, but they would steer a random grid: it starts from none, so that it depends
+    // on the random stream alone.
+    std::fill(Weight.begin(), Weight.end(), 1);
     if (Start(std::vector<int>(Vars, 0)) && Propagate(0)) {
         Search(0);
     }

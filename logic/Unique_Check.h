@@ -52,6 +52,11 @@ class Unique_Check {
     std::vector<int> Unit_List;  // only units in which every number must appear once
     std::vector<Mask> Unit_Full; // the numbers each of those units must hold
     std::vector<Mask> Full_Domain;
+    std::vector<int> Var_Unit_Start; // per variable, the units above that hold it
+    std::vector<int> Var_Unit_List;
+    std::vector<char> Unit_Dirty; // a domain in the unit changed since it was looked at
+    std::vector<int> Dirty_Units;
+    std::vector<int> Weight; // per variable, 1 + the failures it took part in
 
     // Per depth: the domains, then one placed flag per variable, as masks of the same width.
     std::vector<Mask> Stack;
@@ -74,6 +79,9 @@ class Unique_Check {
     // Loads depth 0 from values; false when two givens already clash.
     bool Start(const std::vector<int>& values);
     bool Propagate(int depth);
+    void Changed(int v);
+    bool Fail();
+    void Blame_Unit(int unit);
     void Search(int depth);
     bool Stopping();
 };
