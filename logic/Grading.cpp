@@ -1,6 +1,8 @@
 #include "logic/Grading.h"
 
-#include "logic/Generator.h"
+#include <algorithm>
+
+#include "logic/Stepper.h"
 
 const char* Level_Name(Puzzle_Level level) {
     switch (level) {
@@ -29,10 +31,38 @@ bool Parse_Level(const std::string& word, Puzzle_Level& level) {
     return false;
 }
 
-// Until the stepper grades by technique, the level is the game's own help's.
-Grade_Result Grade_Puzzle(const Puzzle_State& puzzle) {
+namespace {
+
+// A puzzle that needs many medium or hard steps is a level harder than its hardest
+// technique says. The limits are for one 9x9 board and grow with the number of cells.
+constexpr int Medium_Score_Limit = 1200;
+constexpr int Hard_Score_Limit = 2500;
+
+} // namespace
+
+Grade_Result Grade_Steps(const Steps_Result& steps, int cells) {
     Grade_Result result;
-    result.Level = Grade_By_Game_Help(puzzle);
-    result.Solved = true;
+    result.Solved = steps.Solved;
+    for (const Step& step : steps.Steps) {
+        result.Score += Technique_Score(step.Kind);
+        ++result.Techniques[Technique_Name(step.Kind)];
+        result.Level = std::max(result.Level, Technique_Level(step.Kind));
+    }
+    const long long scale = std::max(cells, 1);
+    if (!result.Solved) {
+        result.Level = Puzzle_Level::Extreme;
+    } else if (result.Level == Puzzle_Level::Medium &&
+               result.Score * 81LL > Medium_Score_Limit * scale) {
+        result.Level = Puzzle_Level::Hard;
+    } else if (result.Level == Puzzle_Level::Hard &&
+               result.Score * 81LL > Hard_Score_Limit * scale) {
+        result.Level = Puzzle_Level::Expert;
+    }
     return result;
+}
+
+Grade_Result Grade_Puzzle(const Puzzle_State& puzzle) {
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    const Steps_Result steps = All_Steps(state);
+    return Grade_Steps(steps, state.Var_Count());
 }

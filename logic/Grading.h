@@ -24,5 +24,13 @@ struct Grade_Result {
     bool Solved = false;                   // the steps reached a full grid
 };
 
-// Solves from the numbers on the boards with the stepper and grades what it needed.
+// Solves from the numbers on the boards with the stepper and grades what it needed. The
+// level is that of the hardest technique used, one higher when the score is high for the
+// puzzle's size (medium to hard above 1200, hard to expert above 2500, per 81 cells), and
+// extreme when the steps do not reach a full grid (Solved is then false).
 Grade_Result Grade_Puzzle(const Puzzle_State& puzzle);
+
+struct Steps_Result;
+// The grade of steps already taken, on a puzzle of the given number of cells (a shared cell
+// counted once).
+Grade_Result Grade_Steps(const Steps_Result& steps, int cells);

@@ -1,7 +1,9 @@
 #include "logic/Solver.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
+#include <utility>
 
 #include "logic/Random.h"
 #include "model/Board_Geometry.h"
@@ -71,6 +73,16 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
         }
     }
 
+    s.Places.resize(cells);
+    for (int b = 0; b < boards; ++b) {
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                s.Places[s.Cell_Index(b, c, r, state)] = {b, c, r};
+            }
+        }
+    }
+
     s.Var_Of_Cell.assign(cells, -1);
     for (int i = 0; i < cells; ++i) {
         const int root = Find_Root(parent, i);
@@ -82,7 +94,7 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
         s.Cells_Of_Var[s.Var_Of_Cell[i]].push_back(i);
     }
 
-    s.Max_Of_Var.assign(s.Var_Count, 9);
+    s.Max_Of_Var.assign(s.Var_Count, std::numeric_limits<int>::max());
     s.Given.assign(s.Var_Count, 0);
     for (int b = 0; b < boards; ++b) {
         const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
@@ -107,7 +119,9 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
         }
     }
 
-    auto add_unit = [&](std::vector<int> unit) {
+    // Units with their identities, in the order of the identities; sorted below.
+    std::vector<std::pair<std::vector<int>, Unit_Id>> found;
+    auto add_unit = [&](std::vector<int> unit, Unit_Id id) {
         std::vector<int> sorted = unit;
         std::sort(sorted.begin(), sorted.end());
         if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() &&
@@ -116,7 +130,7 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
         }
         sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
         if (sorted.size() > 1) {
-            s.Units.push_back(std::move(sorted));
+            found.emplace_back(std::move(sorted), id);
         }
     };
     for (int b = 0; b < boards; ++b) {
@@ -126,18 +140,18 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
             for (int c = 0; c < board.Cols; ++c) {
                 unit.push_back(s.Var_Of_Cell[s.Cell_Index(b, c, r, state)]);
             }
-            add_unit(unit);
+            add_unit(unit, {Unit_Kind::Row, b, r});
         }
         for (int c = 0; c < board.Cols; ++c) {
             std::vector<int> unit;
             for (int r = 0; r < board.Rows; ++r) {
                 unit.push_back(s.Var_Of_Cell[s.Cell_Index(b, c, r, state)]);
             }
-            add_unit(unit);
+            add_unit(unit, {Unit_Kind::Column, b, c});
         }
         if (!state.Regions_Only && Has_Block_Kind(board)) {
-            for (int bx = 0; bx <= board.Block_Cols_Max; ++bx) {
-                for (int by = 0; by <= board.Block_Rows_Max; ++by) {
+            for (int by = 0; by <= board.Block_Rows_Max; ++by) {
+                for (int bx = 0; bx <= board.Block_Cols_Max; ++bx) {
                     Integer x0 = 0;
                     Integer y0 = 0;
                     Block_Origin_By_Shape(board, bx, by, x0, y0);
@@ -149,13 +163,14 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
                             }
                         }
                     }
-                    add_unit(unit);
+                    add_unit(unit, {Unit_Kind::Block, b, by * (board.Block_Cols_Max + 1) + bx});
                 }
             }
         }
     }
     if (state.Custom_Regions_On) {
-        for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
+        for (std::size_t k = 0; k < state.Custom_Regions.size(); ++k) {
+            const std::vector<Region_Cell>& region = state.Custom_Regions[k];
             std::vector<int> unit;
             for (const Region_Cell& cell : region) {
                 if (Cell_Exists(state, cell.Board, cell.Col, cell.Row)) {
@@ -163,13 +178,20 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
                         s.Var_Of_Cell[s.Cell_Index(cell.Board, cell.Col, cell.Row, state)]);
                 }
             }
-            add_unit(unit);
+            add_unit(unit, {Unit_Kind::Region, -1, static_cast<int>(k)});
         }
     }
 
-    // Identical units (a row shared whole by two boards) need checking only once.
-    std::sort(s.Units.begin(), s.Units.end());
-    s.Units.erase(std::unique(s.Units.begin(), s.Units.end()), s.Units.end());
+    // Identical units (a row shared whole by two boards) need checking only once; the
+    // stable sort keeps the identity met first.
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (s.Units.empty() || found[i].first != s.Units.back()) {
+            s.Units.push_back(std::move(found[i].first));
+            s.Unit_Ids.push_back(found[i].second);
+        }
+    }
 
     s.Peers.assign(s.Var_Count, {});
     for (const std::vector<int>& unit : s.Units) {
@@ -188,22 +210,28 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
     return s;
 }
 
+bool Unit_Holds_Every_Number(const Constraint_Structure& structure, int unit) {
+    const std::vector<int>& vars = structure.Units[unit];
+    const int n = structure.Max_Of_Var[vars[0]];
+    if (static_cast<int>(vars.size()) != n) {
+        return false;
+    }
+    for (int v : vars) {
+        if (structure.Max_Of_Var[v] != n) {
+            return false;
+        }
+    }
+    return true;
+}
+
 namespace {
 
 class Search {
   public:
     Search(const Constraint_Structure& s, int limit, Tool_Random* random, long long budget)
         : S(s), Limit(limit), Random(random), Budget(budget) {
-        // Units in which every number of their variables must appear once: hidden singles
-        // are sound there and only there.
         for (std::size_t u = 0; u < S.Units.size(); ++u) {
-            const std::vector<int>& unit = S.Units[u];
-            const int n = S.Max_Of_Var[unit[0]];
-            bool full = static_cast<int>(unit.size()) == n;
-            for (int v : unit) {
-                full = full && S.Max_Of_Var[v] == n;
-            }
-            if (full) {
+            if (Unit_Holds_Every_Number(S, static_cast<int>(u))) {
                 Full_Units.push_back(static_cast<int>(u));
             }
         }

@@ -13,6 +13,32 @@
 
 class Tool_Random;
 
+// What a unit is on the page, for explanations: a row, column or block of one board (index
+// from 0: rows top to bottom, columns left to right, blocks row by row), or a custom region
+// (index from 0 in file order; Board is -1).
+enum class Unit_Kind { Row, Column, Block, Region };
+
+struct Unit_Id {
+    Unit_Kind Kind = Unit_Kind::Row;
+    int Board = 0;
+    int Index = 0;
+
+    bool operator==(const Unit_Id& o) const {
+        return Kind == o.Kind && Board == o.Board && Index == o.Index;
+    }
+};
+
+// One cell on the page: board index, column and row, all from 0.
+struct Cell_Place {
+    int Board = 0;
+    int Col = 0;
+    int Row = 0;
+
+    bool operator==(const Cell_Place& o) const {
+        return Board == o.Board && Col == o.Col && Row == o.Row;
+    }
+};
+
 struct Constraint_Structure {
     int Var_Count = 0;
     std::vector<int> Board_Offset;              // first cell index of each board
@@ -20,6 +46,8 @@ struct Constraint_Structure {
     std::vector<std::vector<int>> Cells_Of_Var; // the cell indices each variable stands for
     std::vector<int> Max_Of_Var;                // the highest number the variable may hold
     std::vector<std::vector<int>> Units;        // variables that must hold different numbers
+    std::vector<Unit_Id> Unit_Ids;              // parallel to Units: what each unit is
+    std::vector<Cell_Place> Places;             // per cell index, where the cell lies
     std::vector<std::vector<int>> Peers;        // per variable, the others of all its units
     std::vector<int> Given;                     // per variable, 0 or the number on the boards
     std::string Contradiction; // why the puzzle cannot be solved, found while building
@@ -27,11 +55,25 @@ struct Constraint_Structure {
     int Cell_Index(int board, int col, int row, const Puzzle_State& state) const {
         return Board_Offset[board] + col * state.Sudoku_Boards[board].Rows + row;
     }
+    // Every copy of a variable's cell, in board order.
+    std::vector<Cell_Place> Places_Of_Var(int var) const {
+        std::vector<Cell_Place> out;
+        for (int cell : Cells_Of_Var[var]) {
+            out.push_back(Places[cell]);
+        }
+        return out;
+    }
 };
+
+// True when the unit must hold every number of its boards once: it has as many variables as
+// numbers, all of the same highest number. Hidden singles are sound there and only there.
+bool Unit_Holds_Every_Number(const Constraint_Structure& structure, int unit);
 
 // Builds the structure. The numbers on the boards (given or entered) become the variables'
 // fixed values; copies of a shared cell that disagree, or a unit that holds the same cell
-// twice while it holds a number, make Contradiction non-empty.
+// twice while it holds a number, make Contradiction non-empty. A unit that several boards
+// share whole is kept once, under the identity that comes first (boards in file order, on
+// each board rows, then columns, then blocks; regions last).
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state);
 
 struct Solve_Result {

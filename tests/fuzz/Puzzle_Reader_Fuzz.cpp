@@ -2,7 +2,8 @@
 // model's invariants and survive everything the game does with a loaded puzzle: adopting it
 // (region index, recomputation with help off and on, both engines agreeing), checking,
 // locking, entering numbers, "Set Numbers", restart, saving and reading the saved bytes back
-// identically. Any crash, sanitizer report or abort() below is a finding.
+// identically. The stepper gives a hint and takes a few steps on it too. Any crash, sanitizer
+// report or abort() below is a finding.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "logic/Hint.h"
+#include "logic/Stepper.h"
 #include "model/Puzzle_File.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
@@ -124,6 +127,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Puzzle_Read_Result again = Read_Puzzle_Bytes(saved);
     Require(again.Ok(), "the reader refused what the writer wrote");
     Require(Write_Puzzle_Bytes(again.Puzzle) == saved, "a saved file changed on a second save");
+
+    // A hint and the first steps: whatever they say, they must end.
+    if (!read.Puzzle.Sudoku_Boards.empty()) {
+        const Hint hint = Find_Hint(read.Puzzle);
+        Require(!hint.Text.empty(), "a hint without a sentence");
+        Require(hint.Kind != Hint_Kind::Next_Number || !hint.Placement.empty(),
+                "a hint without its number");
+        const Steps_Result steps = All_Steps(read.Puzzle, 40);
+        for (const Step& step : steps.Steps) {
+            Require(step.Places() || !step.Eliminations.empty(), "a step that changes nothing");
+        }
+    }
 
     // The load sequence of the game on top of a previous puzzle, once with help off and once
     // with help on, then play.

@@ -17,6 +17,7 @@
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
+#include "tools/tessel-puzzle/Logic_Commands.h"
 #include "tools/tessel-puzzle/Printing.h"
 
 const char* const Tool_Usage =
@@ -27,6 +28,11 @@ const char* const Tool_Usage =
     "  play FILE [--move B,C,R,N ...] [--help-solve] [--engine E] [--json] [-o OUT]\n"
     "  set-numbers FILE [--help-solve] [--repeat K] [--engine E] [--json] [-o OUT]\n"
     "  solve FILE [--limit K] [-o OUT]\n"
+    "  solve --lines FILE      (one classic puzzle a line: solution count up to 2, solution)\n"
+    "  hint FILE [--json]\n"
+    "  steps FILE [--json]\n"
+    "  grade FILE [--json]\n"
+    "  grade --lines FILE      (one classic puzzle a line: level and score)\n"
     "  make DESCRIPTION -o FILE\n"
     "  generate KIND [--seed S] [--level easy|medium|hard|expert|extreme]\n"
     "           [--symmetry none|rotational] -o FILE\n"
@@ -55,6 +61,7 @@ struct Arguments {
     std::vector<std::string> Positional;
     bool Help_Solve = false;
     bool Json = false;
+    bool Lines = false;
     std::string Output;
     bool Has_Output = false;
     std::vector<Move> Moves;
@@ -121,6 +128,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                 a.Help_Solve = true;
             } else if (arg == "--json") {
                 a.Json = true;
+            } else if (arg == "--lines") {
+                a.Lines = true;
             } else if (arg == "-o") {
                 a.Output = value_of(i);
                 a.Has_Output = true;
@@ -515,7 +524,27 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
                                out, err);
         }
         if (command == "solve") {
-            return Solve(Parse_Arguments(args, "--limit -o", 1), out, err);
+            const Arguments a = Parse_Arguments(args, "--limit -o --lines", 1);
+            if (a.Lines && (a.Has_Output || a.Limit != 2)) {
+                throw Usage_Error{"solve --lines takes no other option"};
+            }
+            return a.Lines ? Solve_Lines_Command(a.Positional[0], out, err) : Solve(a, out, err);
+        }
+        if (command == "hint") {
+            const Arguments a = Parse_Arguments(args, "--json", 1);
+            return Hint_Command(a.Positional[0], a.Json, out, err);
+        }
+        if (command == "steps") {
+            const Arguments a = Parse_Arguments(args, "--json", 1);
+            return Steps_Command(a.Positional[0], a.Json, out, err);
+        }
+        if (command == "grade") {
+            const Arguments a = Parse_Arguments(args, "--json --lines", 1);
+            if (a.Lines && a.Json) {
+                throw Usage_Error{"grade --lines prints plain lines, not --json"};
+            }
+            return a.Lines ? Grade_Lines_Command(a.Positional[0], out, err)
+                           : Grade_Command(a.Positional[0], a.Json, out, err);
         }
         if (command == "make") {
             return Make(Parse_Arguments(args, "-o", 1), out, err);

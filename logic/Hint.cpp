@@ -1,0 +1,116 @@
+#include "logic/Hint.h"
+
+#include <memory>
+
+#include "logic/Technique_Finders.h"
+
+namespace {
+
+// Nodes the search for the solution may visit: far beyond any puzzle a person plays, but it
+// keeps a hint on a very odd file from running for long.
+constexpr long long Search_Budget = 2000000;
+
+// The puzzle with only its locked numbers.
+Puzzle_State Locked_Only(const Puzzle_State& puzzle) {
+    Puzzle_State locked = puzzle;
+    for (Sudoku_Boards_FrameWork& board : locked.Sudoku_Boards) {
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                if (!board.Cell_Locked[c][r]) {
+                    board.Cell_Values[c][r] = 0;
+                }
+            }
+        }
+    }
+    return locked;
+}
+
+std::string Wrong_Text(const Logic_Shape& shape, const std::vector<Var_Number>& wrong) {
+    std::vector<std::string> parts;
+    for (const Var_Number& w : wrong) {
+        parts.push_back("the " + shape.Number_Text(shape.Board_Of_Var(w.Var), w.Number) + " in " +
+                        shape.Cell_Name(w.Var));
+    }
+    std::string text = Join_Words(parts);
+    text[0] = 'T';
+    return text + (wrong.size() == 1 ? " is wrong." : " are wrong.");
+}
+
+} // namespace
+
+Hint Find_Hint(const Puzzle_State& puzzle) {
+    Hint hint;
+    const auto shape = std::make_shared<const Logic_Shape>(puzzle);
+    const Constraint_Structure& s = shape->Structure;
+    const Solve_Result solved =
+        Solve_Structure(Build_Constraint_Structure(Locked_Only(puzzle)), 2, nullptr, Search_Budget);
+    hint.Solutions = solved.Count;
+    if (solved.Gave_Up) {
+        hint.Kind = Hint_Kind::Undecided;
+        hint.Text = "The puzzle is too large or too open to work out its solution.";
+        return hint;
+    }
+    if (solved.Count == 0) {
+        hint.Kind = Hint_Kind::No_Solution;
+        hint.Text = "The puzzle has no solution: its locked numbers break the rules.";
+        return hint;
+    }
+    if (solved.Count > 1) {
+        hint.Kind = Hint_Kind::Many_Solutions;
+        hint.Text = "The puzzle has more than one solution, so no number can be worked out for "
+                    "sure.";
+        return hint;
+    }
+
+    // Entered numbers that differ from the solution, each cell once.
+    std::vector<Var_Number> wrong;
+    std::vector<char> named(s.Var_Count, 0);
+    for (std::size_t b = 0; b < puzzle.Sudoku_Boards.size(); ++b) {
+        const Sudoku_Boards_FrameWork& board = puzzle.Sudoku_Boards[b];
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                const int value = board.Cell_Values[c][r];
+                const int v = s.Var_Of_Cell[s.Cell_Index(static_cast<int>(b), c, r, puzzle)];
+                if (board.Cell_Locked[c][r] || value == 0 || value == solved.Solution[v]) {
+                    continue;
+                }
+                hint.Wrong.push_back({static_cast<int>(b), c, r, value});
+                if (!named[v]) {
+                    named[v] = 1;
+                    wrong.push_back({v, value});
+                }
+            }
+        }
+    }
+    if (!wrong.empty()) {
+        hint.Kind = Hint_Kind::Wrong_Entries;
+        hint.Text = Wrong_Text(*shape, wrong);
+        return hint;
+    }
+
+    Logic_State state(shape);
+    if (state.Solved()) {
+        hint.Kind = Hint_Kind::Already_Solved;
+        hint.Text = "The puzzle is solved.";
+        return hint;
+    }
+    // Every step removes a candidate or places a number, so the steps are bounded.
+    for (;;) {
+        Step step;
+        if (!Next_Step(state, step)) {
+            hint.Kind = Hint_Kind::No_Logical_Step;
+            hint.Text = "No logical step is left from here.";
+            hint.Steps.clear();
+            return hint;
+        }
+        state.Apply(step);
+        hint.Steps.push_back(std::move(step));
+        const Step& last = hint.Steps.back();
+        if (last.Places()) {
+            hint.Kind = Hint_Kind::Next_Number;
+            hint.Placement = last.Placements;
+            hint.Text = last.Text;
+            return hint;
+        }
+    }
+}

@@ -1,0 +1,388 @@
+#include "logic/Stepper.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "logic/Technique_Finders.h"
+#include "model/Cp1252.h"
+
+Logic_Shape::Logic_Shape(const Puzzle_State& puzzle)
+    : Structure(Build_Constraint_Structure(puzzle)) {
+    const Constraint_Structure& s = Structure;
+    Single_Board = puzzle.Sudoku_Boards.size() <= 1;
+    Units_Of_Var.assign(s.Var_Count, {});
+    Full_Unit.assign(s.Units.size(), 0);
+    Unit_Numbers.assign(s.Units.size(), 0);
+    for (std::size_t u = 0; u < s.Units.size(); ++u) {
+        for (int v : s.Units[u]) {
+            Units_Of_Var[v].push_back(static_cast<int>(u));
+        }
+        Full_Unit[u] = Unit_Holds_Every_Number(s, static_cast<int>(u)) ? 1 : 0;
+        Unit_Numbers[u] = s.Max_Of_Var[s.Units[u][0]];
+    }
+    for (int v = 0; v < s.Var_Count; ++v) {
+        Highest_Number = std::max(Highest_Number, s.Max_Of_Var[v]);
+    }
+    for (const Sudoku_Boards_FrameWork& board : puzzle.Sudoku_Boards) {
+        std::vector<std::string> texts;
+        for (int n = 1; n <= board.Max_Number; ++n) {
+            if (board.Use_Symbols && n <= static_cast<int>(board.Symbols.size())) {
+                texts.push_back(Cp1252_Char_To_Utf8(board.Symbols[n - 1]));
+            } else {
+                texts.push_back(std::to_string(n));
+            }
+        }
+        Number_Texts.push_back(std::move(texts));
+    }
+}
+
+bool Logic_Shape::Sees(int a, int b) const {
+    const std::vector<int>& p = Structure.Peers[a];
+    return std::binary_search(p.begin(), p.end(), b);
+}
+
+bool Logic_Shape::Unit_Contains(int unit, int var) const {
+    const std::vector<int>& u = Structure.Units[unit];
+    return std::binary_search(u.begin(), u.end(), var);
+}
+
+int Logic_Shape::Board_Of_Unit(int unit) const {
+    const Unit_Id& id = Structure.Unit_Ids[unit];
+    return id.Kind == Unit_Kind::Region ? -1 : id.Board;
+}
+
+int Logic_Shape::Writing_Board(int unit) const {
+    const int board = Board_Of_Unit(unit);
+    return board >= 0 ? board : Board_Of_Var(Structure.Units[unit][0]);
+}
+
+int Logic_Shape::Board_Of_Var(int var) const {
+    return Structure.Places[Structure.Cells_Of_Var[var].front()].Board;
+}
+
+std::string Logic_Shape::Unit_Name(int unit) const {
+    const Unit_Id& id = Structure.Unit_Ids[unit];
+    const char* kind = id.Kind == Unit_Kind::Row      ? "row"
+                       : id.Kind == Unit_Kind::Column ? "column"
+                       : id.Kind == Unit_Kind::Block  ? "block"
+                                                      : "region";
+    std::string name = std::string(kind) + " " + std::to_string(id.Index + 1);
+    if (id.Kind != Unit_Kind::Region && !Single_Board) {
+        name += " of board " + std::to_string(id.Board + 1);
+    }
+    return name;
+}
+
+std::string Logic_Shape::Cell_Name(int var, int context_board) const {
+    const std::vector<int>& cells = Structure.Cells_Of_Var[var];
+    Cell_Place place = Structure.Places[cells.front()];
+    for (int cell : cells) {
+        if (Structure.Places[cell].Board == context_board) {
+            place = Structure.Places[cell];
+            break;
+        }
+    }
+    std::string name;
+    if (!Single_Board && place.Board != context_board) {
+        name = "board " + std::to_string(place.Board + 1) + ", ";
+    }
+    return name + "row " + std::to_string(place.Row + 1) + ", column " +
+           std::to_string(place.Col + 1);
+}
+
+std::string Logic_Shape::Cell_Name_In(int var, int unit) const {
+    const Unit_Id& id = Structure.Unit_Ids[unit];
+    if (id.Kind == Unit_Kind::Row || id.Kind == Unit_Kind::Column) {
+        for (int cell : Structure.Cells_Of_Var[var]) {
+            const Cell_Place& p = Structure.Places[cell];
+            if (p.Board == id.Board) {
+                return id.Kind == Unit_Kind::Row ? "column " + std::to_string(p.Col + 1)
+                                                 : "row " + std::to_string(p.Row + 1);
+            }
+        }
+    }
+    return Cell_Name(var, Board_Of_Unit(unit));
+}
+
+std::string Logic_Shape::Number_Text(int board, int number) const {
+    if (board >= 0 && board < static_cast<int>(Number_Texts.size()) && number >= 1 &&
+        number <= static_cast<int>(Number_Texts[board].size())) {
+        return Number_Texts[board][number - 1];
+    }
+    return std::to_string(number);
+}
+
+Logic_State::Logic_State(std::shared_ptr<const Logic_Shape> shape) : Shape_Ptr(std::move(shape)) {
+    const Constraint_Structure& s = Shape_Ptr->Structure;
+    Values.assign(s.Var_Count, 0);
+    Cands.assign(s.Var_Count, 0);
+    for (int v = 0; v < s.Var_Count; ++v) {
+        const int n = std::min(s.Max_Of_Var[v], 31);
+        Cands[v] = (Number_Set{1} << n) - 1;
+    }
+    for (int v = 0; v < s.Var_Count; ++v) {
+        if (s.Given[v] > 0 && s.Given[v] <= 31) {
+            Place(v, s.Given[v]);
+        }
+    }
+}
+
+void Logic_State::Place(int var, int number) {
+    Values[var] = number;
+    Cands[var] = 0;
+    const Number_Set bit = Bit_Of(number);
+    for (int p : Shape_Ptr->Structure.Peers[var]) {
+        Cands[p] &= ~bit;
+    }
+}
+
+void Logic_State::Eliminate(int var, int number) {
+    Cands[var] &= ~Bit_Of(number);
+}
+
+void Logic_State::Apply(const Step& step) {
+    for (const Var_Number& e : step.Var_Eliminations) {
+        Eliminate(e.Var, e.Number);
+    }
+    for (const Var_Number& p : step.Var_Placements) {
+        Place(p.Var, p.Number);
+    }
+}
+
+bool Logic_State::Solved() const {
+    return std::find(Values.begin(), Values.end(), 0) == Values.end();
+}
+
+std::string Logic_State::Broken() const {
+    const Logic_Shape& shape = *Shape_Ptr;
+    const Constraint_Structure& s = shape.Structure;
+    if (!s.Contradiction.empty()) {
+        return s.Contradiction;
+    }
+    for (int v = 0; v < Var_Count(); ++v) {
+        if (Values[v] == 0 && Cands[v] == 0) {
+            return shape.Cell_Name(v) + " has no number left";
+        }
+    }
+    for (std::size_t u = 0; u < s.Units.size(); ++u) {
+        Number_Set placed = 0;
+        Number_Set open = 0;
+        for (int v : s.Units[u]) {
+            if (Values[v] != 0) {
+                if ((placed & Bit_Of(Values[v])) != 0) {
+                    return shape.Unit_Name(static_cast<int>(u)) + " holds " +
+                           shape.Number_Text(shape.Board_Of_Var(v), Values[v]) + " twice";
+                }
+                placed |= Bit_Of(Values[v]);
+            }
+            open |= Cands[v];
+        }
+        if (shape.Full_Unit[u]) {
+            const Number_Set all = (Number_Set{1} << shape.Unit_Numbers[u]) - 1;
+            const Number_Set missing = all & ~placed & ~open;
+            if (missing != 0) {
+                return shape.Unit_Name(static_cast<int>(u)) + " has no place left for " +
+                       shape.Number_Text(shape.Writing_Board(static_cast<int>(u)),
+                                         Lowest_Number_Of(missing));
+            }
+        }
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------------------------------
+// Helpers shared by the finders.
+
+Number_Set Placed_In_Unit(const Logic_State& state, int unit) {
+    Number_Set placed = 0;
+    for (int v : state.Shape().Structure.Units[unit]) {
+        if (state.Value(v) != 0) {
+            placed |= Bit_Of(state.Value(v));
+        }
+    }
+    return placed;
+}
+
+std::vector<int> Places_In_Unit(const Logic_State& state, int unit, int number) {
+    std::vector<int> places;
+    const Number_Set bit = Bit_Of(number);
+    for (int v : state.Shape().Structure.Units[unit]) {
+        if ((state.Candidates(v) & bit) != 0) {
+            places.push_back(v);
+        }
+    }
+    return places;
+}
+
+std::string Join_Words(const std::vector<std::string>& words) {
+    // Names that hold commas themselves are kept apart by semicolons.
+    const bool commas = std::any_of(words.begin(), words.end(), [](const std::string& w) {
+        return w.find(',') != std::string::npos;
+    });
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) {
+            out += i + 1 == words.size() ? " and " : commas ? "; " : ", ";
+        }
+        out += words[i];
+    }
+    return out;
+}
+
+std::string Numbers_Text(const Logic_Shape& shape, int board, Number_Set numbers) {
+    std::vector<std::string> words;
+    for (Number_Set rest = numbers; rest != 0; rest &= rest - 1) {
+        words.push_back(shape.Number_Text(board, Lowest_Number_Of(rest)));
+    }
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        out += (i == 0 ? "" : i + 1 == words.size() ? " and " : ", ") + words[i];
+    }
+    return out;
+}
+
+std::string Cells_Text(const Logic_Shape& shape, const std::vector<int>& vars, int context_board) {
+    std::vector<std::string> words;
+    for (int v : vars) {
+        words.push_back(shape.Cell_Name(v, context_board));
+    }
+    return Join_Words(words);
+}
+
+std::string Cells_In_Unit_Text(const Logic_Shape& shape, const std::vector<int>& vars, int unit) {
+    std::vector<std::string> words;
+    for (int v : vars) {
+        words.push_back(shape.Cell_Name_In(v, unit));
+    }
+    return Join_Words(words);
+}
+
+void Add_Eliminations(const Logic_State& state, int var, Number_Set numbers, Step& step) {
+    for (Number_Set hit = state.Candidates(var) & numbers; hit != 0; hit &= hit - 1) {
+        step.Var_Eliminations.push_back({var, Lowest_Number_Of(hit)});
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+
+namespace {
+
+void Add_Copies(const Logic_Shape& shape, const std::vector<Var_Number>& from,
+                std::vector<Number_Place>& to) {
+    for (const Var_Number& x : from) {
+        for (const Cell_Place& p : shape.Structure.Places_Of_Var(x.Var)) {
+            to.push_back({p.Board, p.Col, p.Row, x.Number});
+        }
+    }
+}
+
+// Fills the page-facing lists from the variable-level ones.
+void Finish_Step(const Logic_Shape& shape, Step& step) {
+    step.Units.clear();
+    for (int u : step.Unit_Indices) {
+        step.Units.push_back(shape.Structure.Unit_Ids[u]);
+    }
+    step.Cells.clear();
+    for (int v : step.Cell_Vars) {
+        for (const Cell_Place& p : shape.Structure.Places_Of_Var(v)) {
+            step.Cells.push_back(p);
+        }
+    }
+    step.Placements.clear();
+    step.Eliminations.clear();
+    Add_Copies(shape, step.Var_Placements, step.Placements);
+    Add_Copies(shape, step.Var_Eliminations, step.Eliminations);
+}
+
+bool Find_Of(const Logic_State& state, Technique technique, Step& step) {
+    switch (technique) {
+    case Technique::Full_House:
+        return Find_Full_House(state, step);
+    case Technique::Naked_Single:
+        return Find_Naked_Single(state, step);
+    case Technique::Hidden_Single:
+        return Find_Hidden_Single(state, step);
+    case Technique::Locked_Candidates:
+        return Find_Locked_Candidates(state, step);
+    case Technique::Naked_Pair:
+        return Find_Naked_Subset(state, 2, step);
+    case Technique::Hidden_Pair:
+        return Find_Hidden_Subset(state, 2, step);
+    case Technique::Naked_Triple:
+        return Find_Naked_Subset(state, 3, step);
+    case Technique::Hidden_Triple:
+        return Find_Hidden_Subset(state, 3, step);
+    case Technique::Naked_Quad:
+        return Find_Naked_Subset(state, 4, step);
+    case Technique::X_Wing:
+        return Find_Fish(state, 2, step);
+    case Technique::Hidden_Quad:
+        return Find_Hidden_Subset(state, 4, step);
+    case Technique::Swordfish:
+        return Find_Fish(state, 3, step);
+    case Technique::Jellyfish:
+        return Find_Fish(state, 4, step);
+    case Technique::XY_Wing:
+        return Find_XY_Wing(state, step);
+    case Technique::XYZ_Wing:
+        return Find_XYZ_Wing(state, step);
+    case Technique::X_Chain:
+        return Find_X_Chain(state, step);
+    case Technique::XY_Chain:
+        return Find_XY_Chain(state, step);
+    case Technique::Trial:
+        return Find_Trial(state, step);
+    }
+    return false;
+}
+
+} // namespace
+
+bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
+    if (state.Solved() || !state.Broken().empty()) {
+        return false;
+    }
+    for (int t = 0; t <= static_cast<int>(hardest); ++t) {
+        step = Step{};
+        step.Kind = static_cast<Technique>(t);
+        if (Find_Of(state, step.Kind, step)) {
+            Finish_Step(state.Shape(), step);
+            return true;
+        }
+    }
+    return false;
+}
+
+Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
+    Steps_Result result;
+    for (;;) {
+        if (state.Solved()) {
+            result.Solved = state.Broken().empty();
+            if (!result.Solved) {
+                result.Stop_Reason = state.Broken();
+            }
+            return result;
+        }
+        if (max_steps > 0 && result.Steps.size() >= max_steps) {
+            result.Stop_Reason = "the step limit was reached";
+            return result;
+        }
+        const std::string broken = state.Broken();
+        if (!broken.empty()) {
+            result.Stop_Reason = "no solution: " + broken;
+            return result;
+        }
+        Step step;
+        if (!Next_Step(state, step)) {
+            result.Stop_Reason = "no logical step is left";
+            return result;
+        }
+        state.Apply(step);
+        result.Steps.push_back(std::move(step));
+    }
+}
+
+Steps_Result All_Steps(const Puzzle_State& puzzle, std::size_t max_steps) {
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    return All_Steps(state, max_steps);
+}

@@ -1,0 +1,141 @@
+#pragma once
+// The stepper: finds the easiest next logical step from the numbers on the boards, the way a
+// person solves, and explains it. It works on every shape the file format holds (any number
+// of boards, shared cells, custom regions across boards, Regions_Only) through the puzzle's
+// constraint structure: each shared cell is one variable, each row, column, block and region
+// one unit. Candidates are the logical ones: computed from the numbers on the boards and then
+// narrowed by the steps taken, never the game engine's Possible flags.
+//
+// Qt-free; no state outside the objects, so separate threads may each run their own.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "logic/Solver.h"
+#include "logic/Technique.h"
+#include "model/Board_Model.h"
+
+using Number_Set = std::uint32_t; // bit n-1 set = number n
+
+// A number on one copy of a cell.
+struct Number_Place {
+    int Board = 0;
+    int Col = 0;
+    int Row = 0;
+    int Number = 0;
+
+    bool operator==(const Number_Place& o) const {
+        return Board == o.Board && Col == o.Col && Row == o.Row && Number == o.Number;
+    }
+};
+
+struct Var_Number {
+    int Var = 0;
+    int Number = 0;
+};
+
+// One step of reasoning. The page-facing lists name every copy of a shared cell.
+struct Step {
+    Technique Kind = Technique::Naked_Single;
+    std::vector<Unit_Id> Units;             // the units the step reasons with
+    std::vector<Cell_Place> Cells;          // the cells it reasons from, every copy
+    std::vector<Number_Place> Placements;   // numbers it places, every copy
+    std::vector<Number_Place> Eliminations; // candidates it removes, every copy
+    std::string Text;                       // one sentence, numbers from 1
+
+    // The same by variable and unit index of the structure.
+    std::vector<int> Unit_Indices;
+    std::vector<int> Cell_Vars;
+    std::vector<Var_Number> Var_Placements;
+    std::vector<Var_Number> Var_Eliminations;
+
+    bool Places() const { return !Var_Placements.empty(); }
+};
+
+// What the stepper needs of a puzzle's shape, worked out once: the constraint structure,
+// which units must hold every number once, the units of each variable, and how numbers are
+// written on each board.
+class Logic_Shape {
+  public:
+    explicit Logic_Shape(const Puzzle_State& puzzle);
+
+    Constraint_Structure Structure;
+    std::vector<std::vector<int>> Units_Of_Var;
+    std::vector<char> Full_Unit;   // per unit: it holds every number of its boards once
+    std::vector<int> Unit_Numbers; // per unit: its boards' highest number
+    std::vector<std::vector<std::string>> Number_Texts; // [board][n-1], UTF-8
+    bool Single_Board = true;
+    int Highest_Number = 0;
+
+    bool Sees(int a, int b) const; // a and b share a unit
+    bool Unit_Contains(int unit, int var) const;
+
+    // Words for explanations. The context board is the board the sentence already speaks
+    // of; a cell on it is named without its board (-1: none).
+    std::string Unit_Name(int unit) const;
+    std::string Cell_Name(int var, int context_board = -1) const;
+    // A cell of a unit named within it: "column 3" in a row, "row 5" in a column, else as
+    // Cell_Name with the unit's board.
+    std::string Cell_Name_In(int var, int unit) const;
+    std::string Number_Text(int board, int number) const; // as written on the board
+    int Board_Of_Unit(int unit) const;                    // -1 for a region
+    int Board_Of_Var(int var) const;                      // the board of its first copy
+    int Writing_Board(int unit) const; // the board whose numbers a sentence on the unit writes
+};
+
+// The candidate state the stepper works on.
+class Logic_State {
+  public:
+    // Candidates from the numbers in the shape's structure (given or entered).
+    explicit Logic_State(std::shared_ptr<const Logic_Shape> shape);
+
+    const Logic_Shape& Shape() const { return *Shape_Ptr; }
+    const std::shared_ptr<const Logic_Shape>& Shape_Pointer() const { return Shape_Ptr; }
+    int Var_Count() const { return static_cast<int>(Values.size()); }
+    int Value(int var) const { return Values[var]; }
+    Number_Set Candidates(int var) const { return Cands[var]; } // empty once placed
+    // For tests and tools that set up a position by hand.
+    void Set_Candidates(int var, Number_Set numbers) { Cands[var] = numbers; }
+
+    void Place(int var, int number);
+    void Eliminate(int var, int number);
+    void Apply(const Step& step);
+
+    bool Solved() const;
+    // Why no solution can follow from here (a cell without candidates, a unit missing a
+    // number, two equal numbers in a unit), or empty.
+    std::string Broken() const;
+
+  private:
+    std::shared_ptr<const Logic_Shape> Shape_Ptr;
+    std::vector<int> Values;
+    std::vector<Number_Set> Cands;
+};
+
+// The easiest step from the state, trying techniques in order of difficulty (up to and
+// including the last one allowed). False when none applies or the state is broken.
+bool Next_Step(const Logic_State& state, Step& step, Technique hardest = Technique::Trial);
+
+struct Steps_Result {
+    std::vector<Step> Steps;
+    bool Solved = false;
+    std::string Stop_Reason; // when not solved: why the steps ended
+};
+
+// Every step from the numbers on the boards until the puzzle is full or no step is left
+// (at most max_steps steps when max_steps > 0).
+Steps_Result All_Steps(const Puzzle_State& puzzle, std::size_t max_steps = 0);
+Steps_Result All_Steps(Logic_State& state, std::size_t max_steps = 0);
+
+// The lowest set bit's number, and the count of numbers in a set.
+inline int Lowest_Number_Of(Number_Set set) {
+    return __builtin_ctz(set) + 1;
+}
+inline int Number_Count(Number_Set set) {
+    return __builtin_popcount(set);
+}
+inline Number_Set Bit_Of(int number) {
+    return Number_Set{1} << (number - 1);
+}

@@ -1,0 +1,100 @@
+#pragma once
+// Helpers shared by the logic tests: puzzles from descriptions and sample files, their unique
+// solution, and the check that steps agree with it.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "logic/Solver.h"
+#include "logic/Stepper.h"
+#include "model/Puzzle_Description.h"
+#include "model/Puzzle_File.h"
+
+namespace logic_test {
+
+inline Puzzle_State Parse(const std::string& text) {
+    Description_Result d = Parse_Description(text);
+    EXPECT_TRUE(d.Ok()) << d.Error;
+    return std::move(d.Puzzle);
+}
+
+inline Puzzle_State Sample(const std::string& name) {
+    Puzzle_Read_Result r = Read_Puzzle_File(std::string(TESSEL_PUZZLE_DIR) + "/" + name);
+    EXPECT_TRUE(r.Ok()) << name << ": " << r.Error;
+    return std::move(r.Puzzle);
+}
+
+inline const std::vector<std::string>& Sample_Names() {
+    static const std::vector<std::string> names = {
+        "classic-easy.zd2", "classic-hard.zd2", "6x6-wide.zd2", "6x6-tall.zd2", "samurai.zd2",
+        "jigsaw.zd2",       "twin-region.zd2",  "symbols.zd2",  "welcome.zd2"};
+    return names;
+}
+
+// The puzzle's solution per variable of its structure; empty unless there is exactly one.
+inline std::vector<int> Unique_Solution(const Puzzle_State& puzzle) {
+    const Solve_Result r = Solve_Structure(Build_Constraint_Structure(puzzle), 2);
+    return r.Count == 1 ? r.Solution : std::vector<int>{};
+}
+
+// The variable of a cell on the page.
+inline int Var_At(const Constraint_Structure& s, int board, int col, int row) {
+    for (std::size_t cell = 0; cell < s.Places.size(); ++cell) {
+        if (s.Places[cell] == Cell_Place{board, col, row}) {
+            return s.Var_Of_Cell[cell];
+        }
+    }
+    return -1;
+}
+
+// Every placement equals the solution's number and no elimination removes it, for the
+// variables and for every copy named on the page; every copy is named.
+inline void Expect_Step_Sound(const Logic_Shape& shape, const std::vector<int>& solution,
+                              const Step& step, const std::string& where) {
+    const Constraint_Structure& s = shape.Structure;
+    std::size_t placed_copies = 0;
+    std::size_t removed_copies = 0;
+    for (const Var_Number& p : step.Var_Placements) {
+        EXPECT_EQ(p.Number, solution[p.Var]) << where << ": " << step.Text;
+        placed_copies += s.Cells_Of_Var[p.Var].size();
+    }
+    for (const Var_Number& e : step.Var_Eliminations) {
+        EXPECT_NE(e.Number, solution[e.Var]) << where << ": " << step.Text;
+        removed_copies += s.Cells_Of_Var[e.Var].size();
+    }
+    EXPECT_EQ(step.Placements.size(), placed_copies) << where << ": " << step.Text;
+    EXPECT_EQ(step.Eliminations.size(), removed_copies) << where << ": " << step.Text;
+    for (const Number_Place& p : step.Placements) {
+        EXPECT_EQ(p.Number, solution[Var_At(s, p.Board, p.Col, p.Row)]) << where;
+    }
+    for (const Number_Place& e : step.Eliminations) {
+        EXPECT_NE(e.Number, solution[Var_At(s, e.Board, e.Col, e.Row)]) << where;
+    }
+    EXPECT_FALSE(step.Text.empty()) << where;
+    EXPECT_TRUE(step.Places() || !step.Var_Eliminations.empty()) << where << ": " << step.Text;
+}
+
+// Runs the stepper from the numbers on the boards to the end and checks every step. Returns
+// the steps taken.
+inline Steps_Result Expect_Sound_To_The_End(const Puzzle_State& puzzle, const std::string& where) {
+    const std::vector<int> solution = Unique_Solution(puzzle);
+    EXPECT_FALSE(solution.empty()) << where << ": the puzzle has no unique solution";
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    Steps_Result result = All_Steps(state);
+    if (solution.empty()) {
+        return result;
+    }
+    for (const Step& step : result.Steps) {
+        Expect_Step_Sound(state.Shape(), solution, step, where);
+    }
+    EXPECT_TRUE(result.Solved) << where << ": " << result.Stop_Reason;
+    for (int v = 0; v < state.Var_Count(); ++v) {
+        EXPECT_EQ(state.Value(v), solution[v]) << where;
+    }
+    return result;
+}
+
+} // namespace logic_test
