@@ -68,24 +68,20 @@ int Level_Index(Puzzle_Level level) {
     return static_cast<int>(level);
 }
 
-// How much searching a level may take, counted in puzzles graded (grading costs most). The
-// harder levels are rarer among random puzzles and get more; big figures get less, since
-// each of their grades costs several times as much.
+// How much searching a level may take, counted in puzzles graded (grading costs most; each
+// grid tried costs one grade and a few more when it is looked through). Easy is met by
+// nearly every grid; the others are rarer, and on a 6x6 board, whose grades are cheap, much
+// rarer.
 struct Search_Budget {
-    int Grades = 0;       // puzzles graded in all
-    int Climb_Steps = 0;  // steps from one minimal puzzle towards a harder one
-    int Grid_Tries = 50;  // full grids (or jigsaw layouts) tried before giving up
+    int Grades = 0;
+    int Grid_Tries = 50;  // full grids (or jigsaw layouts) one search for a grid may try
     long long Grid_Nodes; // search nodes one full grid may take
 };
 
 Search_Budget Budget_For(Puzzle_Level level, int vars) {
-    static const int grades_single[] = {40, 40, 60, 200, 600};
-    static const int grades_multi[] = {24, 24, 40, 80, 160};
-    static const int climb[] = {2, 3, 6, 12, 20};
-    const bool multi = vars > 81;
+    static const int grades[] = {60, 150, 150, 150, 300};
     Search_Budget b;
-    b.Grades = (multi ? grades_multi : grades_single)[Level_Index(level)];
-    b.Climb_Steps = climb[Level_Index(level)];
+    b.Grades = grades[Level_Index(level)] * (vars <= 36 ? 6 : 1);
     b.Grid_Nodes = 20000LL * (vars / 81 + 1);
     return b;
 }
@@ -115,12 +111,7 @@ class Generator {
     Puzzle_State Work;
     Constraint_Structure Structure;
     std::unique_ptr<Unique_Check> Check;
-    struct Cell_Ref {
-        int Board;
-        int Col;
-        int Row;
-    };
-    std::vector<std::vector<Cell_Ref>> Cells_Of_Var;
+    std::vector<std::vector<Cell_Place>> Cells_Of_Var;
     std::vector<std::vector<int>> Orbits; // variables given or emptied together
     bool Symmetric = false;
     std::vector<int> Solution;
@@ -147,10 +138,8 @@ class Generator {
     bool Given(const std::vector<int>& values, int orbit) const {
         return values[Orbits[orbit][0]] != 0;
     }
-    std::vector<int> Remove_While_Unique(std::vector<int>& values, std::vector<int> order);
+    std::vector<int> Remove_While_Unique(std::vector<int>& values, const std::vector<int>& order);
     void Bisect(const std::vector<int>& start, const std::vector<int>& removed);
-    bool Remove_And_Grade(std::vector<int>& values, const std::vector<int>& order,
-                          Grade_Result& grade);
     void Explore(std::vector<int> values);
 };
 
@@ -162,17 +151,9 @@ bool Generator::Make_Shape() {
     Structure = Build_Constraint_Structure(Shape);
     Check = std::make_unique<Unique_Check>(Structure);
     Check->Watch_Cancel(Options.Cancel);
-    Cells_Of_Var.assign(Structure.Var_Count, {});
+    Cells_Of_Var.clear();
     for (int v = 0; v < Structure.Var_Count; ++v) {
-        for (int cell : Structure.Cells_Of_Var[v]) {
-            int b = static_cast<int>(Shape.Sudoku_Boards.size()) - 1;
-            while (cell < Structure.Board_Offset[b]) {
-                --b;
-            }
-            const int local = cell - Structure.Board_Offset[b];
-            const int rows = Shape.Sudoku_Boards[b].Rows;
-            Cells_Of_Var[v].push_back({b, local / rows, local % rows});
-        }
+        Cells_Of_Var.push_back(Structure.Places_Of_Var(v));
     }
     Find_Orbits();
     return true;
@@ -184,7 +165,7 @@ void Generator::Find_Orbits() {
     std::map<std::pair<int, int>, int> var_at;
     int min_x = 1 << 30, min_y = 1 << 30, max_x = -(1 << 30), max_y = -(1 << 30);
     for (int v = 0; v < Structure.Var_Count; ++v) {
-        for (const Cell_Ref& c : Cells_Of_Var[v]) {
+        for (const Cell_Place& c : Cells_Of_Var[v]) {
             const int x = Shape.Board_Positions[c.Board].X / 20 + c.Col;
             const int y = Shape.Board_Positions[c.Board].Y / 20 + c.Row;
             var_at[{x, y}] = v;
@@ -234,7 +215,7 @@ bool Generator::New_Solution() {
 
 void Generator::Write(const std::vector<int>& values, Puzzle_State& p) const {
     for (int v = 0; v < Structure.Var_Count; ++v) {
-        for (const Cell_Ref& c : Cells_Of_Var[v]) {
+        for (const Cell_Place& c : Cells_Of_Var[v]) {
             Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[c.Board];
             board.Cell_Values[c.Col][c.Row] = values[v];
             board.Cell_Locked[c.Col][c.Row] = values[v] != 0 ? 1 : 0;
@@ -302,7 +283,8 @@ void Generator::Give_Orbit(std::vector<int>& values, int orbit) const {
 
 // Empties the orbits of order one by one, keeping each emptied while the puzzle stays
 // unique. Returns the orbits emptied, in order. values must be unique to start with.
-std::vector<int> Generator::Remove_While_Unique(std::vector<int>& values, std::vector<int> order) {
+std::vector<int> Generator::Remove_While_Unique(std::vector<int>& values,
+                                                const std::vector<int>& order) {
     std::vector<int> removed;
     for (int orbit : order) {
         if (Cancelled()) {
@@ -319,75 +301,40 @@ std::vector<int> Generator::Remove_While_Unique(std::vector<int>& values, std::v
 }
 
 // start minus the first i orbits of removed is unique for every i, and mostly harder the
-// larger i is. The whole removal was graded above the level asked; halving the steps finds
-// where the grade crosses it (about log2 of the steps grades).
+// larger i is; the whole removal was graded above the level asked. Halving the steps finds
+// where the grade crosses the level (about log2 of the steps grades); every puzzle graded on
+// the way competes for the closest.
 void Generator::Bisect(const std::vector<int>& start, const std::vector<int>& removed) {
-    int lo = 0; // graded at or below the level asked (the start, nearly full, is easy)
-    int hi = static_cast<int>(removed.size()); // graded above it
+    int lo = 0; // the start, nearly full, is easy
+    int hi = static_cast<int>(removed.size());
     while (hi - lo > 1 && !Cancelled() && !Out_Of_Grades()) {
         const int mid = (lo + hi) / 2;
         std::vector<int> values = start;
         for (int i = 0; i < mid; ++i) {
             Free_Orbit(values, removed[i]);
         }
-        if (Grade(values).Level <= Target) {
-            lo = mid;
-        } else {
-            hi = mid;
-        }
+        (Grade(values).Level <= Target ? lo : hi) = mid;
     }
 }
 
-// Empties the orbits of order while unique and grades the result. When that is above the
-// level asked, looks back along the removals for the level. False when the search must stop.
-bool Generator::Remove_And_Grade(std::vector<int>& values, const std::vector<int>& order,
-                                 Grade_Result& grade) {
-    const std::vector<int> start = values;
-    const std::vector<int> removed = Remove_While_Unique(values, order);
-    if (Cancelled() || Out_Of_Grades()) {
-        return false;
-    }
-    grade = Grade(values);
-    if (grade.Level > Target) {
-        Bisect(start, removed);
-    }
-    return true;
-}
-
-// One full grid: remove givens while unique, then move towards the level asked. Too hard:
-// look back along the removals. Too easy: climb, putting a given back and removing others
-// elsewhere, keeping a step when it grades no easier.
+// One full grid: givens taken away in random order while the puzzle stays unique, then the
+// result graded. When that is above the level asked, the puzzles along the removals are
+// looked through for it. (Walking on from the border, taking givens away and putting others
+// back, found the level no sooner than fresh grids do: levels jump by more than one step when
+// a single given goes, and fresh grids cross the border in new places.)
 void Generator::Explore(std::vector<int> values) {
     std::vector<int> order(Orbits.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
         order[k] = static_cast<int>(k);
     }
     Random.Shuffle(order);
-    Grade_Result current;
-    if (!Remove_And_Grade(values, order, current)) {
+    const std::vector<int> full = values;
+    const std::vector<int> removed = Remove_While_Unique(values, order);
+    if (Cancelled() || Out_Of_Grades()) {
         return;
     }
-    for (int step = 0; step < Budget.Climb_Steps && current.Level < Target && !Done(); ++step) {
-        std::vector<int> emptied;
-        std::vector<int> kept;
-        for (std::size_t k = 0; k < Orbits.size(); ++k) {
-            (Given(values, static_cast<int>(k)) ? kept : emptied).push_back(static_cast<int>(k));
-        }
-        if (emptied.empty()) {
-            return;
-        }
-        std::vector<int> next = values;
-        Give_Orbit(next, emptied[Random.Below(static_cast<int>(emptied.size()))]);
-        Random.Shuffle(kept);
-        Grade_Result grade;
-        if (!Remove_And_Grade(next, kept, grade) || grade.Level > Target) {
-            return;
-        }
-        if (grade.Level > current.Level ||
-            (grade.Level == current.Level && grade.Score >= current.Score)) {
-            values = std::move(next);
-            current = grade;
-        }
+    if (Grade(values).Level > Target) {
+        Bisect(full, removed);
     }
 }
 

@@ -6,11 +6,11 @@
 
 namespace {
 
-// Numbers in a domain (at most 9 bits), by table: no popcount instruction is assumed.
+// Numbers in a domain (16 bits at most), by table: no popcount instruction is assumed.
 struct Bit_Counts {
-    unsigned char Count[512];
+    unsigned char Count[256];
     constexpr Bit_Counts() : Count() {
-        for (int v = 1; v < 512; ++v) {
+        for (int v = 1; v < 256; ++v) {
             Count[v] = static_cast<unsigned char>(Count[v >> 1] + (v & 1));
         }
     }
@@ -18,7 +18,7 @@ struct Bit_Counts {
 constexpr Bit_Counts Bit_Table;
 
 int Bits(unsigned v) {
-    return Bit_Table.Count[v & 511U];
+    return Bit_Table.Count[v & 255U] + Bit_Table.Count[(v >> 8) & 255U];
 }
 
 bool Single(unsigned v) {
@@ -39,16 +39,12 @@ Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
     }
     Peer_Start.push_back(static_cast<int>(Peer_List.size()));
 
-    for (const std::vector<int>& unit : s.Units) {
-        const int n = s.Max_Of_Var[unit[0]];
-        bool full = static_cast<int>(unit.size()) == n;
-        for (int v : unit) {
-            full = full && s.Max_Of_Var[v] == n;
-        }
-        if (full) {
+    for (int u = 0; u < static_cast<int>(s.Units.size()); ++u) {
+        if (Unit_Holds_Every_Number(s, u)) {
+            const std::vector<int>& unit = s.Units[u];
             Unit_Start.push_back(static_cast<int>(Unit_List.size()));
             Unit_List.insert(Unit_List.end(), unit.begin(), unit.end());
-            Unit_Full.push_back(static_cast<Mask>((1U << n) - 1U));
+            Unit_Full.push_back(static_cast<Mask>((1U << s.Max_Of_Var[unit[0]]) - 1U));
         }
     }
     Unit_Start.push_back(static_cast<int>(Unit_List.size()));
