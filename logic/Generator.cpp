@@ -74,8 +74,8 @@ int Level_Index(Puzzle_Level level) {
 // rarer.
 struct Search_Budget {
     int Grades = 0;
-    int Grid_Tries = 50;  // full grids (or jigsaw layouts) one search for a grid may try
-    long long Grid_Nodes; // search nodes one full grid may take
+    int Grid_Tries = 50;      // full grids (or jigsaw layouts) one search for a grid may try
+    long long Grid_Nodes = 0; // search nodes one full grid may take
 };
 
 Search_Budget Budget_For(Puzzle_Level level, int vars) {

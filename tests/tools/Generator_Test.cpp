@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <map>
+#include <thread>
 
 #include "logic/Generator.h"
 #include "logic/Solver.h"
@@ -197,6 +198,41 @@ TEST(Generator, ProgressIsReportedAndCancelStops) {
     const Generate_Result stopped = Generate_Puzzle("classic", 2, Puzzle_Level::Extreme, cancelled);
     EXPECT_TRUE(stopped.Cancelled);
     EXPECT_EQ(calls, 1);
+}
+
+// The window generates on a worker thread: two generations at once must not disturb each
+// other, and a flag set by another thread stops one.
+TEST(Generator, WorkerThreadsRunAtOnceAndStopFromOutside) {
+    const auto bytes = [](const char* kind, Puzzle_Level level) {
+        return Write_Puzzle_Bytes(Generate_Puzzle(kind, 8, level).Puzzle);
+    };
+    const auto classic = bytes("classic", Puzzle_Level::Hard);
+    const auto twin = bytes("twin", Puzzle_Level::Medium);
+    std::vector<Byte> classic_2, twin_2;
+    std::thread a([&] { classic_2 = bytes("classic", Puzzle_Level::Hard); });
+    std::thread b([&] { twin_2 = bytes("twin", Puzzle_Level::Medium); });
+    a.join();
+    b.join();
+    EXPECT_EQ(classic, classic_2);
+    EXPECT_EQ(twin, twin_2);
+
+    // A 6x6 extreme that the budget does not reach takes well over a thousand grades; the
+    // flag is set once the first is reported.
+    std::atomic<bool> cancel{false};
+    std::atomic<int> grades{0};
+    Generate_Options options;
+    options.Cancel = &cancel;
+    options.Progress = [&](const Generate_Progress& p) { grades = p.Grades; };
+    Generate_Result result;
+    std::thread worker(
+        [&] { result = Generate_Puzzle("6x6-wide", 2, Puzzle_Level::Extreme, options); });
+    while (grades == 0) {
+        std::this_thread::yield();
+    }
+    cancel = true;
+    worker.join();
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_LT(grades, 1000);
 }
 
 TEST(Generator, UnknownKindIsAnError) {
