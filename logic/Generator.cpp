@@ -7,6 +7,7 @@
 
 #include "logic/Random.h"
 #include "logic/Solver.h"
+#include "logic/Stepper.h"
 #include "logic/Unique_Check.h"
 #include "model/Board_Geometry.h"
 #include "page/Candidate_Engine.h"
@@ -131,6 +132,7 @@ class Generator {
     void Find_Orbits();
     bool New_Solution();
     void Write(const std::vector<int>& values, Puzzle_State& p) const;
+    bool Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const;
     Grade_Result Grade(const std::vector<int>& values);
     bool Better(const Grade_Result& grade, int givens) const;
     void Free_Orbit(std::vector<int>& values, int orbit) const;
@@ -244,9 +246,34 @@ bool Generator::Better(const Grade_Result& grade, int givens) const {
     return mine < t ? grade.Score > Best.Grade.Score : grade.Score < Best.Grade.Score;
 }
 
+// Grade_Puzzle taken one step at a time, so that a cancel waits for one step, not for a
+// whole grade (a few grades of a big figure take several hundred milliseconds). The steps
+// and so the grade are Grade_Puzzle's. False when cancelled.
+bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const {
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    Steps_Result all;
+    for (;;) {
+        if (Cancelled()) {
+            return false;
+        }
+        Steps_Result one = All_Steps(state, 1);
+        if (one.Steps.empty() || one.Solved) {
+            all.Solved = one.Solved;
+            all.Steps.insert(all.Steps.end(), one.Steps.begin(), one.Steps.end());
+            break;
+        }
+        all.Steps.push_back(std::move(one.Steps.front()));
+    }
+    grade = Grade_Steps(all, state.Var_Count());
+    return true;
+}
+
 Grade_Result Generator::Grade(const std::vector<int>& values) {
     Write(values, Work);
-    Grade_Result grade = Grade_Puzzle(Work);
+    Grade_Result grade;
+    if (!Grade_Unless_Cancelled(Work, grade)) {
+        return grade; // the search stops; this grade counts for nothing
+    }
     ++Grades;
     int givens = 0;
     for (int v : values) {
