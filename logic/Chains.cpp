@@ -209,6 +209,20 @@ bool Find_X_Chain(const Logic_State& state, Step& step) {
         return false;
     }
     Chain_Step(state, best, "X-chain", step);
+    // The units of the strong links: every other link, from the first.
+    const Logic_Shape& shape = state.Shape();
+    for (std::size_t i = 0; i + 1 < best.Path.size(); i += 2) {
+        const int a = best.Path[i];
+        const int b = best.Path[i + 1];
+        for (int u : shape.Units_Of_Var[a]) {
+            if (shape.Full_Unit[u] && shape.Unit_Contains(u, b) &&
+                (Placed_In_Unit(state, u) & Bit_Of(best.Number)) == 0 &&
+                Places_In_Unit(state, u, best.Number).size() == 2) {
+                step.Unit_Indices.push_back(u);
+                break;
+            }
+        }
+    }
     return true;
 }
 

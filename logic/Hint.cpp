@@ -36,6 +36,44 @@ std::string Wrong_Text(const Logic_Shape& shape, const std::vector<Var_Number>& 
     return text + (wrong.size() == 1 ? " is wrong." : " are wrong.");
 }
 
+// Leaves out the elimination steps the placement does not need. A step reasons only from the
+// candidates of its units and cells (the trial step from everything), so a step whose
+// eliminations touch none of the cells that later needed steps reason from can go: without
+// it, every later step sees the same candidates where it looks.
+void Keep_Needed_Steps(const Logic_Shape& shape, std::vector<Step>& steps) {
+    std::vector<char> looked_at(shape.Structure.Var_Count, 0);
+    bool everything = false;
+    auto look_at = [&](const Step& step) {
+        everything = everything || step.Kind == Technique::Trial;
+        for (int v : step.Cell_Vars) {
+            looked_at[v] = 1;
+        }
+        for (int u : step.Unit_Indices) {
+            for (int v : shape.Structure.Units[u]) {
+                looked_at[v] = 1;
+            }
+        }
+    };
+    std::vector<char> keep(steps.size(), 0);
+    keep.back() = 1;
+    look_at(steps.back());
+    for (std::size_t i = steps.size() - 1; i-- > 0;) {
+        for (const Var_Number& e : steps[i].Var_Eliminations) {
+            keep[i] = keep[i] || everything || looked_at[e.Var];
+        }
+        if (keep[i]) {
+            look_at(steps[i]);
+        }
+    }
+    std::vector<Step> needed;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (keep[i]) {
+            needed.push_back(std::move(steps[i]));
+        }
+    }
+    steps = std::move(needed);
+}
+
 } // namespace
 
 Hint Find_Hint(const Puzzle_State& puzzle) {
@@ -105,11 +143,11 @@ Hint Find_Hint(const Puzzle_State& puzzle) {
         }
         state.Apply(step);
         hint.Steps.push_back(std::move(step));
-        const Step& last = hint.Steps.back();
-        if (last.Places()) {
+        if (hint.Steps.back().Places()) {
+            Keep_Needed_Steps(*shape, hint.Steps);
             hint.Kind = Hint_Kind::Next_Number;
-            hint.Placement = last.Placements;
-            hint.Text = last.Text;
+            hint.Placement = hint.Steps.back().Placements;
+            hint.Text = hint.Steps.back().Text;
             return hint;
         }
     }

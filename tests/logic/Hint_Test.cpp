@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "logic/Hint.h"
 #include "tests/logic/Logic_Test_Support.h"
 
@@ -110,4 +112,65 @@ TEST(Hint, StepsEndInTheFirstPlacementAndSolvedPuzzleSaysSo) {
     }
     EXPECT_TRUE(saw_chain) << "the hard sample needs eliminations before some numbers";
     EXPECT_EQ(Find_Hint(p).Kind, Hint_Kind::Already_Solved);
+}
+
+namespace {
+
+// After the hint's steps alone, its number is a single: the cell has no other candidate, or
+// the unit no other place for it.
+void Expect_Number_Follows(const Puzzle_State& p, const Hint& hint) {
+    Logic_State state(std::make_shared<const Logic_Shape>(p));
+    for (std::size_t i = 0; i + 1 < hint.Steps.size(); ++i) {
+        state.Apply(hint.Steps[i]);
+    }
+    const Step& last = hint.Steps.back();
+    const Var_Number placed = last.Var_Placements.at(0);
+    ASSERT_NE(state.Candidates(placed.Var) & Bit_Of(placed.Number), 0U) << last.Text;
+    if (last.Kind == Technique::Naked_Single) {
+        EXPECT_EQ(state.Candidates(placed.Var), Bit_Of(placed.Number)) << last.Text;
+    } else {
+        ASSERT_EQ(last.Unit_Indices.size(), 1U);
+        for (int v : state.Shape().Structure.Units[last.Unit_Indices[0]]) {
+            if (v != placed.Var) {
+                EXPECT_EQ(state.Candidates(v) & Bit_Of(placed.Number), 0U) << last.Text;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST(Hint, KeepsOnlyTheStepsItsNumberNeeds) {
+    std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/bench/hard-classic-1000.txt");
+    std::string line;
+    int shortened = 0;
+    for (int i = 0; i < 20 && std::getline(in, line); ++i) {
+        std::string text = "board 9x9 20 20\n";
+        for (int r = 0; r < 9; ++r) {
+            text += line.substr(r * 9, 9) + "\n";
+        }
+        Puzzle_State p = Parse(text);
+        for (;;) {
+            const Hint hint = Find_Hint(p);
+            if (hint.Kind != Hint_Kind::Next_Number) {
+                EXPECT_EQ(hint.Kind, Hint_Kind::Already_Solved) << hint.Text;
+                break;
+            }
+            Expect_Number_Follows(p, hint);
+            // The stepper's own way to the next number, without leaving anything out.
+            Logic_State state(std::make_shared<const Logic_Shape>(p));
+            std::size_t taken = 0;
+            Step step;
+            while (Next_Step(state, step) && !step.Places()) {
+                state.Apply(step);
+                ++taken;
+            }
+            EXPECT_LE(hint.Steps.size(), taken + 1);
+            shortened += hint.Steps.size() < taken + 1 ? 1 : 0;
+            for (const Number_Place& at : hint.Placement) {
+                Enter(p, at.Board, at.Col, at.Row, at.Number);
+            }
+        }
+    }
+    EXPECT_GT(shortened, 0) << "some hints leave out steps elsewhere on the board";
 }
