@@ -12,7 +12,7 @@
 #include "logic/Solver.h"
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
-#include "tests/tools/Page_Test_Support.h"
+#include "tests/logic/Page_Test_Support.h"
 
 namespace {
 

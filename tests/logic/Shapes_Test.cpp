@@ -10,7 +10,7 @@
 #include "logic/Shapes.h"
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_File.h"
-#include "tests/tools/Page_Test_Support.h"
+#include "tests/logic/Page_Test_Support.h"
 
 namespace {
 
