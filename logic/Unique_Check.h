@@ -3,6 +3,9 @@
 // givens are taken away, and a random full grid of a shape. It works on the variables of a
 // Constraint_Structure (copies of a shared cell are one variable) with flat peer and unit
 // tables and one preallocated domain buffer per search depth, so a check allocates nothing.
+// Branching prefers cells that took part in earlier contradictions; those weights carry over
+// from one check to the next, which speeds up the many checks on one grid without changing
+// any verdict or count.
 //
 // One checker serves one structure on one thread; make one per worker.
 
