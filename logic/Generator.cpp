@@ -1,11 +1,15 @@
 #include "logic/Generator.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <memory>
 
 #include "logic/Random.h"
 #include "logic/Solver.h"
+#include "logic/Stepper.h"
+#include "logic/Unique_Check.h"
 #include "model/Board_Geometry.h"
-#include "model/Puzzle_Description.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Number_Locking.h"
@@ -45,263 +49,362 @@ Puzzle_Level Grade_By_Game_Help(const Puzzle_State& puzzle) {
     return Puzzle_Level::Hard;
 }
 
-namespace {
-
-Puzzle_State Empty_Puzzle() {
-    Puzzle_State p;
-    p.Info_Visible = 0;
-    return p;
+const char* Symmetry_Name(Given_Symmetry symmetry) {
+    return symmetry == Given_Symmetry::None ? "none" : "rotational";
 }
 
-int Add_Board_At(Puzzle_State& p, Integer type, int n, Flag wide, int x, int y) {
-    const int b = Add_Board_Model(p, type, n, n, n, wide);
-    p.Board_Overlaps.emplace_back();
-    p.Board_Positions.push_back({x, y});
+bool Parse_Symmetry(const std::string& word, Given_Symmetry& symmetry) {
+    for (Given_Symmetry s : {Given_Symmetry::None, Given_Symmetry::Rotational}) {
+        if (word == Symmetry_Name(s)) {
+            symmetry = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+int Level_Index(Puzzle_Level level) {
+    return static_cast<int>(level);
+}
+
+// How much searching a level may take, counted in puzzles graded (grading costs most; each
+// grid tried costs one grade and a few more when it is looked through). Easy is met by
+// nearly every grid; the others are rarer, and on a 6x6 board, whose grades are cheap, much
+// rarer.
+struct Search_Budget {
+    int Grades = 0;
+    int Grid_Tries = 50;      // full grids (or jigsaw layouts) one search for a grid may try
+    long long Grid_Nodes = 0; // search nodes one full grid may take
+};
+
+Search_Budget Budget_For(Puzzle_Level level, int vars) {
+    static const int grades[] = {60, 150, 150, 150, 300};
+    Search_Budget b;
+    b.Grades = grades[Level_Index(level)] * (vars <= 36 ? 6 : 1);
+    b.Grid_Nodes = 20000LL * (vars / 81 + 1);
     return b;
 }
 
-void Link_Both(Puzzle_State& p, int a, int b, int dx, int dy) {
-    auto link = [](int d) {
-        return d >= 0 ? std::pair<int, int>{d + 1, 1} : std::pair<int, int>{1, -d + 1};
-    };
-    const auto [a_col, b_col] = link(dx);
-    const auto [a_row, b_row] = link(dy);
-    p.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
-    p.Board_Overlaps[a].Link_Areas.push_back({a_col, a_row, b_col, b_row});
-    p.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
-    p.Board_Overlaps[b].Link_Areas.push_back({b_col, b_row, a_col, a_row});
-}
-
-bool Region_Connected(const std::vector<int>& region_of, int region) {
-    std::vector<int> stack;
-    std::vector<char> seen(81, 0);
-    int size = 0;
-    for (int i = 0; i < 81; ++i) {
-        size += region_of[i] == region ? 1 : 0;
-        if (stack.empty() && region_of[i] == region) {
-            stack.push_back(i);
-            seen[i] = 1;
-        }
-    }
-    int reached = 0;
-    while (!stack.empty()) {
-        const int i = stack.back();
-        stack.pop_back();
-        ++reached;
-        const int c = i / 9;
-        const int r = i % 9;
-        const int nb[4][2] = {{c - 1, r}, {c + 1, r}, {c, r - 1}, {c, r + 1}};
-        for (const auto& q : nb) {
-            if (q[0] < 0 || q[0] > 8 || q[1] < 0 || q[1] > 8) {
-                continue;
-            }
-            const int j = q[0] * 9 + q[1];
-            if (!seen[j] && region_of[j] == region) {
-                seen[j] = 1;
-                stack.push_back(j);
-            }
-        }
-    }
-    return reached == size;
-}
-
-// Nine connected regions of nine cells, made by trading cells between neighbouring regions
-// of the standard blocks.
-std::vector<int> Random_Jigsaw(Tool_Random& random) {
-    std::vector<int> region_of(81);
-    for (int i = 0; i < 81; ++i) {
-        region_of[i] = (i / 9 / 3) * 3 + (i % 9) / 3; // cell index = column * 9 + row
-    }
-    auto neighbours = [](int i) {
-        std::vector<int> out;
-        const int c = i / 9;
-        const int r = i % 9;
-        if (c > 0)
-            out.push_back(i - 9);
-        if (c < 8)
-            out.push_back(i + 9);
-        if (r > 0)
-            out.push_back(i - 1);
-        if (r < 8)
-            out.push_back(i + 1);
-        return out;
-    };
-    int trades = 0;
-    for (int tries = 0; tries < 20000 && trades < 120; ++tries) {
-        const int x = random.Below(81);
-        const std::vector<int> nx = neighbours(x);
-        const int y = nx[random.Below(static_cast<int>(nx.size()))];
-        const int a = region_of[x];
-        const int b = region_of[y];
-        if (a == b) {
-            continue;
-        }
-        // x moves from a to b; some cell z of b next to a moves back to a.
-        std::vector<int> back;
-        for (int z = 0; z < 81; ++z) {
-            if (z == x || region_of[z] != b) {
-                continue;
-            }
-            for (int w : neighbours(z)) {
-                if (region_of[w] == a && w != x) {
-                    back.push_back(z);
-                    break;
-                }
-            }
-        }
-        if (back.empty()) {
-            continue;
-        }
-        const int z = back[random.Below(static_cast<int>(back.size()))];
-        region_of[x] = b;
-        region_of[z] = a;
-        if (Region_Connected(region_of, a) && Region_Connected(region_of, b)) {
-            ++trades;
-        } else {
-            region_of[x] = a;
-            region_of[z] = b;
-        }
-    }
-    return region_of;
-}
-
-// The empty puzzle of a kind, false for an unknown kind.
-bool Template_Of(const std::string& kind, Tool_Random& random, Puzzle_State& p) {
-    p = Empty_Puzzle();
-    if (kind == "classic" || kind == "symbols") {
-        const int b = Add_Board_At(p, Board_Type_9x9, 9, 0, 20, 20);
-        if (kind == "symbols") {
-            p.Sudoku_Boards[b].Use_Symbols = 1;
-            const std::string symbols = "ABCDEFGHI";
-            for (int k = 0; k < 9; ++k) {
-                p.Sudoku_Boards[b].Symbols[k] = static_cast<Byte>(symbols[k]);
-            }
-        }
-    } else if (kind == "6x6-wide" || kind == "6x6-tall") {
-        Add_Board_At(p, Board_Type_6x6, 6, kind == "6x6-wide" ? 1 : 0, 20, 20);
-    } else if (kind == "samurai") {
-        const int offsets[5][2] = {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}};
-        for (const auto& off : offsets) {
-            Add_Board_At(p, Board_Type_9x9, 9, 0, 20 + off[0] * 20, 20 + off[1] * 20);
-        }
-        for (int k : {0, 1, 3, 4}) {
-            Link_Both(p, k, 2, offsets[2][0] - offsets[k][0], offsets[2][1] - offsets[k][1]);
-        }
-    } else if (kind == "jigsaw") {
-        const int b = Add_Board_At(p, Board_Type_9x9, 9, 0, 20, 20);
-        p.Sudoku_Boards[b].Draw_Block_Lines = 0;
-        p.Custom_Regions_On = 1;
-        p.Regions_Only = 1;
-        const std::vector<int> region_of = Random_Jigsaw(random);
-        p.Custom_Regions.assign(9, {});
-        for (int i = 0; i < 81; ++i) {
-            p.Custom_Regions[region_of[i]].push_back({b, i / 9, i % 9, 0});
-        }
-        Build_Cell_Regions(p);
-        Draw_Region_Borders(p);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void Set_Variable(Puzzle_State& p, const Constraint_Structure& s, int v, int value) {
-    for (int cell : s.Cells_Of_Var[v]) {
-        for (std::size_t b = p.Sudoku_Boards.size(); b-- > 0;) {
-            if (cell >= s.Board_Offset[b]) {
-                Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[b];
-                const int local = cell - s.Board_Offset[b];
-                board.Cell_Values[local / board.Rows][local % board.Rows] = value;
-                board.Cell_Locked[local / board.Rows][local % board.Rows] = value != 0 ? 1 : 0;
-                break;
-            }
-        }
-    }
-}
-
-struct Attempt {
-    Puzzle_State Puzzle;
-    Puzzle_Level Level = Puzzle_Level::Easy;
+struct Candidate {
+    Puzzle_State Puzzle; // a jigsaw's layout may change between grids, so the whole puzzle
+    Grade_Result Grade;
     int Givens = 0;
 };
 
-// One puzzle: a random full grid, then givens taken away in random order for as long as
-// the puzzle stays acceptable for the level asked (solvable by the game's help for easy and
-// medium, unique for hard).
-std::string Make_Attempt(const std::string& kind, Tool_Random& random, Puzzle_Level level,
-                         Attempt& out) {
-    Puzzle_State p;
-    Constraint_Structure s;
-    Solve_Result full;
-    for (int layout = 0;; ++layout) {
-        if (!Template_Of(kind, random, p)) {
-            return "unknown kind \"" + kind +
-                   "\" (classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols)";
+class Generator {
+  public:
+    Generator(const std::string& kind, std::uint64_t seed, Puzzle_Level level,
+              const Generate_Options& options)
+        : Kind(kind), Random(seed), Target(level), Options(options) {}
+
+    Generate_Result Run();
+
+  private:
+    std::string Kind;
+    Tool_Random Random;
+    Puzzle_Level Target;
+    const Generate_Options& Options;
+    Search_Budget Budget;
+
+    Puzzle_State Shape; // the empty figure; graded puzzles are written into Work
+    Puzzle_State Work;
+    Constraint_Structure Structure;
+    std::unique_ptr<Unique_Check> Check;
+    std::vector<std::vector<Cell_Place>> Cells_Of_Var;
+    std::vector<std::vector<int>> Orbits; // variables given or emptied together
+    bool Symmetric = false;
+    std::vector<int> Solution;
+
+    int Grades = 0;
+    bool Have_Best = false;
+    Candidate Best;
+
+    bool Cancelled() const {
+        return (Options.Cancel != nullptr && Options.Cancel->load(std::memory_order_relaxed)) ||
+               (Check && Check->Cancelled());
+    }
+    bool Out_Of_Grades() const { return Grades >= Budget.Grades; }
+    bool Done() const { return Cancelled() || (Have_Best && Best.Grade.Level == Target); }
+
+    bool Make_Shape();
+    void Find_Orbits();
+    bool New_Solution();
+    void Write(const std::vector<int>& values, Puzzle_State& p) const;
+    bool Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const;
+    Grade_Result Grade(const std::vector<int>& values);
+    bool Better(const Grade_Result& grade, int givens) const;
+    void Free_Orbit(std::vector<int>& values, int orbit) const;
+    void Give_Orbit(std::vector<int>& values, int orbit) const;
+    bool Given(const std::vector<int>& values, int orbit) const {
+        return values[Orbits[orbit][0]] != 0;
+    }
+    std::vector<int> Remove_While_Unique(std::vector<int>& values, const std::vector<int>& order);
+    void Bisect(const std::vector<int>& start, const std::vector<int>& removed);
+    void Explore(std::vector<int> values);
+};
+
+bool Generator::Make_Shape() {
+    if (!Build_Kind_Shape(Kind, Random, Options.Symmetry == Given_Symmetry::Rotational, Shape)) {
+        return false;
+    }
+    Work = Shape;
+    Structure = Build_Constraint_Structure(Shape);
+    Check = std::make_unique<Unique_Check>(Structure);
+    Check->Watch_Cancel(Options.Cancel);
+    Cells_Of_Var.clear();
+    for (int v = 0; v < Structure.Var_Count; ++v) {
+        Cells_Of_Var.push_back(Structure.Places_Of_Var(v));
+    }
+    Find_Orbits();
+    return true;
+}
+
+// Pairs every variable with the one half a turn round the figure's centre on the page.
+// Without symmetry, or when some cell has no partner, each variable stands alone.
+void Generator::Find_Orbits() {
+    std::map<std::pair<int, int>, int> var_at;
+    int min_x = 1 << 30, min_y = 1 << 30, max_x = -(1 << 30), max_y = -(1 << 30);
+    for (int v = 0; v < Structure.Var_Count; ++v) {
+        for (const Cell_Place& c : Cells_Of_Var[v]) {
+            const int x = Shape.Board_Positions[c.Board].X / 20 + c.Col;
+            const int y = Shape.Board_Positions[c.Board].Y / 20 + c.Row;
+            var_at[{x, y}] = v;
+            min_x = std::min(min_x, x);
+            min_y = std::min(min_y, y);
+            max_x = std::max(max_x, x);
+            max_y = std::max(max_y, y);
         }
-        if (layout >= 50) {
-            return "no full grid found for this kind";
-        }
-        s = Build_Constraint_Structure(p);
-        full = Solve_Structure(s, 1, &random, 20000);
-        if (full.Count == 1) {
+    }
+    std::vector<int> partner(Structure.Var_Count, -1);
+    Symmetric = Options.Symmetry == Given_Symmetry::Rotational;
+    for (const auto& [xy, v] : var_at) {
+        const auto other = var_at.find({min_x + max_x - xy.first, min_y + max_y - xy.second});
+        if (other == var_at.end()) {
+            Symmetric = false;
             break;
         }
+        partner[v] = other->second;
     }
-    for (int v = 0; v < s.Var_Count; ++v) {
-        Set_Variable(p, s, v, full.Solution[v]);
-    }
-    std::vector<int> order(s.Var_Count);
-    for (int v = 0; v < s.Var_Count; ++v) {
-        order[v] = v;
-    }
-    random.Shuffle(order);
-    int givens = s.Var_Count;
-    for (int v : order) {
-        Set_Variable(p, s, v, 0);
-        bool keep_out = false;
-        if (level == Puzzle_Level::Hard) {
-            keep_out = Count_Solutions(p, 2).Count == 1;
-        } else {
-            keep_out = Solved_By_Set_Numbers(p, level == Puzzle_Level::Medium);
+    Orbits.clear();
+    std::vector<char> seen(Structure.Var_Count, 0);
+    for (int v = 0; v < Structure.Var_Count; ++v) {
+        if (seen[v]) {
+            continue;
         }
-        if (keep_out) {
-            --givens;
-        } else {
-            Set_Variable(p, s, v, full.Solution[v]);
+        seen[v] = 1;
+        Orbits.push_back({v});
+        if (Symmetric && !seen[partner[v]]) {
+            seen[partner[v]] = 1;
+            Orbits.back().push_back(partner[v]);
         }
     }
-    out.Puzzle = std::move(p);
-    out.Level = Grade_By_Game_Help(out.Puzzle);
-    out.Givens = givens;
-    return {};
+}
+
+// A random full grid. A jigsaw layout without one is drawn again.
+bool Generator::New_Solution() {
+    for (int tries = 0; tries < Budget.Grid_Tries && !Cancelled(); ++tries) {
+        if (Check->Random_Solution(Random, Solution, Budget.Grid_Nodes)) {
+            return true;
+        }
+        if (Kind == "jigsaw" && !Make_Shape()) {
+            return false;
+        }
+    }
+    return false;
+}
+
+void Generator::Write(const std::vector<int>& values, Puzzle_State& p) const {
+    for (int v = 0; v < Structure.Var_Count; ++v) {
+        for (const Cell_Place& c : Cells_Of_Var[v]) {
+            Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[c.Board];
+            board.Cell_Values[c.Col][c.Row] = values[v];
+            board.Cell_Locked[c.Col][c.Row] = values[v] != 0 ? 1 : 0;
+        }
+    }
+}
+
+// Closer to the level asked wins; at equal distance the easier. At the level asked, fewer
+// givens win; below it, the higher score; above it, the lower.
+bool Generator::Better(const Grade_Result& grade, int givens) const {
+    if (!Have_Best) {
+        return true;
+    }
+    const int t = Level_Index(Target);
+    const int mine = Level_Index(grade.Level);
+    const int theirs = Level_Index(Best.Grade.Level);
+    if (std::abs(mine - t) != std::abs(theirs - t)) {
+        return std::abs(mine - t) < std::abs(theirs - t);
+    }
+    if (mine != theirs) {
+        return mine < theirs;
+    }
+    if (mine == t) {
+        return givens < Best.Givens;
+    }
+    return mine < t ? grade.Score > Best.Grade.Score : grade.Score < Best.Grade.Score;
+}
+
+// Grade_Puzzle taken one step at a time, so that a cancel waits for one step, not for a
+// whole grade (a few grades of a big figure take several hundred milliseconds). The steps
+// and so the grade are Grade_Puzzle's. False when cancelled.
+bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const {
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    Steps_Result all;
+    for (;;) {
+        if (Cancelled()) {
+            return false;
+        }
+        Steps_Result one = All_Steps(state, 1);
+        if (one.Steps.empty() || one.Solved) {
+            all.Solved = one.Solved;
+            all.Steps.insert(all.Steps.end(), one.Steps.begin(), one.Steps.end());
+            break;
+        }
+        all.Steps.push_back(std::move(one.Steps.front()));
+    }
+    grade = Grade_Steps(all, state.Var_Count());
+    return true;
+}
+
+Grade_Result Generator::Grade(const std::vector<int>& values) {
+    Write(values, Work);
+    Grade_Result grade;
+    if (!Grade_Unless_Cancelled(Work, grade)) {
+        return grade; // the search stops; this grade counts for nothing
+    }
+    ++Grades;
+    int givens = 0;
+    for (int v : values) {
+        givens += v != 0 ? 1 : 0;
+    }
+    if (Better(grade, givens)) {
+        Best.Puzzle = Work;
+        Best.Grade = grade;
+        Best.Givens = givens;
+        Have_Best = true;
+    }
+    if (Options.Progress) {
+        Generate_Progress progress;
+        progress.Grades = Grades;
+        progress.Fraction = std::min(1.0, static_cast<double>(Grades) / Budget.Grades);
+        progress.Has_Best = Have_Best;
+        progress.Best_Level = Best.Grade.Level;
+        Options.Progress(progress);
+    }
+    return grade;
+}
+
+void Generator::Free_Orbit(std::vector<int>& values, int orbit) const {
+    for (int v : Orbits[orbit]) {
+        values[v] = 0;
+    }
+}
+
+void Generator::Give_Orbit(std::vector<int>& values, int orbit) const {
+    for (int v : Orbits[orbit]) {
+        values[v] = Solution[v];
+    }
+}
+
+// Empties the orbits of order one by one, keeping each emptied while the puzzle stays
+// unique. Returns the orbits emptied, in order. values must be unique to start with.
+std::vector<int> Generator::Remove_While_Unique(std::vector<int>& values,
+                                                const std::vector<int>& order) {
+    std::vector<int> removed;
+    for (int orbit : order) {
+        if (Cancelled()) {
+            break;
+        }
+        Free_Orbit(values, orbit);
+        if (Check->Still_Unique(values, Solution, Orbits[orbit])) {
+            removed.push_back(orbit);
+        } else {
+            Give_Orbit(values, orbit);
+        }
+    }
+    return removed;
+}
+
+// start minus the first i orbits of removed is unique for every i, and mostly harder the
+// larger i is; the whole removal was graded above the level asked. Halving the steps finds
+// where the grade crosses the level (about log2 of the steps grades); every puzzle graded on
+// the way competes for the closest.
+void Generator::Bisect(const std::vector<int>& start, const std::vector<int>& removed) {
+    int lo = 0; // the start, nearly full, is easy
+    int hi = static_cast<int>(removed.size());
+    while (hi - lo > 1 && !Cancelled() && !Out_Of_Grades()) {
+        const int mid = (lo + hi) / 2;
+        std::vector<int> values = start;
+        for (int i = 0; i < mid; ++i) {
+            Free_Orbit(values, removed[i]);
+        }
+        (Grade(values).Level <= Target ? lo : hi) = mid;
+    }
+}
+
+// One full grid: givens taken away in random order while the puzzle stays unique, then the
+// result graded. When that is above the level asked, the puzzles along the removals are
+// looked through for it. (Walking on from the border, taking givens away and putting others
+// back, found the level no sooner than fresh grids do: levels jump by more than one step when
+// a single given goes, and fresh grids cross the border in new places.)
+void Generator::Explore(std::vector<int> values) {
+    std::vector<int> order(Orbits.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        order[k] = static_cast<int>(k);
+    }
+    Random.Shuffle(order);
+    const std::vector<int> full = values;
+    const std::vector<int> removed = Remove_While_Unique(values, order);
+    if (Cancelled() || Out_Of_Grades()) {
+        return;
+    }
+    if (Grade(values).Level > Target) {
+        Bisect(full, removed);
+    }
+}
+
+Generate_Result Generator::Run() {
+    Generate_Result result;
+    result.Asked = Target;
+    if (!Make_Shape()) {
+        result.Error = "unknown kind \"" + Kind + "\" (" + Puzzle_Kind_Names() + ")";
+        return result;
+    }
+    Budget = Budget_For(Target, Structure.Var_Count);
+    while (!Done() && !Out_Of_Grades()) {
+        if (!New_Solution()) {
+            if (!Cancelled()) {
+                result.Error = "no full grid found for this kind";
+                return result;
+            }
+            break;
+        }
+        Explore(Solution);
+    }
+    if (Cancelled()) {
+        result.Cancelled = true;
+        return result;
+    }
+    if (!Have_Best) {
+        result.Error = "no puzzle was made";
+        return result;
+    }
+    result.Puzzle = std::move(Best.Puzzle);
+    result.Reached = Best.Grade.Level;
+    result.Score = Best.Grade.Score;
+    result.Techniques = Best.Grade.Techniques;
+    result.Symmetric = Symmetric;
+    result.Givens = Best.Givens;
+    result.Grades = Grades;
+    return result;
 }
 
 } // namespace
 
-Generate_Result Generate_Puzzle(const std::string& kind, std::uint64_t seed, Puzzle_Level level) {
-    Generate_Result result;
-    Tool_Random random(seed);
-    const int attempts = level == Puzzle_Level::Easy ? 1 : 8;
-    bool have = false;
-    Attempt best;
-    for (int a = 0; a < attempts; ++a) {
-        Attempt attempt;
-        result.Error = Make_Attempt(kind, random, level, attempt);
-        if (!result.Error.empty()) {
-            return result;
-        }
-        // The closest level wins; between equals the first one made.
-        const bool better = !have || (attempt.Level <= level && attempt.Level > best.Level);
-        if (better) {
-            best = std::move(attempt);
-            have = true;
-        }
-        if (best.Level == level) {
-            break;
-        }
-    }
-    result.Puzzle = std::move(best.Puzzle);
-    result.Reached = best.Level;
-    result.Givens = best.Givens;
-    return result;
+Generate_Result Generate_Puzzle(const std::string& kind, std::uint64_t seed, Puzzle_Level level,
+                                const Generate_Options& options) {
+    Generator generator(kind, seed, level, options);
+    return generator.Run();
 }

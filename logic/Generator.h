@@ -1,10 +1,19 @@
 #pragma once
-// Grading puzzles by the game's own help, and making new puzzles with exactly one solution.
+// Making new puzzles with exactly one solution at a level graded by Grade_Puzzle, and the
+// grade by the game's own help.
+//
+// For a "New Puzzle" dialog: Puzzle_Kinds() and Empty_Puzzle_Of_Kind() (logic/Shapes.h)
+// list the kinds and give each one's empty shape to draw; Generate_Puzzle() runs on a worker
+// thread, reports progress through a callback and stops soon after its cancel flag is set.
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "logic/Grading.h"
+#include "logic/Shapes.h"
 #include "model/Board_Model.h"
 
 // True when repeating "Set Numbers" from the numbers on the boards, with help on or off,
@@ -15,16 +24,47 @@ bool Solved_By_Set_Numbers(const Puzzle_State& puzzle, bool help);
 // the puzzle, medium when it needs help on, hard when neither does.
 Puzzle_Level Grade_By_Game_Help(const Puzzle_State& puzzle);
 
-struct Generate_Result {
-    std::string Error; // unknown kind
-    Puzzle_State Puzzle;
-    Puzzle_Level Reached = Puzzle_Level::Easy;
-    int Givens = 0; // distinct cells holding a number (a shared cell counts once)
+// Where the givens stand: anywhere, or each with its partner half a turn round the centre
+// of the figure on the page (on every kind: all of them look the same turned that way).
+enum class Given_Symmetry { None, Rotational };
 
-    bool Ok() const { return Error.empty(); }
+const char* Symmetry_Name(Given_Symmetry symmetry); // "none", "rotational"
+bool Parse_Symmetry(const std::string& word, Given_Symmetry& symmetry);
+
+struct Generate_Progress {
+    double Fraction = 0.0; // share of the search budget spent, 0 to 1
+    int Grades = 0;        // puzzles graded so far
+    bool Has_Best = false;
+    Puzzle_Level Best_Level = Puzzle_Level::Easy; // the closest level found so far
 };
 
-// Kinds: classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols. The same kind, seed and
-// level give the same puzzle. When the level cannot be reached within a few attempts the
-// closest puzzle is returned and Reached tells its level.
-Generate_Result Generate_Puzzle(const std::string& kind, std::uint64_t seed, Puzzle_Level level);
+struct Generate_Options {
+    Given_Symmetry Symmetry = Given_Symmetry::Rotational;
+    // When set, generation stops soon after *Cancel becomes true and the result says
+    // Cancelled. Read from the generating thread only.
+    const std::atomic<bool>* Cancel = nullptr;
+    // Called on the generating thread after every puzzle graded.
+    std::function<void(const Generate_Progress&)> Progress;
+};
+
+struct Generate_Result {
+    std::string Error;      // unknown kind, or no full grid found
+    bool Cancelled = false; // stopped by the cancel flag; Puzzle is then empty
+    Puzzle_State Puzzle;    // the givens, locked; every other cell empty
+    Puzzle_Level Asked = Puzzle_Level::Easy;
+    Puzzle_Level Reached = Puzzle_Level::Easy; // Grade_Puzzle(Puzzle).Level
+    int Score = 0;                             // Grade_Puzzle(Puzzle).Score
+    std::map<std::string, int> Techniques;     // Grade_Puzzle(Puzzle).Techniques
+    bool Symmetric = false;                    // the givens are symmetric by half a turn
+    int Givens = 0;                            // cells holding a number (a shared cell counts once)
+    int Grades = 0;                            // puzzles graded during the search
+
+    bool Ok() const { return Error.empty() && !Cancelled; }
+    bool Level_Reached() const { return Ok() && Reached == Asked; }
+};
+
+// Kinds: those of Puzzle_Kinds(). The same kind, seed, level and symmetry give the same
+// puzzle, byte for byte. The search is bounded; when it ends without the level asked, the
+// closest puzzle found is returned (ties go to the easier one) and Reached tells its level.
+Generate_Result Generate_Puzzle(const std::string& kind, std::uint64_t seed, Puzzle_Level level,
+                                const Generate_Options& options = {});

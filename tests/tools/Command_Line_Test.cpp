@@ -17,6 +17,8 @@ TEST(Command_Line, BadArgumentsAreRefused) {
           {"generate", "classic", "--level", "insane", "-o", Temp_Path("never.zd2")},
           {"generate", "hexagon", "-o", Temp_Path("never.zd2")},
           {"generate", "classic", "--seed", "-4", "-o", Temp_Path("never.zd2")},
+          {"generate", "classic", "--symmetry", "diagonal", "-o", Temp_Path("never.zd2")},
+          {"generate", "classic", "--symmetry", "-o", Temp_Path("never.zd2")},
           {"generate", "classic"},
           {"make", Sample("src/classic-easy.txt")}}) {
         const Run_Result r = Run_Program(args);
@@ -90,15 +92,36 @@ TEST(Command_Line, GenerateReportsTheLevelAndIsReproducible) {
     const Run_Result r =
         Run_Program({"generate", "6x6-tall", "--seed", "9", "--level", "easy", "-o", a});
     ASSERT_EQ(r.Exit, 0) << r.Err;
-    EXPECT_NE(r.Out.find("level easy"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("level easy (asked easy), score "), std::string::npos) << r.Out;
     EXPECT_NE(r.Out.find("seed 9"), std::string::npos);
+    EXPECT_NE(r.Out.find(", symmetric"), std::string::npos);
     ASSERT_EQ(Run_Program({"generate", "6x6-tall", "--seed", "9", "--level", "easy", "-o", b}).Exit,
               0);
     EXPECT_EQ(Read_Text(a), Read_Text(b));
     EXPECT_EQ(Run_Program({"solve", a}).Out, "unique\n");
-    // Easy means "Set Numbers" with help off finishes it.
-    const Run_Result filled = Run_Program({"set-numbers", a, "--repeat", "100", "--json"});
+    // Easy needs singles only, which "Set Numbers" with help finds.
+    const Run_Result filled =
+        Run_Program({"set-numbers", a, "--help-solve", "--repeat", "100", "--json"});
     EXPECT_EQ(Parse_Json(filled.Out)["check"].Text, "complete");
+}
+
+TEST(Command_Line, GenerateTheNewFiguresWithAndWithoutSymmetry) {
+    const std::string w = Temp_Path("windmill.zd2");
+    const Run_Result r = Run_Program(
+        {"generate", "windmill", "--seed", "3", "--symmetry", "none", "--level", "hard", "-o", w});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_NE(r.Out.find("windmill, seed 3, level "), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("(asked hard)"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("not symmetric"), std::string::npos) << r.Out;
+    EXPECT_EQ(Run_Program({"solve", w}).Out, "unique\n");
+    EXPECT_NE(Run_Program({"info", w}).Out.find("boards: 5"), std::string::npos);
+    for (const char* kind : {"twin", "butterfly", "sohei"}) {
+        const std::string out = Temp_Path(std::string(kind) + ".zd2");
+        const Run_Result k = Run_Program({"generate", kind, "--seed", "1", "-o", out});
+        ASSERT_EQ(k.Exit, 0) << kind << ": " << k.Err;
+        EXPECT_NE(k.Out.find("(asked medium)"), std::string::npos) << k.Out;
+        EXPECT_EQ(Run_Program({"solve", out}).Out, "unique\n") << kind;
+    }
 }
 
 TEST(Command_Line, InfoSummarises) {

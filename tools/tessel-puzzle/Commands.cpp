@@ -9,19 +9,19 @@
 #include <random>
 #include <sstream>
 
+#include "logic/Generator.h"
+#include "logic/Solver.h"
 #include "model/Board_Geometry.h"
+#include "model/Puzzle_Description.h"
 #include "model/Puzzle_File.h"
 #include "page/Puzzle_Loading.h"
 #include "page/Candidate_Engine.h"
 #include "page/Entry_Check.h"
 #include "page/Game_Session.h"
 #include "page/Number_Locking.h"
-#include "model/Puzzle_Description.h"
-#include "logic/Generator.h"
 #include "tools/tessel-puzzle/Import_Commands.h"
 #include "tools/tessel-puzzle/Logic_Commands.h"
 #include "tools/tessel-puzzle/Printing.h"
-#include "logic/Solver.h"
 
 const char* const Tool_Usage =
     "usage: tessel-puzzle COMMAND ...\n"
@@ -37,8 +37,10 @@ const char* const Tool_Usage =
     "  grade FILE [--json]\n"
     "  grade --lines FILE      (one classic puzzle a line: level and score)\n"
     "  make DESCRIPTION -o FILE\n"
-    "  generate KIND [--seed S] [--level easy|medium|hard] -o FILE\n"
-    "     KIND: classic, 6x6-wide, 6x6-tall, samurai, jigsaw, symbols\n"
+    "  generate KIND [--seed S] [--level easy|medium|hard|expert|extreme]\n"
+    "           [--symmetry none|rotational] -o FILE\n"
+    "     KIND: classic, 6x6-wide, 6x6-tall, jigsaw, symbols, samurai, twin, butterfly,\n"
+    "           sohei, windmill\n"
     "  import FILE [--index K] -o OUT\n"
     "     FILE: a puzzle as text (one line, .sdk, .ss, .sdm or a description; - for standard\n"
     "     input); K picks one of the puzzles of an .sdm file, from 1 (default 1)\n"
@@ -73,6 +75,7 @@ struct Arguments {
     long long Limit = 2;
     std::string Seed;
     std::string Level = "medium";
+    std::string Symmetry = "rotational";
     std::string Engine = "fast";
     long long Index = 1;
 };
@@ -172,6 +175,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                 a.Seed = value_of(i);
             } else if (arg == "--level") {
                 a.Level = value_of(i);
+            } else if (arg == "--symmetry") {
+                a.Symmetry = value_of(i);
             } else if (arg == "--engine") {
                 a.Engine = value_of(i);
                 if (a.Engine != "fast" && a.Engine != "reference" && a.Engine != "compare") {
@@ -465,7 +470,12 @@ int Generate(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     Puzzle_Level level = Puzzle_Level::Medium;
     if (!Parse_Level(a.Level, level)) {
-        throw Usage_Error{"--level is easy, medium or hard, not \"" + a.Level + "\""};
+        throw Usage_Error{"--level is easy, medium, hard, expert or extreme, not \"" + a.Level +
+                          "\""};
+    }
+    Generate_Options options;
+    if (!Parse_Symmetry(a.Symmetry, options.Symmetry)) {
+        throw Usage_Error{"--symmetry is none or rotational, not \"" + a.Symmetry + "\""};
     }
     std::uint64_t seed = 0;
     if (a.Seed.empty()) {
@@ -478,16 +488,25 @@ int Generate(const Arguments& a, std::ostream& out, std::ostream& err) {
             throw Usage_Error{"--seed needs a whole number from 0, not \"" + a.Seed + "\""};
         }
     }
-    const Generate_Result made = Generate_Puzzle(a.Positional[0], seed, level);
+    if (!Is_Puzzle_Kind(a.Positional[0])) {
+        throw Usage_Error{"unknown kind \"" + a.Positional[0] + "\" (" + Puzzle_Kind_Names() + ")"};
+    }
+    const Generate_Result made = Generate_Puzzle(a.Positional[0], seed, level, options);
     if (!made.Ok()) {
-        throw Usage_Error{made.Error};
+        err << "tessel-puzzle: " << made.Error << '\n';
+        return Failed;
     }
     if (!Save(a.Output, made.Puzzle, err)) {
         return Failed;
     }
     out << "wrote " << a.Output << ": " << a.Positional[0] << ", seed " << seed << ", level "
-        << Level_Name(made.Reached) << " (asked " << Level_Name(level) << "), " << made.Givens
-        << " givens\n";
+        << Level_Name(made.Reached) << " (asked " << Level_Name(level) << "), score " << made.Score
+        << ", " << made.Givens << " givens, " << (made.Symmetric ? "symmetric" : "not symmetric")
+        << '\n';
+    if (!made.Level_Reached()) {
+        out << "the level asked was not reached within the search budget; this is the closest "
+               "puzzle found\n";
+    }
     return Done;
 }
 
@@ -544,7 +563,7 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Make(Parse_Arguments(args, "-o", 1), out, err);
         }
         if (command == "generate") {
-            return Generate(Parse_Arguments(args, "--seed --level -o", 1), out, err);
+            return Generate(Parse_Arguments(args, "--seed --level --symmetry -o", 1), out, err);
         }
         if (command == "import") {
             const Arguments a = Parse_Arguments(args, "--index -o", 1);
