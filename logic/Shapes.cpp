@@ -19,6 +19,15 @@ struct Kind_Layout {
     std::vector<std::pair<int, int>> Offsets;
 };
 
+// The Samurai as the core lays it out.
+std::vector<std::pair<int, int>> Samurai_Figure() {
+    std::vector<std::pair<int, int>> offsets;
+    for (const auto& offset : Samurai_Offsets) {
+        offsets.emplace_back(offset[0], offset[1]);
+    }
+    return offsets;
+}
+
 // The figures, drawn on a grid of cells (# a board's cell, * a cell two or more boards share):
 //
 //   samurai: corners at 0 and 12, the centre board at 6,6 shares a corner block with each.
@@ -38,12 +47,7 @@ const std::vector<Kind_Layout>& Layouts() {
         {"6x6-tall", "6x6, blocks 3 high", Board_Type_6x6, 6, 0, {{0, 0}}},
         {"jigsaw", "Jigsaw 9x9", Board_Type_9x9, 9, 0, {{0, 0}}},
         {"symbols", "Letters A to I", Board_Type_9x9, 9, 0, {{0, 0}}},
-        {"samurai",
-         "Samurai (5 grids)",
-         Board_Type_9x9,
-         9,
-         0,
-         {{0, 0}, {12, 0}, {6, 6}, {0, 12}, {12, 12}}},
+        {"samurai", "Samurai (5 grids)", Board_Type_9x9, 9, 0, Samurai_Figure()},
         {"twin", "Twin (2 grids)", Board_Type_9x9, 9, 0, {{0, 0}, {6, 6}}},
         {"butterfly",
          "Butterfly (4 grids)",
@@ -73,19 +77,6 @@ const Kind_Layout* Find_Layout(const std::string& name) {
 
 constexpr int Units_Per_Cell = 20;
 constexpr int Margin = Units_Per_Cell;
-
-// Links boards a and b both ways; b stands dx cells right of a and dy cells below it.
-void Link_Both(Puzzle_State& p, int a, int b, int dx, int dy) {
-    auto link = [](int d) {
-        return d >= 0 ? std::pair<int, int>{d + 1, 1} : std::pair<int, int>{1, -d + 1};
-    };
-    const auto [a_col, b_col] = link(dx);
-    const auto [a_row, b_row] = link(dy);
-    p.Board_Overlaps[a].Linked_Boards.push_back(b + 1);
-    p.Board_Overlaps[a].Link_Areas.push_back({a_col, a_row, b_col, b_row});
-    p.Board_Overlaps[b].Linked_Boards.push_back(a + 1);
-    p.Board_Overlaps[b].Link_Areas.push_back({b_col, b_row, a_col, a_row});
-}
 
 std::vector<int> Neighbours(int i) {
     std::vector<int> out;
@@ -258,7 +249,7 @@ bool Build_Kind_Shape(const std::string& kind, Tool_Random& random, bool symmetr
             const int dx = layout->Offsets[b].first - layout->Offsets[a].first;
             const int dy = layout->Offsets[b].second - layout->Offsets[a].second;
             if (std::abs(dx) < layout->Size && std::abs(dy) < layout->Size) {
-                Link_Both(p, a, b, dx, dy);
+                Link_Boards_Both_Ways(p, a, b, dx, dy);
             }
         }
     }
