@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Player_Dialogs.h"
+#include "app/Puzzle_Exchange.h"
 #include "app/Tool_Images.h"
 #include "model/Puzzle_File.h"
 #include "page/Board_Picture.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Menu();
     Create_Tool_Bar();
     Create_Status_Bar();
+    Exchange = new Puzzle_Exchange(*this, Dialogs);
     Session.On_History_Changed = [this] { Update_Undo_Actions(); };
     Update_Undo_Actions();
 }

@@ -18,6 +18,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class Player_Dialogs;
+class Puzzle_Exchange;
 class Selection_Palette;
 class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
@@ -58,6 +59,8 @@ class TForm1 : public QMainWindow {
     QAction* Restart_Action = nullptr;
     QAction* Undo_Action = nullptr;
     QAction* Redo_Action = nullptr;
+    // Import, paste, export and print, beside the game's own commands.
+    Puzzle_Exchange* Exchange = nullptr;
 
     void FormCreate();
     void FormShow();
