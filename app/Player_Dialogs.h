@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 class Player_Dialogs {
@@ -28,6 +29,19 @@ class Player_Dialogs {
 
     // Hands a web address to the desktop's default handler.
     virtual void Open_Url(const QString& url) = 0;
+
+    // The import dialog: an existing file of any of the filters (separated by ";;"), no
+    // extension added; the export dialog: a file to write, ".png" added to a bare name. An
+    // empty result means cancelled.
+    virtual QString Import_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                                     const QString& directory) = 0;
+    virtual QString Export_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                                     const QString& directory) = 0;
+    // Which of the count puzzles of the source (a file name, or the clipboard) to play: its
+    // index from 0, the first offered; -1 means cancelled.
+    virtual int Choose_Puzzle(QWidget* owner, const QString& source, int count) = 0;
+    // The system's print dialog on the printer; true when the player chose to print.
+    virtual bool Choose_Printer(QWidget* owner, QPrinter& printer) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -42,6 +56,12 @@ class Qt_Player_Dialogs : public Player_Dialogs {
     QString Save_File_Name(QWidget* owner, const QString& title, const QString& filter,
                            const QString& directory) override;
     void Open_Url(const QString& url) override;
+    QString Import_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& directory) override;
+    QString Export_File_Name(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& directory) override;
+    int Choose_Puzzle(QWidget* owner, const QString& source, int count) override;
+    bool Choose_Printer(QWidget* owner, QPrinter& printer) override;
 };
 
 // Message texts keep the carriage return of the game's own texts; a message box shows it as

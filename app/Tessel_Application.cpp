@@ -1,10 +1,12 @@
 #include "app/Tessel_Application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <memory>
 
 #include "app/Player_Dialogs.h"
+#include "app/Puzzle_Exchange.h"
 #include "app/Unit1.h"
 #include "palette/Board_Drawing.h"
 #include "palette/Original_6x6.h"
@@ -27,9 +29,15 @@ int Run_Tessel_Sudoku(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
     Install_Font_Substitutions();
 
+    // A file named on the command line is found from the folder the game was started in,
+    // before the window makes its own folder the current one.
+    const QString start_up =
+        Start_Up_Puzzle_Path(QCoreApplication::arguments(), QDir::currentPath());
+
     Puzzle_State game;
     Qt_Player_Dialogs dialogs;
     std::unique_ptr<TForm1> Form1(Create_Game_Windows(game, dialogs));
     Form1->showMaximized();
+    Form1->Exchange->Open_At_Start_Up(start_up);
     return app.exec();
 }

@@ -21,6 +21,7 @@
 #include "app/Hint_Bar.h"
 #include "app/Keyboard_Play.h"
 #include "app/Player_Dialogs.h"
+#include "app/Puzzle_Exchange.h"
 #include "app/Tool_Images.h"
 #include "logic/Technique.h"
 #include "model/Cp1252.h"
@@ -78,6 +79,7 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Tool_Bar();
     Create_Status_Bar();
     Create_Hint_Bar();
+    Exchange = new Puzzle_Exchange(*this, Dialogs);
     Session.On_History_Changed = [this] {
         Update_Undo_Actions();
         Hide_Hint();
@@ -382,20 +384,7 @@ bool TForm1::Load_Puzzle_From(const QString& path) {
         QCoreApplication::processEvents();
         Puzzle_Read_Result result = Read_Puzzle_File(QFile::encodeName(path).toStdString());
         if (result.Ok()) {
-            // The old puzzle goes only once the new one was read completely.
-            Frame_Boards_Layout_Page->Free_Board_Pictures();
-            Hide_Cursor();
-            Session.Adopt(std::move(result.Puzzle));
-            Frame_Boards_Layout_Page->Show_Info_Panel();
-            for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
-                Frame_Boards_Layout_Page->Add_Board_Picture(i);
-                if (Selection_Palette* palette = Palette_For(State.Sudoku_Boards[i].Board_Type)) {
-                    palette->Set_Captions(i, State.Sudoku_Boards[i].Use_Symbols);
-                }
-            }
-            Frame_Boards_Layout_Page->Update_Page_Range();
-            Show_Board_Count();
-            State.Game_Modified = false;
+            Show_Loaded_Puzzle(std::move(result.Puzzle));
             return true;
         }
         refusal = QString::fromStdString(result.Error);
@@ -406,6 +395,23 @@ bool TForm1::Load_Puzzle_From(const QString& path) {
         Dialogs.Error(this, refusal);
     }
     return false;
+}
+
+void TForm1::Show_Loaded_Puzzle(Puzzle_State&& loaded) {
+    // The old puzzle goes only once the new one was read completely.
+    Frame_Boards_Layout_Page->Free_Board_Pictures();
+    Hide_Cursor();
+    Session.Adopt(std::move(loaded));
+    Frame_Boards_Layout_Page->Show_Info_Panel();
+    for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
+        Frame_Boards_Layout_Page->Add_Board_Picture(i);
+        if (Selection_Palette* palette = Palette_For(State.Sudoku_Boards[i].Board_Type)) {
+            palette->Set_Captions(i, State.Sudoku_Boards[i].Use_Symbols);
+        }
+    }
+    Frame_Boards_Layout_Page->Update_Page_Range();
+    Show_Board_Count();
+    State.Game_Modified = false;
 }
 
 void TForm1::Save_Puzzle_File() {

@@ -21,6 +21,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class Player_Dialogs;
+class Puzzle_Exchange;
 class Selection_Palette;
 class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
@@ -67,6 +68,8 @@ class TForm1 : public QMainWindow {
     QAction* Undo_Action = nullptr;
     QAction* Redo_Action = nullptr;
     QAction* Hint_Action = nullptr;
+    // Import, paste, export and print, beside the game's own commands.
+    Puzzle_Exchange* Exchange = nullptr;
 
     void FormCreate();
     void FormShow();
@@ -91,6 +94,12 @@ class TForm1 : public QMainWindow {
     void Save_Puzzle_File();
     // Loads the file at path (after the prompt and the dialog); true when it was loaded.
     bool Load_Puzzle_From(const QString& path);
+    // Shows a puzzle that was read or imported completely in place of the current game: the
+    // old pictures freed, the puzzle adopted (history emptied), the info panel, the pictures,
+    // the palette captions, the board count, and the game not modified.
+    void Show_Loaded_Puzzle(Puzzle_State&& loaded);
+    // The modified prompt before the game is replaced; true when it may go.
+    bool Confirm_Discard_Changes();
     // Saves to path; true when the file was written.
     bool Save_Puzzle_To(const QString& path);
     void Restart_Boards();
@@ -150,7 +159,6 @@ class TForm1 : public QMainWindow {
     void Update_Undo_Actions();
     void Create_Menu();
     void Create_Status_Bar();
-    bool Confirm_Discard_Changes();
     void Show_Board_Count();
 
     Puzzle_State& State;

@@ -24,6 +24,14 @@ class Silent_Dialogs : public Player_Dialogs {
         return {};
     }
     void Open_Url(const QString&) override {}
+    QString Import_File_Name(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString Export_File_Name(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    int Choose_Puzzle(QWidget*, const QString&, int) override { return 0; }
+    bool Choose_Printer(QWidget*, QPrinter&) override { return false; }
 };
 
 struct Bench_Game {

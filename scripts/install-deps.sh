@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-dev
     xvfb xauth
     desktop-file-utils appstream x11-utils openbox
+    shared-mime-info libglib2.0-bin
 )
 
 missing=()

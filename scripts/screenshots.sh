@@ -84,4 +84,28 @@ for entry in 6x6-wide:240x240+0+75 twin-region:450x240+0+75 jigsaw:330x330+0+75;
     convert "/tmp/$puzzle.png" -crop "$crop" +repage "$out/$puzzle-labels-help.png"
     stop_game
 done
+# 3. The import dialog with its list of formats open, and the welcome puzzle's page exported
+#    with labels and help on.
+start_game
+xdotool key ctrl+i
+sleep 1.5
+xdotool mousemove 627 663 click 1 # the "Files of type" list
+sleep 0.8
+shot /tmp/import.png
+convert /tmp/import.png -crop 640x560+310+250 +repage "$out/import-dialog.png"
+xdotool key Escape
+sleep 0.3
+xdotool key Escape
+sleep 0.5
+open_file welcome.zd2
+menu_entry 4
+menu_entry 5
+xdotool key ctrl+e
+sleep 1.2
+rm -f /tmp/exported-page.png
+xdotool type /tmp/exported-page.png
+xdotool key Return
+sleep 1.2
+cp /tmp/exported-page.png "$out/exported-page.png"
+stop_game
 echo "screenshots in $out"

@@ -58,7 +58,18 @@ for category in Game LogicGame; do
     esac
 done
 icon_name=$(desktop_key Icon)
-exec_name=$(desktop_key Exec)
+exec_line=$(desktop_key Exec)
+exec_name=${exec_line%% *}
+# A file manager hands the game the puzzle file it opens; the launcher says it takes one.
+mime_type=application/x-tessel-sudoku
+case "$exec_line" in
+    "$exec_name %f") pass "the launcher's Exec takes a file: $exec_line" ;;
+    *) fail "the launcher's Exec does not take a file with %f: $exec_line" ;;
+esac
+case ";$(desktop_key MimeType);" in
+    *";$mime_type;"*) pass "the launcher opens $mime_type" ;;
+    *) fail "the launcher's MimeType lacks $mime_type: $(desktop_key MimeType)" ;;
+esac
 
 # ---- a staged install, as a package build does it
 stage=$work/stage
@@ -119,6 +130,38 @@ for s in "${icon_sizes[@]}"; do
     fi
 done
 pass "icon sizes checked: scalable ${icon_sizes[*]}"
+
+# The puzzle file's type: the staged definition, built into a type database as a package's
+# trigger would, must know *.zd2 names and the header of a puzzle file without its name.
+mime_package=$root/share/mime/packages/tessel-sudoku.xml
+if [ ! -f "$mime_package" ]; then
+    fail "no puzzle file type in share/mime/packages"
+elif ! command -v update-mime-database >/dev/null; then
+    echo "note: no update-mime-database (package shared-mime-info); the file type is not checked"
+elif ! update-mime-database "$root/share/mime" >"$work/mime.log" 2>&1; then
+    cat "$work/mime.log"
+    fail "update-mime-database refuses the staged file type"
+else
+    before=$failures
+    [ -f "$root/share/mime/$mime_type.xml" ] || fail "update-mime-database made no $mime_type"
+    grep -qx "50:$mime_type:\*.zd2" "$root/share/mime/globs2" ||
+        fail "the type database does not give *.zd2 to $mime_type"
+    grep -qa "\[50:$mime_type\]" "$root/share/mime/magic" ||
+        fail "the type database has no header match for $mime_type"
+    if command -v gio >/dev/null; then
+        cp "$root/$app_folder/welcome.zd2" "$work/welcome.zd2"
+        cp "$root/$app_folder/welcome.zd2" "$work/puzzle-without-extension"
+        for f in welcome.zd2 puzzle-without-extension; do
+            found=$(XDG_DATA_DIRS="$root/share" XDG_DATA_HOME="$work/none" \
+                    gio info -a standard::content-type "$work/$f" 2>/dev/null |
+                    sed -n 's/.*standard::content-type: //p')
+            [ "$found" = "$mime_type" ] || fail "$f is taken for ${found:-nothing}, not $mime_type"
+        done
+    else
+        echo "note: no gio (package libglib2.0-bin); files are not typed through the database"
+    fi
+    [ "$failures" -eq "$before" ] && pass "update-mime-database finds $mime_type by name and by header"
+fi
 
 [ -f "$root/share/applications/$desktop_id" ] || fail "no launcher in share/applications"
 [ -f "$root/share/metainfo/$metainfo" ] || fail "no metainfo in share/metainfo"
@@ -213,6 +256,32 @@ start_game installed "$(readlink -f "$root/$app_folder")" "$exec_name" \
 # icon has to come from inside the program.
 start_game "build folder" "$(readlink -f "$build_dir/bin")" "$build_dir/bin/tessel-sudoku" \
     XDG_DATA_DIRS="$work/none" XDG_DATA_HOME="$work/none"
+
+# A file named on the command line, as a file manager starts the game: a refused puzzle
+# text, named relative to the folder the game starts in, shows its message box.
+if [ -n "$display" ]; then
+    printf '1234\n' >"$work/refused.sdk"
+    (cd "$work" && exec env PATH="$root/bin:/usr/bin:/bin" XDG_DATA_DIRS="$root/share" \
+        XDG_DATA_HOME="$work/none" QT_QPA_PLATFORM=xcb DISPLAY="$display" \
+        "$exec_name" refused.sdk) >"$work/game.log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    box=
+    for _ in $(seq 100); do
+        box=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk '/"Error"/ { print $1; exit }')
+        [ -n "$box" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -n "$box" ]; then
+        pass "a puzzle file named on the command line is opened (its refusal shows)"
+    else
+        fail "the game started with a refused puzzle file showed no message"
+        cat "$work/game.log"
+    fi
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

@@ -3,6 +3,7 @@
 // it was, and a save that cannot be done reports why, leaves the previous file as it was and
 // keeps the game marked as modified.
 
+#include <QClipboard>
 #include <QDirIterator>
 #include <QLabel>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include "Game_Fixture.h"
+#include "app/Puzzle_Exchange.h"
 #include "page/Boards_Layout.h"
 
 namespace {
@@ -125,24 +127,16 @@ bool As_Unprivileged(const std::function<void()>& action) {
     return back;
 }
 
-} // namespace
-
-class Bad_Input_Test : public QObject {
-    Q_OBJECT
-  private slots:
-    void everyMalformedFileIsRefusedAndChangesNothing();
-    void malformedFilesOnAnEmptyPage();
-    void saveOntoAFolderOrADevice();
-    void saveOntoAFullVolume();
-    void saveIntoAFolderWithoutWritePermission();
-};
-
-void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
-    const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed");
+// Loads every malformed file of the folder (listed in its expected.txt, at least at_least
+// of them) over a changed Samurai game through `load`, the prompt answered Yes: each shows
+// the prompt, then its own message, and nothing else, while the game as the writer would
+// save it, its pictures, the status bar, the modified mark and the undo history stay as they
+// were and nothing is written in either folder.
+void Verify_Every_Refusal(Game_Fixture& f, const QString& malformed, int at_least,
+                          const std::function<void(const QString&)>& load) {
     const QVector<Expected_Refusal> refusals = Expected_Refusals(malformed);
-    QVERIFY2(refusals.size() >= 40, "expected.txt lists the malformed files");
+    QVERIFY2(refusals.size() >= at_least, "expected.txt lists the malformed files");
 
-    Game_Fixture f;
     Load_Changed_Game(f);
     const Game_Snapshot before = Game_Snapshot::Of(f);
     const QStringList source_files = Listing(malformed);
@@ -154,7 +148,7 @@ void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
         QVERIFY2(QFileInfo::exists(path), qPrintable(r.Name));
         const std::size_t messages = f.Dialogs.Messages.size();
         f.Dialogs.Answers = {true}; // discard the changes: the game is still modified
-        f.Open(path);
+        load(path);
         // The prompt, then the refusal, and nothing else.
         QCOMPARE(f.Dialogs.Messages.size(), messages + 2);
         QCOMPARE(f.Dialogs.Messages[messages].Kind, QStringLiteral("confirm"));
@@ -163,6 +157,7 @@ void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
                  qPrintable(r.Name + QStringLiteral(": ") + shown.Kind + QStringLiteral(" ") +
                             shown.Text));
         QVERIFY2(Game_Snapshot::Of(f) == before, qPrintable(r.Name));
+        QVERIFY2(f.Form1->Session_Of_Game().Can_Undo(), qPrintable(r.Name));
         const std::string problem = Describe_Invariant_Violation(f.Game);
         QVERIFY2(problem.empty(), problem.c_str());
         ++seen;
@@ -170,6 +165,43 @@ void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
     QCOMPARE(seen, refusals.size());
     QCOMPARE(Listing(malformed), source_files);
     QCOMPARE(Listing(f.Folder.path()), temp_files);
+}
+
+// The same files on an empty page: no prompt, and the page stays empty.
+void Verify_Refusals_On_An_Empty_Page(Game_Fixture& f, const QString& malformed,
+                                      const std::function<void(const QString&)>& load) {
+    for (const Expected_Refusal& r : Expected_Refusals(malformed)) {
+        load(malformed + QLatin1Char('/') + r.Name);
+        QCOMPARE(f.Dialogs.Count(QStringLiteral("confirm")), 0);
+        QCOMPARE(f.Dialogs.Last_Text(), r.Message);
+        QVERIFY(f.Game.Sudoku_Boards.empty());
+        QVERIFY(!f.Game.Game_Modified);
+        QCOMPARE(f.Form1->Status_Panels[0]->text(), QStringLiteral("Total Boards: 0"));
+        QVERIFY(f.Form1->Frame_Boards_Layout_Page->findChildren<Board_Picture*>().isEmpty());
+    }
+}
+
+} // namespace
+
+class Bad_Input_Test : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyMalformedFileIsRefusedAndChangesNothing();
+    void malformedFilesOnAnEmptyPage();
+    void everyMalformedTextIsRefusedAndChangesNothing();
+    void malformedTextsPastedChangeNothing();
+    void saveOntoAFolderOrADevice();
+    void saveOntoAFullVolume();
+    void saveIntoAFolderWithoutWritePermission();
+};
+
+void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
+    Game_Fixture f;
+    Verify_Every_Refusal(f, QStringLiteral(TESSEL_TEST_DATA "/malformed"), 40,
+                         [&f](const QString& path) { f.Open(path); });
+    if (QTest::currentTestFailed()) {
+        return;
+    }
 
     // The game still plays and saves after all that.
     f.Enter(2, 0, 0, 3);
@@ -183,18 +215,59 @@ void Bad_Input_Test::everyMalformedFileIsRefusedAndChangesNothing() {
 }
 
 void Bad_Input_Test::malformedFilesOnAnEmptyPage() {
-    // With nothing loaded there is no prompt, and the page stays empty.
-    const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed");
     Game_Fixture f;
-    for (const Expected_Refusal& r : Expected_Refusals(malformed)) {
-        f.Open(malformed + QLatin1Char('/') + r.Name);
-        QCOMPARE(f.Dialogs.Count(QStringLiteral("confirm")), 0);
-        QCOMPARE(f.Dialogs.Last_Text(), r.Message);
-        QVERIFY(f.Game.Sudoku_Boards.empty());
-        QVERIFY(!f.Game.Game_Modified);
-        QCOMPARE(f.Form1->Status_Panels[0]->text(), QStringLiteral("Total Boards: 0"));
-        QVERIFY(f.Form1->Frame_Boards_Layout_Page->findChildren<Board_Picture*>().isEmpty());
+    Verify_Refusals_On_An_Empty_Page(f, QStringLiteral(TESSEL_TEST_DATA "/malformed"),
+                                     [&f](const QString& path) { f.Open(path); });
+}
+
+void Bad_Input_Test::everyMalformedTextIsRefusedAndChangesNothing() {
+    // The puzzle texts of every format, through the import command; none asks for a puzzle
+    // to be chosen.
+    const auto import = [](Game_Fixture& f) {
+        return [&f](const QString& path) {
+            f.Dialogs.Files.push_back(path);
+            f.Form1->Exchange->Import_Action->trigger();
+            f.Dialogs.Files.clear();
+        };
+    };
+    const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed-text");
+    {
+        Game_Fixture f;
+        Verify_Every_Refusal(f, malformed, 27, import(f));
+        QVERIFY(f.Dialogs.Chooser_Questions.isEmpty());
     }
+    Game_Fixture empty;
+    Verify_Refusals_On_An_Empty_Page(empty, malformed, import(empty));
+}
+
+void Bad_Input_Test::malformedTextsPastedChangeNothing() {
+    // The same texts from the clipboard, those a clipboard can hold as they are (UTF-8
+    // without a NUL byte): refused before the prompt, so nothing is asked either.
+    const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed-text");
+    Game_Fixture f;
+    Load_Changed_Game(f);
+    const Game_Snapshot before = Game_Snapshot::Of(f);
+    int pasted = 0;
+    for (const Expected_Refusal& r : Expected_Refusals(malformed)) {
+        QByteArray bytes = Bytes_Of(malformed + QLatin1Char('/') + r.Name);
+        if (bytes.startsWith("\xEF\xBB\xBF")) {
+            bytes.remove(0, 3); // a clipboard's text carries no byte order mark
+        }
+        const QString text = QString::fromUtf8(bytes);
+        if (bytes.contains('\0') || text.toUtf8() != bytes) {
+            continue;
+        }
+        QGuiApplication::clipboard()->setText(text);
+        const std::size_t messages = f.Dialogs.Messages.size();
+        f.Form1->Exchange->Paste_Action->trigger();
+        QCOMPARE(f.Dialogs.Messages.size(), messages + 1);
+        QCOMPARE(f.Dialogs.Messages.back().Kind, QStringLiteral("error"));
+        QVERIFY2(f.Dialogs.Last_Text() == r.Message,
+                 qPrintable(r.Name + QStringLiteral(": ") + f.Dialogs.Last_Text()));
+        QVERIFY2(Game_Snapshot::Of(f) == before, qPrintable(r.Name));
+        ++pasted;
+    }
+    QVERIFY2(pasted >= 20, "most malformed texts are plain UTF-8");
 }
 
 void Bad_Input_Test::saveOntoAFolderOrADevice() {

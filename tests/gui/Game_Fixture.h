@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,9 @@ class Scripted_Dialogs : public Player_Dialogs {
     std::vector<Shown_Message> Messages;
     QStringList Opened_Urls;
     QStringList Dialog_Titles;
+    std::deque<int> Puzzle_Choices; // the puzzle chooser's answers; the first puzzle when empty
+    QStringList Chooser_Questions;  // "source|count" of every puzzle chooser shown
+    QString Printer_Output;         // the PDF a print goes to; empty: the print is cancelled
 
     bool Confirm(QWidget*, const QString& text) override {
         Messages.push_back({QStringLiteral("confirm"), text});
@@ -60,6 +64,31 @@ class Scripted_Dialogs : public Player_Dialogs {
         return Next_File(title, filter, directory);
     }
     void Open_Url(const QString& url) override { Opened_Urls << url; }
+    QString Import_File_Name(QWidget*, const QString& title, const QString& filter,
+                             const QString& directory) override {
+        return Next_File(title, filter, directory);
+    }
+    QString Export_File_Name(QWidget*, const QString& title, const QString& filter,
+                             const QString& directory) override {
+        return Next_File(title, filter, directory);
+    }
+    int Choose_Puzzle(QWidget*, const QString& source, int count) override {
+        Chooser_Questions << source + QLatin1Char('|') + QString::number(count);
+        if (Puzzle_Choices.empty()) {
+            return 0;
+        }
+        const int choice = Puzzle_Choices.front();
+        Puzzle_Choices.pop_front();
+        return choice;
+    }
+    bool Choose_Printer(QWidget*, QPrinter& printer) override {
+        if (Printer_Output.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Printer_Output);
+        return true;
+    }
 
     int Count(const QString& kind) const {
         int n = 0;

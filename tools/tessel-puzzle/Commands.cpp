@@ -22,6 +22,7 @@
 #include "tools/tessel-puzzle/Import_Commands.h"
 #include "tools/tessel-puzzle/Logic_Commands.h"
 #include "tools/tessel-puzzle/Printing.h"
+#include "tools/tessel-puzzle/Render_Command.h"
 
 const char* const Tool_Usage =
     "usage: tessel-puzzle COMMAND ...\n"
@@ -44,6 +45,8 @@ const char* const Tool_Usage =
     "  import FILE [--index K] -o OUT\n"
     "     FILE: a puzzle as text (one line, .sdk, .ss, .sdm or a description; - for standard\n"
     "     input); K picks one of the puzzles of an .sdm file, from 1 (default 1)\n"
+    "  render FILE -o OUT.png|OUT.pdf [--labels] [--help-solve] [--index K]\n"
+    "     the page as the game shows it (any format the game reads), drawn without a display\n"
     "  --engine fast (the default), reference (the literal candidate engine), or compare\n"
     "     (both, on the same work: reports whether every cell agrees and the time of each)\n";
 
@@ -66,6 +69,7 @@ struct Move {
 struct Arguments {
     std::vector<std::string> Positional;
     bool Help_Solve = false;
+    bool Labels = false;
     bool Json = false;
     bool Lines = false;
     std::string Output;
@@ -133,6 +137,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
             }
             if (arg == "--help-solve") {
                 a.Help_Solve = true;
+            } else if (arg == "--labels") {
+                a.Labels = true;
             } else if (arg == "--json") {
                 a.Json = true;
             } else if (arg == "--lines") {
@@ -571,6 +577,14 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 throw Usage_Error{"import needs -o FILE"};
             }
             return Import_Text(a.Positional[0], a.Index, a.Output, out, err);
+        }
+        if (command == "render") {
+            const Arguments a = Parse_Arguments(args, "--labels --help-solve --index -o", 1);
+            if (!a.Has_Output) {
+                throw Usage_Error{"render needs -o OUT.png or -o OUT.pdf"};
+            }
+            return Render_Puzzle(a.Positional[0], a.Index, a.Output, a.Labels, a.Help_Solve, out,
+                                 err);
         }
         throw Usage_Error{"unknown command \"" + command + "\""};
     } catch (const Usage_Error& e) {

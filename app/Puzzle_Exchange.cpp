@@ -1,0 +1,237 @@
+#include "app/Puzzle_Exchange.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/Player_Dialogs.h"
+#include "app/Unit1.h"
+#include "model/Cp1252.h"
+#include "model/Puzzle_Source.h"
+#include "model/Text_Import.h"
+#include "page/Busy_Cursor.h"
+#include "page/Page_Render.h"
+
+const char* const Import_Title = "Import Puzzle";
+const char* const Import_Filter = "All puzzle files (*.zd2 *.txt *.sdk *.ss *.sdm);;"
+                                  "Puzzle text (*.txt);;"
+                                  "Puzzle rows (*.sdk);;"
+                                  "Puzzle rows with separators (*.ss);;"
+                                  "Puzzle lists (*.sdm);;"
+                                  "Tessel Sudoku File (*.zd2)";
+const char* const Export_Title = "Export the Page";
+const char* const Export_Filter = "PNG picture (*.png);;PDF document (*.pdf)";
+const char* const Clipboard_Source = "The clipboard";
+
+Puzzle_Exchange::Puzzle_Exchange(TForm1& form, Player_Dialogs& dialogs)
+    : QObject(&form), Form(form), Dialogs(dialogs) {
+    setObjectName(QStringLiteral("Puzzle_Exchange"));
+    Import_Action =
+        Add_Action(QStringLiteral("Import Puzzle..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+                   QStringLiteral("Open a puzzle of any format the game reads: "
+                                  "*.zd2, one-line, .sdk, .ss, .sdm or a description "
+                                  "(Ctrl+I)"),
+                   &Puzzle_Exchange::Import_Puzzle);
+    Paste_Action = Add_Action(QStringLiteral("Paste Puzzle"), QKeySequence::Paste,
+                              QStringLiteral("Play the puzzle on the clipboard (Ctrl+V)"),
+                              &Puzzle_Exchange::Paste_Puzzle);
+    Export_Action = Add_Action(QStringLiteral("Export Page..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+                               QStringLiteral("Save the page as a PNG picture or a PDF (Ctrl+E)"),
+                               &Puzzle_Exchange::Export_Page);
+    Print_Action = Add_Action(QStringLiteral("Print Page..."), QKeySequence::Print,
+                              QStringLiteral("Print the page, scaled to the paper (Ctrl+P)"),
+                              &Puzzle_Exchange::Print_Page);
+}
+
+QAction* Puzzle_Exchange::Add_Action(const QString& text, const QKeySequence& keys,
+                                     const QString& tip, void (Puzzle_Exchange::*handler)()) {
+    auto* action = new QAction(text, &Form);
+    action->setShortcut(keys);
+    action->setToolTip(tip);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, handler);
+    Form.addAction(action);
+    return action;
+}
+
+void Puzzle_Exchange::Import_Puzzle() {
+    if (!Form.Confirm_Discard_Changes()) {
+        return;
+    }
+    const QString path =
+        Dialogs.Import_File_Name(&Form, QString::fromLatin1(Import_Title),
+                                 QString::fromLatin1(Import_Filter), QStringLiteral("."));
+    if (!path.isEmpty()) {
+        Open_Path(path);
+    }
+}
+
+bool Puzzle_Exchange::Open_Path(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (Is_Puzzle_File(name)) {
+        return Form.Load_Puzzle_From(path);
+    }
+    std::string text;
+    std::string error;
+    {
+        Busy_Cursor busy;
+        QCoreApplication::processEvents();
+        error = Read_Puzzle_Text_File(name, text);
+    }
+    if (!error.empty()) {
+        Dialogs.Error(&Form, QString::fromStdString(error));
+        return false;
+    }
+    return Open_Text(text, name, QFileInfo(path).fileName());
+}
+
+bool Puzzle_Exchange::Open_Text(const std::string& text, const std::string& name,
+                                const QString& source, const Text_Survey* surveyed) {
+    Text_Survey survey;
+    if (surveyed == nullptr) {
+        Busy_Cursor busy;
+        survey = Survey_Puzzle_Text(text, name);
+        surveyed = &survey;
+    }
+    if (!surveyed->Ok()) {
+        Dialogs.Error(&Form, QString::fromStdString(surveyed->Error));
+        return false;
+    }
+    std::size_t index = 0;
+    if (surveyed->Puzzle_Count > 1) {
+        const int count = surveyed->Puzzle_Count > static_cast<std::size_t>(INT32_MAX)
+                              ? INT32_MAX
+                              : static_cast<int>(surveyed->Puzzle_Count);
+        const int chosen = Dialogs.Choose_Puzzle(&Form, source, count);
+        if (chosen < 0 || chosen >= count) {
+            return false;
+        }
+        index = static_cast<std::size_t>(chosen);
+    }
+    QString refusal;
+    {
+        Busy_Cursor busy;
+        QCoreApplication::processEvents();
+        Text_Import_Result imported = Import_Puzzle_Text(text, index, name);
+        if (imported.Ok()) {
+            Form.Show_Loaded_Puzzle(std::move(imported.Puzzle));
+            return true;
+        }
+        refusal = QString::fromStdString(imported.Error);
+    }
+    Dialogs.Error(&Form, refusal);
+    return false;
+}
+
+void Puzzle_Exchange::Paste_Puzzle() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const std::string text =
+        data != nullptr && data->hasText() ? data->text().toStdString() : std::string();
+    Text_Survey survey;
+    {
+        Busy_Cursor busy;
+        survey = Survey_Puzzle_Text(text);
+    }
+    if (!survey.Ok()) {
+        Dialogs.Error(&Form, QString::fromStdString(survey.Error));
+        return;
+    }
+    if (!Form.Confirm_Discard_Changes()) {
+        return;
+    }
+    Open_Text(text, std::string(), QString::fromLatin1(Clipboard_Source), &survey);
+}
+
+void Puzzle_Exchange::Export_Page() {
+    if (Form.State_Of_Game().Sudoku_Boards.empty()) {
+        return;
+    }
+    const QString path =
+        Dialogs.Export_File_Name(&Form, QString::fromLatin1(Export_Title),
+                                 QString::fromLatin1(Export_Filter), QStringLiteral("."));
+    if (!path.isEmpty()) {
+        Export_Page_To(path);
+    }
+}
+
+bool Puzzle_Exchange::Export_Page_To(const QString& path) {
+    std::string failure;
+    {
+        Busy_Cursor busy;
+        QCoreApplication::processEvents();
+        failure = ::Export_Page(Form.State_Of_Game(), path);
+    }
+    if (failure.empty()) {
+        return true;
+    }
+    Dialogs.Error(&Form, QString::fromStdString(failure));
+    return false;
+}
+
+void Puzzle_Exchange::Print_Page() {
+    const Puzzle_State& state = Form.State_Of_Game();
+    if (state.Sudoku_Boards.empty()) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    const QSize page = Page_Render_Size(state);
+    printer.setPageOrientation(page.width() > page.height() ? QPageLayout::Landscape
+                                                            : QPageLayout::Portrait);
+    const QString title = QString::fromStdString(Cp1252_To_Utf8(state.Puzzle_Title.Text()));
+    printer.setDocName(
+        state.Info_Visible != 0 && !title.isEmpty() ? title : QStringLiteral("Tessel Sudoku"));
+    if (Dialogs.Choose_Printer(&Form, printer)) {
+        Print_Page_On(printer);
+    }
+}
+
+bool Puzzle_Exchange::Print_Page_On(QPrinter& printer) {
+    bool started = false;
+    {
+        Busy_Cursor busy;
+        QCoreApplication::processEvents();
+        QPainter painter;
+        started = painter.begin(&printer);
+        if (started) {
+            Paint_Page_Fitted(
+                painter, Form.State_Of_Game(),
+                QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
+            started = painter.end();
+        }
+    }
+    if (!started) {
+        Dialogs.Error(&Form, QStringLiteral("The page could not be printed: the printer did not "
+                                            "start"));
+    }
+    return started;
+}
+
+void Puzzle_Exchange::Open_At_Start_Up(const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this, path] { Open_Path(path); });
+}
+
+QString Start_Up_Puzzle_Path(const QStringList& arguments, const QString& folder) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument.isEmpty() || argument.startsWith(QLatin1Char('-'))) {
+            continue;
+        }
+        // A desktop may hand over a file address instead of a path.
+        const QString path =
+            argument.startsWith(QLatin1String("file:")) ? QUrl(argument).toLocalFile() : argument;
+        return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+    }
+    return {};
+}

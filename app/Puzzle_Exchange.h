@@ -1,0 +1,77 @@
+#pragma once
+// Puzzles from anywhere and out again: the window's commands that import a puzzle of any
+// format the game reads, paste one from the clipboard, export the page as a picture or a PDF
+// and print it, and the puzzle file the desktop hands the game at start-up. They sit beside
+// the tool bar's buttons as window actions with their own shortcuts and dialogs, and load
+// through the window's own path for a read puzzle.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QAction;
+class QPrinter;
+class Player_Dialogs;
+class TForm1;
+struct Text_Survey;
+
+extern const char* const Import_Title;     // "Import Puzzle"
+extern const char* const Import_Filter;    // all puzzle files first, then each format
+extern const char* const Export_Title;     // "Export the Page"
+extern const char* const Export_Filter;    // PNG, then PDF
+extern const char* const Clipboard_Source; // how the puzzle chooser names the clipboard
+
+class Puzzle_Exchange : public QObject {
+    Q_OBJECT
+  public:
+    // Creates the four actions on the window, where their shortcuts work wherever the focus
+    // is. The window owns the exchange.
+    Puzzle_Exchange(TForm1& form, Player_Dialogs& dialogs);
+
+    QAction* Import_Action = nullptr; // "Import Puzzle...", Ctrl+I
+    QAction* Paste_Action = nullptr;  // "Paste Puzzle", Ctrl+V
+    QAction* Export_Action = nullptr; // "Export Page...", Ctrl+E
+    QAction* Print_Action = nullptr;  // "Print Page...", Ctrl+P
+
+    // The modified prompt, the import dialog, then the chosen file as Open_Path loads it.
+    void Import_Puzzle();
+    // The clipboard's text as a puzzle: refused with the importer's message before anything
+    // is asked, else the modified prompt and, for several puzzles, the choice of one.
+    void Paste_Puzzle();
+    // The export dialog, then the page written as the file name's extension says.
+    void Export_Page();
+    // The system's print dialog, then the page printed, scaled to the paper.
+    void Print_Page();
+
+    // Loads a file of any format the game reads, after the prompt: a puzzle file (*.zd2, or
+    // a file with its header) as the open button loads it, anything else through the text
+    // importer, with the choice of one puzzle when it holds several. A refusal shows its
+    // message and changes nothing. True when a puzzle was loaded.
+    bool Open_Path(const QString& path);
+    // A puzzle text (name: the file's name or path, or empty) loaded the same way; source
+    // names it in the puzzle chooser. A text already surveyed is not surveyed again.
+    bool Open_Text(const std::string& text, const std::string& name, const QString& source,
+                   const Text_Survey* surveyed = nullptr);
+
+    // Writes the page to path (.png or .pdf); a failure shows its message. True when written.
+    bool Export_Page_To(const QString& path);
+    // Prints the page on a printer that is set up; false when it could not be started.
+    bool Print_Page_On(QPrinter& printer);
+
+    // The puzzle file the game was started with, loaded once the window is up (no prompt:
+    // the game is empty then).
+    void Open_At_Start_Up(const QString& path);
+
+  private:
+    TForm1& Form;
+    Player_Dialogs& Dialogs;
+
+    QAction* Add_Action(const QString& text, const QKeySequence& keys, const QString& tip,
+                        void (Puzzle_Exchange::*handler)());
+};
+
+// The puzzle file named on the command line (the first argument after the program's name
+// that Qt did not take for itself and that is no option; a file: address is taken as its
+// path), made absolute against folder, the one the game was started in; empty when none.
+QString Start_Up_Puzzle_Path(const QStringList& arguments, const QString& folder);
