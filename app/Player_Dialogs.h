@@ -7,6 +7,7 @@
 
 class QPrinter;
 class QWidget;
+struct New_Puzzle_Choice;
 
 class Player_Dialogs {
   public:
@@ -42,6 +43,9 @@ class Player_Dialogs {
     virtual int Choose_Puzzle(QWidget* owner, const QString& source, int count) = 0;
     // The system's print dialog on the printer; true when the player chose to print.
     virtual bool Choose_Printer(QWidget* owner, QPrinter& printer) = 0;
+    // The "New Puzzle" dialog, opening with `choice` chosen; true with the player's choice
+    // in it when they pressed OK.
+    virtual bool Choose_New_Puzzle(QWidget* owner, New_Puzzle_Choice& choice) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -62,6 +66,7 @@ class Qt_Player_Dialogs : public Player_Dialogs {
                              const QString& directory) override;
     int Choose_Puzzle(QWidget* owner, const QString& source, int count) override;
     bool Choose_Printer(QWidget* owner, QPrinter& printer) override;
+    bool Choose_New_Puzzle(QWidget* owner, New_Puzzle_Choice& choice) override;
 };
 
 // Message texts keep the carriage return of the game's own texts; a message box shows it as

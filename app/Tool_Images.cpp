@@ -187,3 +187,46 @@ QPixmap Hint_Image() {
     p.drawRoundedRect(QRectF(13.5, 27, 5, 2.5), 1, 1);
     return pixmap;
 }
+
+QPixmap New_Puzzle_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A sheet with a small grid of three by three blocks.
+    p.setPen(QPen(QColor(70, 70, 80), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5, 6.5, 21, 21));
+    p.setPen(QPen(QColor(170, 170, 180), 0.8));
+    for (int k = 1; k < 9; ++k) {
+        if (k % 3 != 0) {
+            p.drawLine(QPointF(3.5 + k * 21.0 / 9, 6.5), QPointF(3.5 + k * 21.0 / 9, 27.5));
+            p.drawLine(QPointF(3.5, 6.5 + k * 21.0 / 9), QPointF(24.5, 6.5 + k * 21.0 / 9));
+        }
+    }
+    p.setPen(QPen(QColor(40, 40, 50), 1.2));
+    for (int k = 1; k < 3; ++k) {
+        p.drawLine(QPointF(3.5 + k * 7.0, 6.5), QPointF(3.5 + k * 7.0, 27.5));
+        p.drawLine(QPointF(3.5, 6.5 + k * 7.0), QPointF(24.5, 6.5 + k * 7.0));
+    }
+    // A star in the top right corner: the puzzle is new.
+    QPainterPath star;
+    const QPointF centre(24, 8);
+    for (int k = 0; k < 10; ++k) {
+        const double radius = k % 2 == 0 ? 7.5 : 3.2;
+        const double angle = (-90.0 + 36.0 * k) * 3.14159265358979 / 180.0;
+        const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+        if (k == 0) {
+            star.moveTo(point);
+        } else {
+            star.lineTo(point);
+        }
+    }
+    star.closeSubpath();
+    QRadialGradient shine(centre, 8);
+    shine.setColorAt(0.0, QColor(255, 250, 200));
+    shine.setColorAt(1.0, QColor(250, 190, 20));
+    p.setPen(QPen(QColor(170, 110, 0), 1));
+    p.setBrush(shine);
+    p.drawPath(star);
+    return pixmap;
+}

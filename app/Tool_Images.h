@@ -1,7 +1,7 @@
 #pragma once
 // The 32 x 32 tool bar images, drawn in code: a compact disc (save), a stack of folders
-// (open), a pencil (restart), arrows bending back and forward (undo and redo), a light bulb
-// (hint).
+// (open), a pencil (restart), arrows bending back and forward (undo and redo), a fresh grid
+// with a star (new puzzle), a light bulb (hint).
 
 #include <QPixmap>
 
@@ -11,3 +11,4 @@ QPixmap Restart_Image();
 QPixmap Undo_Image();
 QPixmap Redo_Image();
 QPixmap Hint_Image();
+QPixmap New_Puzzle_Image();

@@ -4,18 +4,24 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <atomic>
+#include <random>
 #include <vector>
 
 #include "app/Hint_Bar.h"
@@ -23,6 +29,7 @@
 #include "app/Player_Dialogs.h"
 #include "app/Puzzle_Exchange.h"
 #include "app/Tool_Images.h"
+#include "logic/Generator.h"
 #include "logic/Technique.h"
 #include "model/Cp1252.h"
 #include "model/Puzzle_File.h"
@@ -172,6 +179,12 @@ void TForm1::Create_Tool_Bar() {
     ToolButton5 = Add_Tool_Button("ToolButton5", Redo_Action);
 
     ToolBar1->addSeparator();
+    New_Action = new QAction(QIcon(New_Puzzle_Image()), QStringLiteral("New Puzzle"), this);
+    New_Action->setShortcut(QKeySequence::New);
+    New_Action->setToolTip(
+        QStringLiteral("New Puzzle: make a puzzle of any kind and level (Ctrl+N)"));
+    connect(New_Action, &QAction::triggered, this, &TForm1::ToolButton6Click);
+    ToolButton6 = Add_Tool_Button("ToolButton6", New_Action);
     Hint_Action = new QAction(QIcon(Hint_Image()), QStringLiteral("Hint"), this);
     Hint_Action->setShortcut(QKeySequence(Qt::Key_H));
     Hint_Action->setToolTip(QStringLiteral("Hint: the next number and why (H); H again enters it"));
@@ -571,6 +584,87 @@ void TForm1::Enter_At_Cursor(Integer n) {
         return;
     }
     Enter_Number(Cursor.Board, Cursor.Col, Cursor.Row, n);
+}
+
+void TForm1::ToolButton6Click() {
+    New_Puzzle();
+}
+
+bool TForm1::New_Puzzle() {
+    if (!Confirm_Discard_Changes()) {
+        return false;
+    }
+    New_Puzzle_Choice choice = Last_New_Puzzle;
+    if (!Dialogs.Choose_New_Puzzle(this, choice)) {
+        return false;
+    }
+    Last_New_Puzzle = choice;
+    Last_New_Puzzle.Seed = 0;
+    if (choice.Seed == 0) {
+        choice.Seed = (static_cast<std::uint64_t>(std::random_device{}()) << 32) ^
+                      static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    }
+    Generate_Result made;
+    if (!Generate_In_Background(choice, made) || !made.Ok()) {
+        if (!made.Error.empty()) {
+            Dialogs.Error(this, QString::fromStdString(made.Error));
+        }
+        return false;
+    }
+    {
+        Busy_Cursor busy;
+        Show_Loaded_Puzzle(std::move(made.Puzzle));
+    }
+    if (!made.Level_Reached()) {
+        Dialogs.Information(
+            this, QStringLiteral("No %1 puzzle of this kind turned up in time; this one is %2.")
+                      .arg(QLatin1String(Level_Name(made.Asked)),
+                           QLatin1String(Level_Name(made.Reached))));
+    }
+    return true;
+}
+
+bool TForm1::Generate_In_Background(const New_Puzzle_Choice& choice, Generate_Result& result) {
+    std::atomic<bool> cancel{false};
+    std::atomic<int> percent{0};
+    Generate_Options options;
+    options.Cancel = &cancel;
+    options.Progress = [&percent](const Generate_Progress& progress) {
+        percent.store(static_cast<int>(progress.Fraction * 100));
+    };
+    const std::string kind = choice.Kind.toStdString();
+    const std::uint64_t seed = choice.Seed;
+    const Puzzle_Level level = choice.Level;
+    std::unique_ptr<QThread> worker(QThread::create([&result, &options, kind, seed, level] {
+        result = Generate_Puzzle(kind, seed, level, options);
+    }));
+
+    QProgressDialog progress(QStringLiteral("Making a new puzzle..."), QStringLiteral("Cancel"), 0,
+                             100, this);
+    progress.setObjectName(QStringLiteral("New_Puzzle_Progress"));
+    progress.setWindowTitle(QStringLiteral("New Puzzle"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(200);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    // Its Cancel button, its close box and Escape all stop the generator.
+    connect(&progress, &QProgressDialog::canceled, this, [&cancel] { cancel.store(true); });
+    connect(&progress, &QDialog::rejected, this, [&cancel] { cancel.store(true); });
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this,
+            [&progress, &percent] { progress.setValue(std::min(percent.load(), 99)); });
+    QEventLoop waiting;
+    connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
+    ticker.start(50);
+    worker->start();
+    waiting.exec();
+    worker->wait();
+    ticker.stop();
+    const bool made = !cancel.load() && !result.Cancelled;
+    progress.disconnect(this);
+    progress.close();
+    return made;
 }
 
 void TForm1::ToolButton7Click() {

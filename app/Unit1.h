@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/New_Puzzle_Dialog.h"
+#include "logic/Generator.h"
 #include "logic/Hint.h"
 #include "model/Board_Model.h"
 #include "page/Board_Cursor.h"
@@ -50,6 +52,7 @@ class TForm1 : public QMainWindow {
     QToolButton* ToolButton3 = nullptr; // restart, with PopupMenu1 on its arrow
     QToolButton* ToolButton4 = nullptr; // undo
     QToolButton* ToolButton5 = nullptr; // redo
+    QToolButton* ToolButton6 = nullptr; // new puzzle
     QToolButton* ToolButton7 = nullptr; // hint
     QToolBar* Hint_Tool_Bar = nullptr;  // holds the hint bar, below ToolBar1
     Hint_Bar* HintBar1 = nullptr;
@@ -68,6 +71,7 @@ class TForm1 : public QMainWindow {
     QAction* Undo_Action = nullptr;
     QAction* Redo_Action = nullptr;
     QAction* Hint_Action = nullptr;
+    QAction* New_Action = nullptr;
     // Import, paste, export and print, beside the game's own commands.
     Puzzle_Exchange* Exchange = nullptr;
 
@@ -80,6 +84,7 @@ class TForm1 : public QMainWindow {
     void ToolButton3Click();
     void ToolButton4Click();
     void ToolButton5Click();
+    void ToolButton6Click();
     void ToolButton7Click();
     void PopupMenu1Popup();
     void LockNumbers1Click();
@@ -124,6 +129,16 @@ class TForm1 : public QMainWindow {
     // symbol), or -1.
     Integer Number_Of_Key_Text(const QString& text) const;
     void Open_Palette_At_Cursor();
+
+    // A new puzzle: after the modified prompt, the "New Puzzle" dialog, then the generator on
+    // a worker thread behind a progress window whose Cancel stops it; the new game replaces
+    // the old one as a loaded file does. False when nothing was made (a refused prompt, the
+    // dialog or the generation cancelled).
+    bool New_Puzzle();
+    // Generates the choice's puzzle off the GUI thread while the window goes on; false when
+    // cancelled.
+    bool Generate_In_Background(const New_Puzzle_Choice& choice, Generate_Result& result);
+    New_Puzzle_Choice Last_New_Puzzle; // the dialog opens with the last choice made
 
     // Hints: the first press shows the hint of the logic library in the hint bar with its
     // cells marked on the page; the next press (or Apply) enters its number through the

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/New_Puzzle_Dialog.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tessel_Application.h"
 #include "app/Unit1.h"
@@ -32,6 +33,7 @@ class Silent_Dialogs : public Player_Dialogs {
     }
     int Choose_Puzzle(QWidget*, const QString&, int) override { return 0; }
     bool Choose_Printer(QWidget*, QPrinter&) override { return false; }
+    bool Choose_New_Puzzle(QWidget*, New_Puzzle_Choice&) override { return false; }
 };
 
 struct Bench_Game {

@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 
+#include "app/New_Puzzle_Dialog.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tessel_Application.h"
 #include "app/Unit1.h"
@@ -64,6 +65,18 @@ class Scripted_Dialogs : public Player_Dialogs {
         return Next_File(title, filter, directory);
     }
     void Open_Url(const QString& url) override { Opened_Urls << url; }
+    // The "New Puzzle" dialog: the choices to answer with, in order; cancelled when empty.
+    std::deque<New_Puzzle_Choice> New_Puzzles;
+    std::vector<New_Puzzle_Choice> New_Puzzle_Offers; // what the dialog opened with
+    bool Choose_New_Puzzle(QWidget*, New_Puzzle_Choice& choice) override {
+        New_Puzzle_Offers.push_back(choice);
+        if (New_Puzzles.empty()) {
+            return false;
+        }
+        choice = New_Puzzles.front();
+        New_Puzzles.pop_front();
+        return true;
+    }
     QString Import_File_Name(QWidget*, const QString& title, const QString& filter,
                              const QString& directory) override {
         return Next_File(title, filter, directory);

@@ -2,11 +2,18 @@
 // the keyboard, the cell cursor and keyboard entry, the palette opened and chosen from the
 // keyboard. The overlay is drawn above the board pictures and never into them.
 
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
 #include "Game_Fixture.h"
+#include "app/Hint_Bar.h"
+#include "logic/Generator.h"
+#include "model/Puzzle_File.h"
 #include "page/Boards_Layout.h"
 #include "page/Page_Overlay.h"
 #include "palette/Original_9x9.h"
@@ -19,6 +26,10 @@ class Play_Window_Test : public QObject {
     void keyboardEntersAtTheCursor();
     void paletteFromTheKeyboard();
     void cursorCrossesTheSamurai();
+    void newPuzzleThroughThePrompt();
+    void newPuzzleCancelled();
+    void hintShownThenApplied();
+    void hintPointsAtAWrongEntry();
 };
 
 namespace {
@@ -204,6 +215,141 @@ void Play_Window_Test::cursorCrossesTheSamurai() {
     const QRect cell = f.Form1->Frame_Boards_Layout_Page->Cell_Rect(1, 0, 7);
     QVERIFY(!cell.isEmpty());
     QCOMPARE(cell.topLeft(), f.Picture(1)->pos() + QPoint(0, 7 * 30));
+}
+
+void Play_Window_Test::newPuzzleThroughThePrompt() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("old.zd2"), Classic_With_Holes({{0, 0}})));
+    f.Enter(0, 0, 0, 0); // changed: the prompt guards the old game
+    QVERIFY(f.Game.Game_Modified);
+
+    // No to the prompt: no dialog, nothing changes.
+    f.Dialogs.Answers = {false};
+    QVERIFY(!f.Form1->New_Puzzle());
+    QVERIFY(f.Dialogs.New_Puzzle_Offers.empty());
+    QVERIFY(f.Game.Game_Modified);
+
+    // The dialog opens on classic and medium the first time, on the last choice afterwards.
+    New_Puzzle_Choice samurai;
+    samurai.Kind = QStringLiteral("samurai");
+    samurai.Level = Puzzle_Level::Easy;
+    samurai.Seed = 7;
+    f.Dialogs.Answers = {true};
+    f.Dialogs.New_Puzzles = {samurai};
+    QVERIFY(f.Form1->New_Puzzle());
+    QCOMPARE(f.Dialogs.New_Puzzle_Offers.size(), std::size_t(1));
+    QCOMPARE(f.Dialogs.New_Puzzle_Offers[0].Kind, QStringLiteral("classic"));
+    QVERIFY(f.Dialogs.New_Puzzle_Offers[0].Level == Puzzle_Level::Medium);
+    QCOMPARE(f.Game.Sudoku_Boards.size(), std::size_t(5));
+    QVERIFY(!f.Game.Game_Modified);
+    QVERIFY(!f.Form1->Undo_Action->isEnabled());
+    QCOMPARE(f.Form1->Status_Panels[0]->text(), QStringLiteral("Total Boards: 5"));
+    for (int b = 0; b < 5; ++b) {
+        QVERIFY(f.Picture(b) != nullptr);
+    }
+    // The same kind, seed and level as the tool's: the same puzzle.
+    const Generate_Result same = Generate_Puzzle("samurai", 7, Puzzle_Level::Easy);
+    QCOMPARE(Write_Puzzle_Bytes(f.Game), Write_Puzzle_Bytes(same.Puzzle));
+
+    f.Dialogs.New_Puzzles.clear();
+    QVERIFY(!f.Form1->New_Puzzle()); // the dialog cancelled
+    QCOMPARE(f.Dialogs.New_Puzzle_Offers.back().Kind, QStringLiteral("samurai"));
+    QVERIFY(f.Dialogs.New_Puzzle_Offers.back().Level == Puzzle_Level::Easy);
+    QCOMPARE(f.Game.Sudoku_Boards.size(), std::size_t(5));
+}
+
+void Play_Window_Test::newPuzzleCancelled() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("kept.zd2"), Classic_With_Holes({{0, 0}, {5, 5}})));
+    const std::vector<Byte> kept = Write_Puzzle_Bytes(f.Game);
+    New_Puzzle_Choice hard;
+    hard.Kind = QStringLiteral("windmill");
+    hard.Level = Puzzle_Level::Extreme;
+    hard.Seed = 3;
+    f.Dialogs.New_Puzzles = {hard};
+    // Cancel as soon as the progress window is up; the window keeps handling events meanwhile.
+    bool cancelled = false;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        auto* progress =
+            f.Form1->findChild<QProgressDialog*>(QStringLiteral("New_Puzzle_Progress"));
+        if (progress != nullptr && !cancelled) {
+            auto* button = progress->findChild<QPushButton*>();
+            if (button != nullptr) {
+                cancelled = true;
+                button->click();
+            }
+        }
+    });
+    cancel.start(5);
+    QVERIFY(!f.Form1->New_Puzzle());
+    cancel.stop();
+    QVERIFY(cancelled);
+    QCOMPARE(Write_Puzzle_Bytes(f.Game), kept);
+    QCOMPARE(f.Dialogs.Messages.size(), std::size_t(0));
+}
+
+void Play_Window_Test::hintShownThenApplied() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("hint.zd2"), Classic_With_Holes({{0, 0}, {4, 4}})));
+    const Puzzle_Data before = f.Game;
+    Key(f, Qt::Key_H);
+    QVERIFY(f.Form1->Hint_Shown());
+    QVERIFY(f.Form1->Hint_Tool_Bar->isVisible());
+    QVERIFY(static_cast<const Puzzle_Data&>(f.Game) == before); // showing changes nothing
+    const Hint* hint = f.Form1->Current_Hint();
+    QVERIFY(hint != nullptr && hint->Kind == Hint_Kind::Next_Number);
+    QVERIFY(f.Form1->HintBar1->Text_Label->text().contains(
+        QString::fromStdString(hint->Steps.back().Text)));
+    QVERIFY(f.Form1->HintBar1->Apply_Button->isVisible());
+    // The target cell is marked above the board, not drawn into it.
+    const Number_Place target = hint->Placement.front();
+    bool marked = false;
+    for (const Page_Overlay::Highlight& h : Overlay(f)->Highlights()) {
+        marked = marked || (h.How == Page_Overlay::Mark::Target && h.Board == target.Board &&
+                            h.Col == target.Col && h.Row == target.Row);
+    }
+    QVERIFY(marked);
+
+    // Escape hides it; H shows it again and H once more enters the number, undoably.
+    Key(f, Qt::Key_Escape);
+    QVERIFY(!f.Form1->Hint_Shown());
+    QVERIFY(Overlay(f)->Highlights().empty());
+    Key(f, Qt::Key_H);
+    Key(f, Qt::Key_H);
+    QVERIFY(!f.Form1->Hint_Shown());
+    QVERIFY(Overlay(f)->Highlights().empty());
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[target.Col][target.Row], target.Number);
+    QCOMPARE(target.Number, Solved_9x9(target.Col, target.Row));
+    f.Form1->Undo_Action->trigger();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[target.Col][target.Row], 0);
+
+    // The bar's Apply does the same; the last number completes the puzzle.
+    f.Form1->Show_Hint();
+    f.Form1->HintBar1->Apply_Button->click();
+    f.Form1->Show_Hint();
+    f.Form1->HintBar1->Apply_Button->click();
+    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("All Sudoku Boards Successfully Completed."));
+    f.Form1->Show_Hint();
+    QVERIFY(f.Form1->Current_Hint()->Kind == Hint_Kind::Already_Solved);
+    QVERIFY(!f.Form1->HintBar1->Apply_Button->isVisible());
+}
+
+void Play_Window_Test::hintPointsAtAWrongEntry() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("wrong.zd2"), Classic_With_Holes({{0, 0}, {1, 1}, {2, 2}})));
+    const int wrong = Solved_9x9(0, 0) % 9 + 1;
+    f.Enter(0, 0, 0, wrong);
+    f.Form1->Show_Hint();
+    QVERIFY(f.Form1->Current_Hint()->Kind == Hint_Kind::Wrong_Entries);
+    QCOMPARE(f.Form1->HintBar1->Apply_Button->text(), QStringLiteral("Clear"));
+    bool marked = false;
+    for (const Page_Overlay::Highlight& h : Overlay(f)->Highlights()) {
+        marked = marked || (h.How == Page_Overlay::Mark::Wrong && h.Col == 0 && h.Row == 0);
+    }
+    QVERIFY(marked);
+    f.Form1->Apply_Hint();
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 0);
 }
 
 QTEST_MAIN(Play_Window_Test)
