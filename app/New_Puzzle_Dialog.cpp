@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -139,14 +139,19 @@ New_Puzzle_Dialog::New_Puzzle_Dialog(QWidget* owner, const New_Puzzle_Choice& st
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(Kind_List, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Kind of puzzle:"), this), 0, 0, 1, 2);
-    layout->addWidget(Kind_List, 1, 0, 1, 2);
+    auto* layout = new QVBoxLayout(this);
+    auto* kind_label = new QLabel(QStringLiteral("&Kind of puzzle:"), this);
+    kind_label->setBuddy(Kind_List);
+    layout->addWidget(kind_label);
+    layout->addWidget(Kind_List);
+    auto* level_row = new QHBoxLayout();
     auto* level_label = new QLabel(QStringLiteral("&Level:"), this);
     level_label->setBuddy(Level_Box);
-    layout->addWidget(level_label, 2, 0);
-    layout->addWidget(Level_Box, 2, 1, Qt::AlignLeft);
-    layout->addWidget(buttons, 3, 0, 1, 2);
+    level_row->addWidget(level_label);
+    level_row->addWidget(Level_Box);
+    level_row->addStretch(1);
+    layout->addLayout(level_row);
+    layout->addWidget(buttons);
     Kind_List->setFocus();
 }
 

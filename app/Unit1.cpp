@@ -694,6 +694,13 @@ void TForm1::Show_Hint() {
         for (const Step& step : hint.Steps) {
             sentences << QString::fromStdString(step.Text);
         }
+        // The bar names the technique of the step that places the number; its sentence
+        // goes on from there.
+        if (sentences.back().startsWith(technique + QStringLiteral(": "))) {
+            QString rest = sentences.back().mid(technique.size() + 2);
+            rest[0] = rest[0].toUpper();
+            sentences.back() = rest;
+        }
         can_apply = !hint.Placement.empty();
         apply = QStringLiteral("Apply");
         break;

@@ -13,6 +13,7 @@
 #include "Game_Fixture.h"
 #include "app/Hint_Bar.h"
 #include "logic/Generator.h"
+#include "logic/Technique.h"
 #include "model/Puzzle_File.h"
 #include "page/Boards_Layout.h"
 #include "page/Page_Overlay.h"
@@ -299,8 +300,14 @@ void Play_Window_Test::hintShownThenApplied() {
     QVERIFY(static_cast<const Puzzle_Data&>(f.Game) == before); // showing changes nothing
     const Hint* hint = f.Form1->Current_Hint();
     QVERIFY(hint != nullptr && hint->Kind == Hint_Kind::Next_Number);
-    QVERIFY(f.Form1->HintBar1->Text_Label->text().contains(
-        QString::fromStdString(hint->Steps.back().Text)));
+    // The bar shows the technique's name and the sentence of the step that places the
+    // number, without saying the name twice.
+    const QString name = QString::fromLatin1(Technique_Name(hint->Steps.back().Kind));
+    QCOMPARE(f.Form1->HintBar1->Technique_Label->text(), name);
+    const QString sentence = QString::fromStdString(hint->Steps.back().Text);
+    QVERIFY(sentence.startsWith(name + QStringLiteral(": ")));
+    QVERIFY(f.Form1->HintBar1->Text_Label->text().endsWith(sentence.mid(name.size() + 3)));
+    QVERIFY(!f.Form1->HintBar1->Text_Label->text().contains(name + QStringLiteral(": ")));
     QVERIFY(f.Form1->HintBar1->Apply_Button->isVisible());
     // The target cell is marked above the board, not drawn into it.
     const Number_Place target = hint->Placement.front();
