@@ -82,16 +82,6 @@ void Paint_Info_Panel(QPainter& painter, const Puzzle_State& state) {
     painter.restore();
 }
 
-QImage Compose_Board_Picture(const Puzzle_State& state, int i, Drawing_Resources& res) {
-    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[static_cast<std::size_t>(i)];
-    if (Kind_Of(b) == nullptr) {
-        return {};
-    }
-    return b.Board_Type == Board_Type_6x6
-               ? Compose_Board_6x6(state, i, b.Max_Number, b.Wide_Blocks, res)
-               : Compose_Board_9x9(state, i, b.Max_Number, res);
-}
-
 std::string Export_Message(const QString& reason) {
     return "Cannot export the page: " + reason.toStdString();
 }
@@ -180,7 +170,7 @@ void Paint_Page(QPainter& painter, const Puzzle_State& state, qreal pixel_ratio)
     Drawing_Resources res;
     res.Device_Pixel_Ratio = pixel_ratio;
     for (int i = 0; i < static_cast<int>(state.Sudoku_Boards.size()); ++i) {
-        const QImage picture = Compose_Board_Picture(state, i, res);
+        const QImage picture = Compose_Board_Of_Kind(state, i, res);
         if (!picture.isNull()) {
             painter.drawImage(Board_Page_Rect(state, i).topLeft(), picture);
         }

@@ -368,6 +368,15 @@ QImage Compose_Board_6x6(const Puzzle_State& state, int board, int size, Flag wi
     return Compose_Board(state, board, size, *Find_Board_Kind(Board_Type_6x6, wide_blocks), res);
 }
 
+QImage Compose_Board_Of_Kind(const Puzzle_State& state, int board, Drawing_Resources& res) {
+    if (board < 0 || board >= static_cast<int>(state.Sudoku_Boards.size())) {
+        return {};
+    }
+    const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
+    const Board_Kind* kind = Kind_Of(b);
+    return kind != nullptr ? Compose_Board(state, board, b.Max_Number, *kind, res) : QImage();
+}
+
 void Drawing_Inputs(const Puzzle_State& state, int i, const Drawing_Resources& res,
                     std::vector<std::int32_t>& out) {
     const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[i];

@@ -63,6 +63,9 @@ QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int l
 QImage Compose_Board_9x9(const Puzzle_State& state, int board, int size, Drawing_Resources& res);
 QImage Compose_Board_6x6(const Puzzle_State& state, int board, int size, Flag wide_blocks,
                          Drawing_Resources& res);
+// The picture of board i by its own kind's row of the kind table (its Max_Number as the
+// size); an empty image for a board of a kind the game does not know.
+QImage Compose_Board_Of_Kind(const Puzzle_State& state, int board, Drawing_Resources& res);
 
 // Everything the drawing of board i reads: the board's kind, size, symbols, flags, every
 // cell's number, lock, shading, colour, Possible flags, Candidate_Count and borders, the two
