@@ -769,9 +769,14 @@ void TForm1::Apply_Hint() {
         Place_Cursor({p.Board, p.Col, p.Row});
         Session.Enter(p.Board, p.Col, p.Row, p.Number, "Hint " + std::to_string(p.Number));
     } else if (hint.Kind == Hint_Kind::Wrong_Entries) {
+        // Every wrong entry goes in one step, so one undo brings them all back.
+        std::vector<Game_Session::Cell_Entry> clears;
         for (const Number_Place& p : hint.Wrong) {
-            Session.Enter(p.Board, p.Col, p.Row, 0, "Clear wrong " + std::to_string(p.Number));
+            clears.push_back({p.Board, p.Col, p.Row, 0});
         }
+        Session.Enter_All(clears, hint.Wrong.size() == 1
+                                      ? "Clear wrong " + std::to_string(hint.Wrong.front().Number)
+                                      : std::string("Clear wrong entries"));
     } else {
         return;
     }

@@ -92,13 +92,28 @@ void Game_Session::History_Changed() const {
 }
 
 bool Game_Session::Enter(int board, int col, int row, Integer n, const std::string& name) {
-    if (!Cell_Exists(Game, board, col, row) || n < 0 || n > Game.Sudoku_Boards[board].Max_Number) {
-        return false;
+    return Enter_All({{board, col, row, n}},
+                     name.empty() ? (n == 0 ? std::string("Clear") : "Enter " + std::to_string(n))
+                                  : name);
+}
+
+bool Game_Session::Enter_All(const std::vector<Cell_Entry>& entries, const std::string& name) {
+    bool taken = false;
+    for (const Cell_Entry& e : entries) {
+        if (!Cell_Exists(Game, e.Board, e.Col, e.Row) || e.Number < 0 ||
+            e.Number > Game.Sudoku_Boards[e.Board].Max_Number) {
+            continue;
+        }
+        if (!taken) {
+            Begin_Step();
+            taken = true;
+        }
+        Set_Cell_Value(Game, e.Board, e.Col, e.Row, e.Number);
     }
-    Begin_Step();
-    Set_Cell_Value(Game, board, col, row, n);
-    End_Step(name.empty() ? (n == 0 ? std::string("Clear") : "Enter " + std::to_string(n)) : name);
-    return true;
+    if (taken) {
+        End_Step(name);
+    }
+    return taken;
 }
 
 int Game_Session::Set_Numbers() {

@@ -64,6 +64,15 @@ class Game_Session {
     // on one and Is_Locked tells the keyboard.
     bool Enter(int board, int col, int row, Integer n, const std::string& name = {});
     bool Is_Locked(int board, int col, int row) const;
+    // Several numbers entered in order as one command, each as Enter takes it (the ones Enter
+    // would ignore are skipped), leaving one step with this name. False when all were ignored.
+    struct Cell_Entry {
+        int Board = 0;
+        int Col = 0;
+        int Row = 0;
+        Integer Number = 0;
+    };
+    bool Enter_All(const std::vector<Cell_Entry>& entries, const std::string& name);
 
     // "Set Numbers": the number of cells filled (0: nothing changed, no step).
     int Set_Numbers();

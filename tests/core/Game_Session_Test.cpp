@@ -124,6 +124,37 @@ TEST(Game_Session, ANewCommandDropsWhatCouldBeBroughtBackAndALoadDropsEverything
     EXPECT_FALSE(game.Game_Modified);
 }
 
+// Several entries as one command leave one step, which one undo takes back whole; entries
+// Enter would ignore are skipped, and a command of nothing but those leaves no step.
+TEST(Game_Session, SeveralEntriesAreOneStep) {
+    Puzzle_State game = Loaded(Samurai(), false);
+    Game_Session session(game);
+    const Puzzle_Data start = game;
+    std::vector<Game_Session::Cell_Entry> entries;
+    for (int c = 0; c < 9 && entries.size() < 3; ++c) {
+        if (!session.Is_Locked(2, c, 4) && game.Sudoku_Boards[2].Cell_Values[c][4] == 0) {
+            entries.push_back({2, c, 4, static_cast<Integer>(entries.size() + 1)});
+        }
+    }
+    ASSERT_EQ(entries.size(), 3u);
+    entries.push_back({2, 0, 0, 10}); // above the board's highest
+    entries.push_back({5, 0, 0, 1});  // no such board
+    ASSERT_TRUE(session.Enter_All(entries, "Clear wrong entries"));
+    ASSERT_EQ(session.Undo_History().size(), 1u);
+    EXPECT_EQ(session.Undo_Name(), "Clear wrong entries");
+    EXPECT_EQ(session.Undo_History().back().Changes(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(game.Sudoku_Boards[2].Cell_Values[entries[i].Col][4], entries[i].Number);
+    }
+    const Puzzle_Data entered = game;
+    ASSERT_TRUE(session.Undo());
+    EXPECT_TRUE(static_cast<const Puzzle_Data&>(game) == start);
+    ASSERT_TRUE(session.Redo());
+    EXPECT_TRUE(static_cast<const Puzzle_Data&>(game) == entered);
+    EXPECT_FALSE(session.Enter_All({{2, 0, 0, 10}, {5, 0, 0, 1}}, "nothing"));
+    EXPECT_EQ(session.Undo_History().size(), 1u);
+}
+
 // Locking changes no number: its undo gives the locks back and marks the game modified, and
 // the candidates stay as they were.
 TEST(Game_Session, LocksAreTakenBackWithoutTouchingCandidates) {

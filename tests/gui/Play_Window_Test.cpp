@@ -31,6 +31,7 @@ class Play_Window_Test : public QObject {
     void newPuzzleCancelled();
     void hintShownThenApplied();
     void hintPointsAtAWrongEntry();
+    void clearingWrongEntriesIsOneStep();
 };
 
 namespace {
@@ -357,6 +358,29 @@ void Play_Window_Test::hintPointsAtAWrongEntry() {
     QVERIFY(marked);
     f.Form1->Apply_Hint();
     QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 0);
+}
+
+// The hint that names wrong entries clears them all as one step: one undo brings every one
+// of them back.
+void Play_Window_Test::clearingWrongEntriesIsOneStep() {
+    Game_Fixture f;
+    f.Open(f.Write(QStringLiteral("wrong.zd2"), Classic_With_Holes({{0, 0}, {4, 4}, {8, 8}})));
+    const int wrong_1 = Solved_9x9(0, 0) % 9 + 1;
+    const int wrong_2 = Solved_9x9(4, 4) % 9 + 1;
+    f.Enter(0, 0, 0, wrong_1);
+    f.Enter(0, 4, 4, wrong_2);
+    const Puzzle_Data entered = f.Game;
+    QCOMPARE(f.Form1->Session_Of_Game().Undo_History().size(), std::size_t(2));
+    Key(f, Qt::Key_H);
+    QVERIFY(f.Form1->Hint_Shown());
+    QVERIFY(f.Form1->Current_Hint()->Kind == Hint_Kind::Wrong_Entries);
+    Key(f, Qt::Key_H);
+    QVERIFY(!f.Form1->Hint_Shown());
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[0][0], 0);
+    QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[4][4], 0);
+    QCOMPARE(f.Form1->Session_Of_Game().Undo_History().size(), std::size_t(3));
+    Key(f, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(static_cast<const Puzzle_Data&>(f.Game) == entered);
 }
 
 QTEST_MAIN(Play_Window_Test)
