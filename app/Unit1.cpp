@@ -535,9 +535,9 @@ void TForm1::Hide_Cursor() {
 }
 
 void TForm1::Move_Cursor(int dx, int dy) {
-    // The first key shows the cursor where it was, or on the first board's first cell.
-    if (!Frame_Boards_Layout_Page->Overlay()->Cursor_Shown() ||
-        !Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row)) {
+    // The first key shows the cursor where it was, or on the first board's first cell; a
+    // cursor off the boards starts again there too.
+    if (!Frame_Boards_Layout_Page->Overlay()->Cursor_Shown()) {
         Place_Cursor(Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ? Cursor
                                                                               : First_Cell(State));
         return;
@@ -563,19 +563,21 @@ Integer TForm1::Number_Of_Key_Text(const QString& text) const {
         return -1;
     }
     // The symbol as typed, else the only symbol that differs from it in case alone.
-    Integer found = -1;
-    for (int pass = 0; pass < 2 && found < 0; ++pass) {
+    const auto only_symbol = [&](Qt::CaseSensitivity sensitivity) {
+        Integer found = -1;
         for (std::size_t k = 0; k < board.Symbols.size(); ++k) {
             const QString symbol = QString::fromStdString(Cp1252_Char_To_Utf8(board.Symbols[k]));
-            const bool same =
-                pass == 0 ? symbol == text : symbol.compare(text, Qt::CaseInsensitive) == 0;
-            if (same) {
-                found = found < 0 ? static_cast<Integer>(k) + 1 : 0;
+            if (symbol.compare(text, sensitivity) == 0) {
+                if (found >= 0) {
+                    return Integer{-1};
+                }
+                found = static_cast<Integer>(k) + 1;
             }
         }
-        found = found == 0 ? -1 : found;
-    }
-    return found;
+        return found;
+    };
+    const Integer exact = only_symbol(Qt::CaseSensitive);
+    return exact >= 0 ? exact : only_symbol(Qt::CaseInsensitive);
 }
 
 void TForm1::Enter_At_Cursor(Integer n) {

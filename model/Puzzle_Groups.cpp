@@ -4,10 +4,7 @@
 
 #include "model/Board_Geometry.h"
 
-namespace {
-
-// Everything the groups are built from. Two puzzles with the same key have the same groups.
-void Shape_Key(const Puzzle_State& state, std::vector<Integer>& key) {
+void Puzzle_Shape_Key(const Puzzle_State& state, std::vector<Integer>& key) {
     key.clear();
     key.push_back(state.Regions_Only != 0);
     key.push_back(state.Custom_Regions_On != 0);
@@ -35,6 +32,8 @@ void Shape_Key(const Puzzle_State& state, std::vector<Integer>& key) {
         }
     }
 }
+
+namespace {
 
 class Group_Builder {
   public:
@@ -243,7 +242,7 @@ Puzzle_Groups Build_Puzzle_Groups(const Puzzle_State& state) {
 }
 
 const Puzzle_Groups& Groups_Of(const Puzzle_State& state) {
-    Shape_Key(state, Kept.Scratch);
+    Puzzle_Shape_Key(state, Kept.Scratch);
     if (!Kept.Built || Kept.Scratch != Kept.Key) {
         Kept.Groups = Build_Puzzle_Groups(state);
         Kept.Key.swap(Kept.Scratch);

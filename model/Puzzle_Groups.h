@@ -74,6 +74,11 @@ struct Puzzle_Groups {
     const Cell_Group& Region(int k) const { return Groups[Region_Group_Begin + k]; }
 };
 
+// Writes into key everything the groups are built from (boards with their kinds, sizes and
+// block fields, links, the region flags and, when they are on, the regions). Two puzzles
+// with the same key have the same groups.
+void Puzzle_Shape_Key(const Puzzle_State& state, std::vector<Integer>& key);
+
 // Builds the groups of the puzzle as it stands.
 Puzzle_Groups Build_Puzzle_Groups(const Puzzle_State& state);
 

@@ -81,14 +81,9 @@ bool Inside_Board(const Puzzle_State& state, Integer b, Integer c, Integer r) {
     return c >= 0 && r >= 0 && c < n && r < n;
 }
 
-// Writes everything the structure depends on into key, and checks the invariants the fast
-// engine relies on. False when the puzzle must go to the reference engine.
-bool Build_Key(const Puzzle_State& state, std::vector<Integer>& key) {
-    key.clear();
-    const int boards = static_cast<int>(state.Sudoku_Boards.size());
-    key.push_back(state.Regions_Only != 0);
-    key.push_back(state.Custom_Regions_On != 0);
-    key.push_back(boards);
+// Checks the invariants the fast engine relies on; false when the puzzle must go to the
+// reference engine.
+bool Fast_Engine_Can_Run(const Puzzle_State& state) {
     for (const Sudoku_Boards_FrameWork& b : state.Sudoku_Boards) {
         const Integer n = b.Max_Number;
         if (n < 1 || n > Max_Fast_Number || static_cast<Integer>(b.Cell_Values.size()) != n ||
@@ -118,44 +113,31 @@ bool Build_Key(const Puzzle_State& state, std::vector<Integer>& key) {
                                   !tiles(b.Block_Rows_Max, b.Block_Height_Max))) {
             return false;
         }
-        key.push_back(b.Board_Type);
-        key.push_back(n);
-        key.push_back(b.Block_Cols_Max);
-        key.push_back(b.Block_Rows_Max);
-        key.push_back(b.Block_Width_Max);
-        key.push_back(b.Block_Height_Max);
     }
-    key.push_back(static_cast<Integer>(state.Board_Overlaps.size()));
-    for (const Sudoku_Grid_FrameWork& o : state.Board_Overlaps) {
-        key.push_back(static_cast<Integer>(o.Linked_Boards.size()));
-        key.push_back(static_cast<Integer>(o.Link_Areas.size()));
-        for (const Integer t : o.Linked_Boards) {
-            key.push_back(t);
-        }
-        for (const Link_Area& a : o.Link_Areas) {
-            key.push_back(a.This_Col);
-            key.push_back(a.This_Row);
-            key.push_back(a.Other_Col);
-            key.push_back(a.Other_Row);
+    if (state.Custom_Regions_On) {
+        for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
+            for (const Region_Cell& cell : region) {
+                if (!Inside_Board(state, cell.Board, cell.Col, cell.Row)) {
+                    return false;
+                }
+            }
         }
     }
+    return true;
+}
+
+// Writes everything the structure depends on into key: the shape the groups are built from
+// and, when regions are on, the region index as the engine reads it (for every cell its
+// list, or -1 where it has none). False when the puzzle must go to the reference engine.
+bool Build_Key(const Puzzle_State& state, std::vector<Integer>& key) {
+    if (!Fast_Engine_Can_Run(state)) {
+        return false;
+    }
+    Puzzle_Shape_Key(state, key);
     if (!state.Custom_Regions_On) {
-        // Regions and their index are not read at all.
         return true;
     }
-    key.push_back(static_cast<Integer>(state.Custom_Regions.size()));
-    for (const std::vector<Region_Cell>& region : state.Custom_Regions) {
-        key.push_back(static_cast<Integer>(region.size()));
-        for (const Region_Cell& cell : region) {
-            if (!Inside_Board(state, cell.Board, cell.Col, cell.Row)) {
-                return false;
-            }
-            key.push_back(cell.Board);
-            key.push_back(cell.Col);
-            key.push_back(cell.Row);
-        }
-    }
-    // The index as the engine reads it: for every cell its list, or -1 where it has none.
+    const int boards = static_cast<int>(state.Sudoku_Boards.size());
     for (int b = 0; b < boards; ++b) {
         const Integer n = state.Sudoku_Boards[b].Max_Number;
         for (Integer c = 0; c < n; ++c) {
