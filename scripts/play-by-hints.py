@@ -7,30 +7,17 @@ complete.
 Usage: scripts/play-by-hints.py BUILD_BIN_DIR [STEPS_DOWN_THE_KIND_LIST] (a display with a
 window manager must be running, e.g. `source scripts/xvfb-session.sh`). Screenshots go to
 /tmp/hints-*.png. Exit 0 when the completion message appears."""
-import os, subprocess, sys, time
+import os, sys, time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from game_window import message_shown, shot, start_game, x  # noqa: E402
 
 B = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/default/bin")
 KIND_STEPS = int(sys.argv[2]) if len(sys.argv) > 2 else 5  # five down: Samurai
-env = dict(os.environ)
 
 
-def x(*a):
-    return subprocess.run(["xdotool", *a], env=env, capture_output=True, text=True).stdout
 
-
-def shot(path):
-    subprocess.run(["import", "-window", "root", path], env=env)
-
-
-def completion_shown():
-    return bool(x("search", "--onlyvisible", "--name", "Information").split())
-
-
-game = subprocess.Popen([B + "/tessel-sudoku"], env=env)
-time.sleep(2.5)
-win = x("search", "--name", "Tessel Sudoku \\(V2.0\\)").split()[0]
-x("windowactivate", win)
-time.sleep(0.5)
+game = start_game(B)
 x("key", "ctrl+n")
 time.sleep(1.2)
 shot("/tmp/hints-dialog.png")
@@ -45,7 +32,7 @@ for _ in range(100):
 time.sleep(0.5)
 shot("/tmp/hints-start.png")
 presses = 0
-while not completion_shown() and presses < 4000:
+while not message_shown("Information") and presses < 4000:
     x("key", "h")
     presses += 1
     time.sleep(0.12)
@@ -55,7 +42,7 @@ while not completion_shown() and presses < 4000:
         shot("/tmp/hints-middle.png")
 time.sleep(0.8)
 shot("/tmp/hints-end.png")
-done = completion_shown()
+done = message_shown("Information")
 print("H pressed", presses, "times; completion message shown:", done)
 game.terminate()
 sys.exit(0 if done else 1)

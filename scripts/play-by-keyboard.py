@@ -9,22 +9,17 @@ must be running, e.g. `source scripts/xvfb-session.sh`). Screenshots go to /tmp/
 Exit 0 when the game says the puzzle is complete."""
 import json, os, subprocess, sys, tempfile, time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from game_window import message_shown, shot, start_game, x  # noqa: E402
+
 B = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/default/bin")
 PUZZLE = sys.argv[2] if len(sys.argv) > 2 else "samurai.zd2"
-env = dict(os.environ)
 
 
 def tool(*args):
     return subprocess.run([B + "/tessel-puzzle", *args], capture_output=True, text=True,
                           check=True).stdout
 
-
-def x(*a):
-    return subprocess.run(["xdotool", *a], env=env, capture_output=True, text=True).stdout
-
-
-def shot(path):
-    subprocess.run(["import", "-window", "root", path], env=env)
 
 
 solved_file = os.path.join(tempfile.mkdtemp(), "solved.zd2")
@@ -79,11 +74,7 @@ def path_to(state, target):
                 queue.append(after)
     raise SystemExit("no way to page cell %s" % (target,))
 
-game = subprocess.Popen([B + "/tessel-sudoku"], env=env)
-time.sleep(2.5)
-win = x("search", "--name", "Tessel Sudoku \\(V2.0\\)").split()[0]
-x("windowactivate", win)
-time.sleep(0.5)
+game = start_game(B)
 x("key", "ctrl+o")
 time.sleep(1.2)
 x("type", PUZZLE)
@@ -123,7 +114,7 @@ for b, board in enumerate(start["boards"]):
                 shot("/tmp/keys-middle.png")
 time.sleep(1.0)
 shot("/tmp/keys-end.png")
-message = x("search", "--onlyvisible", "--name", "Information").split()
+message = message_shown("Information")
 print("cells entered", len(entered), "keys", keys, "completion message shown:", bool(message))
 game.terminate()
 sys.exit(0 if message else 1)
