@@ -576,16 +576,7 @@ void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wa
 // The description format.
 
 bool Starts_Description(const std::string& trimmed) {
-    const std::size_t end = trimmed.find_first_of(" \t");
-    const std::string word = trimmed.substr(0, end);
-    for (const char* keyword :
-         {"board", "samurai", "title", "link", "info", "join", "region", "region-map",
-          "regions-only", "borders", "border", "colour", "color"}) {
-        if (word == keyword) {
-            return true;
-        }
-    }
-    return false;
+    return Is_Description_Statement(trimmed.substr(0, trimmed.find_first_of(" \t")));
 }
 
 void Scan_Description(const std::string& normalized, Scan_Result& out) {
