@@ -645,18 +645,6 @@ const char* Text_Format_Name(Text_Format format) {
     return "none";
 }
 
-Text_Survey Survey_Puzzle_Text(const std::string& text, const std::string& name_hint) {
-    Text_Survey survey;
-    try {
-        const Scan_Result scan = Scan(text, name_hint, 0);
-        survey.Format = scan.Format;
-        survey.Puzzle_Count = scan.Count;
-    } catch (const Refusal& refusal) {
-        survey.Error = refusal.Message;
-    }
-    return survey;
-}
-
 Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index,
                                       const std::string& name_hint) {
     Text_Import_Result result;
@@ -686,13 +674,6 @@ std::string Read_Puzzle_Text_File(const std::string& path, std::string& text) {
                         "The file is too large to be a puzzle text (more than 8 MiB)", bytes);
     text.assign(bytes.begin(), bytes.end());
     return error;
-}
-
-Text_Survey Survey_Puzzle_Text_File(const std::string& path) {
-    std::string text;
-    Text_Survey survey;
-    survey.Error = Read_Puzzle_Text_File(path, text);
-    return survey.Ok() ? Survey_Puzzle_Text(text, path) : survey;
 }
 
 Text_Import_Result Import_Puzzle_Text_File(const std::string& path, std::size_t index) {

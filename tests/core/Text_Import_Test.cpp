@@ -171,10 +171,10 @@ TEST(Text_Import, SsRowsWithSeparatorsAndFrames) {
 TEST(Text_Import, SdmPicksThePuzzleByIndex) {
     const std::string text =
         "# three puzzles\n" + Classic + "\n\n" + Other + "\r\n" + Third + "\n   \n";
-    const Text_Survey survey = Survey_Puzzle_Text(text);
-    ASSERT_TRUE(survey.Ok()) << survey.Error;
-    EXPECT_EQ(survey.Format, Text_Format::Puzzle_Lines);
-    EXPECT_EQ(survey.Puzzle_Count, 3u);
+    const Text_Import_Result counted = Import_Puzzle_Text(text);
+    ASSERT_TRUE(counted.Ok()) << counted.Error;
+    EXPECT_EQ(counted.Format, Text_Format::Puzzle_Lines);
+    EXPECT_EQ(counted.Puzzle_Count, 3u);
 
     const Text_Import_Result first = Import_Puzzle_Text(text);
     Expect_Grid(first, Classic, 9);
@@ -265,11 +265,11 @@ TEST(Text_Import, TheSameGridInEveryFormatGivesTheSameFile) {
 TEST(Text_Import, TheExtensionOnlyNamesTheFormat) {
     const std::string rows =
         Rows_Of(Classic, [](int, const std::string& row) { return row + "\n"; });
-    EXPECT_EQ(Survey_Puzzle_Text(Classic, "collection.SDM").Format, Text_Format::Puzzle_Lines);
-    EXPECT_EQ(Survey_Puzzle_Text(Classic, "notes.txt").Format, Text_Format::Puzzle_Line);
-    EXPECT_EQ(Survey_Puzzle_Text(rows, "/home/me/grid.ss").Format, Text_Format::Ss);
-    EXPECT_EQ(Survey_Puzzle_Text(rows, ".sdk").Format, Text_Format::Sdk);
-    EXPECT_EQ(Survey_Puzzle_Text("..1|...|...\n" + rows.substr(10), "sdk").Format,
+    EXPECT_EQ(Import_Puzzle_Text(Classic, 0, "collection.SDM").Format, Text_Format::Puzzle_Lines);
+    EXPECT_EQ(Import_Puzzle_Text(Classic, 0, "notes.txt").Format, Text_Format::Puzzle_Line);
+    EXPECT_EQ(Import_Puzzle_Text(rows, 0, "/home/me/grid.ss").Format, Text_Format::Ss);
+    EXPECT_EQ(Import_Puzzle_Text(rows, 0, ".sdk").Format, Text_Format::Sdk);
+    EXPECT_EQ(Import_Puzzle_Text("..1|...|...\n" + rows.substr(10), 0, "sdk").Format,
               Text_Format::Sdk);
     // Content the extension does not fit is still read by its content.
     Expect_Grid(Import_Puzzle_Text(rows, 0, "many.sdm"), Classic, 9);
@@ -409,9 +409,6 @@ TEST(Text_Import, RefusalsNameTheFaultAndBuildNothing) {
         EXPECT_TRUE(r.Puzzle.Sudoku_Boards.empty()) << text;
         EXPECT_EQ(r.Format, Text_Format::None) << text;
         EXPECT_EQ(r.Puzzle_Count, 0u) << text;
-        const Text_Survey s = Survey_Puzzle_Text(text);
-        EXPECT_EQ(s.Error, message) << text;
-        EXPECT_EQ(s.Puzzle_Count, 0u) << text;
     }
 }
 
@@ -434,7 +431,7 @@ TEST(Text_Import, HugeTextsAreRefusedBeforeReading) {
     }
     EXPECT_EQ(Import_Puzzle_Text_File(big.string()).Error,
               "The file is too large to be a puzzle text (more than 8 MiB)");
-    EXPECT_EQ(Survey_Puzzle_Text_File((folder / "missing.sdk").string()).Error, "File not found");
+    EXPECT_EQ(Import_Puzzle_Text_File((folder / "missing.sdk").string()).Error, "File not found");
     EXPECT_EQ(Import_Puzzle_Text_File(folder.string()).Error,
               "Cannot read the file: it is a folder");
     fs::remove_all(folder);
@@ -464,7 +461,6 @@ TEST(Text_Import, MalformedFilesGiveTheirMessages) {
         const Text_Import_Result r = Import_Puzzle_Text_File(folder + "/" + name);
         EXPECT_EQ(r.Error, message) << name;
         EXPECT_TRUE(r.Puzzle.Sudoku_Boards.empty()) << name;
-        EXPECT_EQ(Survey_Puzzle_Text_File(folder + "/" + name).Error, message) << name;
         listed.insert(name);
     }
     EXPECT_GE(listed.size(), 20u);
