@@ -58,7 +58,7 @@ QVector<Expected_Refusal> Expected_Refusals(const QString& folder) {
         return out;
     }
     while (!manifest.atEnd()) {
-        const QString line = QString::fromLatin1(manifest.readLine()).chopped(1);
+        const QString line = QString::fromUtf8(manifest.readLine()).chopped(1);
         const QStringList parts = line.split(QLatin1Char('\t'));
         if (parts.size() == 3) {
             out.push_back({parts[0], parts[1], parts[2]});
@@ -233,7 +233,7 @@ void Bad_Input_Test::everyMalformedTextIsRefusedAndChangesNothing() {
     const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed-text");
     {
         Game_Fixture f;
-        Verify_Every_Refusal(f, malformed, 27, import(f));
+        Verify_Every_Refusal(f, malformed, 37, import(f));
         QVERIFY(f.Dialogs.Chooser_Questions.isEmpty());
     }
     Game_Fixture empty;
