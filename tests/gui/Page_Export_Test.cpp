@@ -168,38 +168,29 @@ void Page_Export_Test::toolWritesTheSameFile() {
     f.Form1->Enter_Number(4, 8, 8, 3);
     QVERIFY(f.Form1->Save_Puzzle_To(game));
     // A puzzle of a many-puzzle text too, imported in the window and drawn by the tool.
-    const QString sdm = f.Folder.filePath(QStringLiteral("two.sdm"));
-    QFile text(sdm);
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write(
+    const QString sdm = f.Put(
+        QStringLiteral("two.sdm"),
         "1...............................................................................9\n"
         "..3.........................................................................5....\n");
-    text.close();
 
     // Runs 0 to 3: the saved game in each mode; run 4: the text's second puzzle.
+    const char* const options[] = {"", "--labels", "--help-solve", "--labels --help-solve",
+                                   "--index 2"};
     for (int run = 0; run < 5; ++run) {
-        const int modes = run % 4;
         if (run == 4) {
             f.Game.Game_Modified = false;
             f.Dialogs.Puzzle_Choices = {1};
             QVERIFY(f.Form1->Exchange->Open_Path(sdm));
             QCOMPARE(f.Game.Sudoku_Boards[0].Cell_Values[2][0], 3);
         }
-        Set_Modes(f, modes);
+        Set_Modes(f, run % 4);
         const QString window_png = f.Folder.filePath(QStringLiteral("window-%1.png").arg(run));
         const QString tool_png = f.Folder.filePath(QStringLiteral("tool-%1.png").arg(run));
         QVERIFY(f.Form1->Exchange->Export_Page_To(window_png));
-        QStringList args = {QStringLiteral("render"), run == 4 ? sdm : game, QStringLiteral("-o"),
-                            tool_png};
-        if (run == 4) {
-            args << QStringLiteral("--index") << QStringLiteral("2");
-        }
-        if ((modes & 1) != 0) {
-            args << QStringLiteral("--labels");
-        }
-        if ((modes & 2) != 0) {
-            args << QStringLiteral("--help-solve");
-        }
+        const QStringList args =
+            QStringList{QStringLiteral("render"), run == 4 ? sdm : game, QStringLiteral("-o"),
+                        tool_png} +
+            QString::fromLatin1(options[run]).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QProcess tool;
         tool.start(QStringLiteral(TESSEL_PUZZLE_EXE), args);
         QVERIFY(tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit);

@@ -34,15 +34,6 @@ QByteArray Rows(
     return out;
 }
 
-QString Put(Game_Fixture& f, const QString& name, const QByteArray& bytes) {
-    const QString path = f.Folder.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qWarning("cannot write %s", qPrintable(path));
-    }
-    return path;
-}
-
 // Imports through the command, the dialog answered with the file.
 void Import(Game_Fixture& f, const QString& path) {
     f.Dialogs.Files.push_back(path);
@@ -113,7 +104,7 @@ void Puzzle_Import_Test::everyFormatLoadsAsTheOpenButtonLoads() {
                                "board 9x9 220 20\n" + Rows(Second, 9)},
     };
     for (const auto& [name, text] : texts) {
-        Import(f, Put(f, QString::fromLatin1(name), text));
+        Import(f, f.Put(QString::fromLatin1(name), text));
         QVERIFY2(f.Dialogs.Messages.empty(), qPrintable(f.Dialogs.Last_Text()));
         QCOMPARE(Write_Puzzle_Bytes(f.Game), Core_Game(text, 0, f.Game));
         Verify_Shown(f);
@@ -135,7 +126,7 @@ void Puzzle_Import_Test::everyFormatLoadsAsTheOpenButtonLoads() {
 void Puzzle_Import_Test::manyPuzzlesLetThePlayerChoose() {
     Game_Fixture f;
     const QByteArray text = First + "\n" + Second + "\n" + Third;
-    const QString sdm = Put(f, QStringLiteral("three.sdm"), text);
+    const QString sdm = f.Put(QStringLiteral("three.sdm"), text);
 
     // The first one unless the player picks another.
     Import(f, sdm);
@@ -165,11 +156,11 @@ void Puzzle_Import_Test::manyPuzzlesLetThePlayerChoose() {
 
 void Puzzle_Import_Test::promptGuardsImportAndPaste() {
     Game_Fixture f;
-    Import(f, Put(f, QStringLiteral("first.txt"), First));
+    Import(f, f.Put(QStringLiteral("first.txt"), First));
     f.Form1->Enter_Number(0, 1, 0, 9);
     QVERIFY(f.Game.Game_Modified);
     const std::vector<Byte> played = Write_Puzzle_Bytes(f.Game);
-    const QString second = Put(f, QStringLiteral("second.txt"), Second);
+    const QString second = f.Put(QStringLiteral("second.txt"), Second);
 
     // No: no dialog, nothing changes, the game stays modified and can still be taken back.
     f.Dialogs.Answers = {false};
@@ -236,7 +227,7 @@ void Puzzle_Import_Test::startUpFile() {
     QVERIFY(f.Game.Sudoku_Boards.empty());
     QCOMPARE(f.Form1->Status_Panels[0]->text(), QStringLiteral("Total Boards: 0"));
     // A good one: loaded once the window's events run, with no question.
-    f.Form1->Exchange->Open_At_Start_Up(Put(f, QStringLiteral("start.txt"), First));
+    f.Form1->Exchange->Open_At_Start_Up(f.Put(QStringLiteral("start.txt"), First));
     QVERIFY(f.Game.Sudoku_Boards.empty());
     QTRY_COMPARE(f.Game.Sudoku_Boards.size(), std::size_t(1));
     QCOMPARE(f.Dialogs.Messages.size(), std::size_t(1));
