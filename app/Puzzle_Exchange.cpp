@@ -81,74 +81,60 @@ bool Puzzle_Exchange::Open_Path(const QString& path) {
         return Form.Load_Puzzle_From(path);
     }
     std::string text;
-    std::string error;
+    Text_Import_Result imported;
     {
         Busy_Cursor busy;
         QCoreApplication::processEvents();
-        error = Read_Puzzle_Text_File(name, text);
+        imported.Error = Read_Puzzle_Text_File(name, text);
+        if (imported.Ok()) {
+            imported = Import_Puzzle_Text(text, 0, name);
+        }
     }
-    if (!error.empty()) {
-        Dialogs.Error(&Form, QString::fromStdString(error));
-        return false;
-    }
-    return Open_Text(text, name, QFileInfo(path).fileName());
+    return Show_Imported(text, name, QFileInfo(path).fileName(), std::move(imported));
 }
 
-bool Puzzle_Exchange::Open_Text(const std::string& text, const std::string& name,
-                                const QString& source, const Text_Survey* surveyed) {
-    Text_Survey survey;
-    if (surveyed == nullptr) {
-        Busy_Cursor busy;
-        survey = Survey_Puzzle_Text(text, name);
-        surveyed = &survey;
-    }
-    if (!surveyed->Ok()) {
-        Dialogs.Error(&Form, QString::fromStdString(surveyed->Error));
-        return false;
-    }
-    std::size_t index = 0;
-    if (surveyed->Puzzle_Count > 1) {
-        const int count = surveyed->Puzzle_Count > static_cast<std::size_t>(INT32_MAX)
+bool Puzzle_Exchange::Show_Imported(const std::string& text, const std::string& name,
+                                    const QString& source, Text_Import_Result&& imported) {
+    if (imported.Ok() && imported.Puzzle_Count > 1) {
+        const int count = imported.Puzzle_Count > static_cast<std::size_t>(INT32_MAX)
                               ? INT32_MAX
-                              : static_cast<int>(surveyed->Puzzle_Count);
+                              : static_cast<int>(imported.Puzzle_Count);
         const int chosen = Dialogs.Choose_Puzzle(&Form, source, count);
         if (chosen < 0 || chosen >= count) {
             return false;
         }
-        index = static_cast<std::size_t>(chosen);
-    }
-    QString refusal;
-    {
-        Busy_Cursor busy;
-        QCoreApplication::processEvents();
-        Text_Import_Result imported = Import_Puzzle_Text(text, index, name);
-        if (imported.Ok()) {
-            Form.Show_Loaded_Puzzle(std::move(imported.Puzzle));
-            return true;
+        if (chosen > 0) {
+            Busy_Cursor busy;
+            QCoreApplication::processEvents();
+            imported = Import_Puzzle_Text(text, static_cast<std::size_t>(chosen), name);
         }
-        refusal = QString::fromStdString(imported.Error);
     }
-    Dialogs.Error(&Form, refusal);
-    return false;
+    if (!imported.Ok()) {
+        Dialogs.Error(&Form, QString::fromStdString(imported.Error));
+        return false;
+    }
+    Busy_Cursor busy;
+    Form.Show_Loaded_Puzzle(std::move(imported.Puzzle));
+    return true;
 }
 
 void Puzzle_Exchange::Paste_Puzzle() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const std::string text =
         data != nullptr && data->hasText() ? data->text().toStdString() : std::string();
-    Text_Survey survey;
+    Text_Import_Result imported;
     {
         Busy_Cursor busy;
-        survey = Survey_Puzzle_Text(text);
+        imported = Import_Puzzle_Text(text);
     }
-    if (!survey.Ok()) {
-        Dialogs.Error(&Form, QString::fromStdString(survey.Error));
+    if (!imported.Ok()) {
+        Dialogs.Error(&Form, QString::fromStdString(imported.Error));
         return;
     }
     if (!Form.Confirm_Discard_Changes()) {
         return;
     }
-    Open_Text(text, std::string(), QString::fromLatin1(Clipboard_Source), &survey);
+    Show_Imported(text, std::string(), QString::fromLatin1(Clipboard_Source), std::move(imported));
 }
 
 void Puzzle_Exchange::Export_Page() {

@@ -14,7 +14,7 @@ class QAction;
 class QPrinter;
 class Player_Dialogs;
 class TForm1;
-struct Text_Survey;
+struct Text_Import_Result;
 
 extern const char* const Import_Title;     // "Import Puzzle"
 extern const char* const Import_Filter;    // all puzzle files first, then each format
@@ -49,10 +49,6 @@ class Puzzle_Exchange : public QObject {
     // importer, with the choice of one puzzle when it holds several. A refusal shows its
     // message and changes nothing. True when a puzzle was loaded.
     bool Open_Path(const QString& path);
-    // A puzzle text (name: the file's name or path, or empty) loaded the same way; source
-    // names it in the puzzle chooser. A text already surveyed is not surveyed again.
-    bool Open_Text(const std::string& text, const std::string& name, const QString& source,
-                   const Text_Survey* surveyed = nullptr);
 
     // Writes the page to path (.png or .pdf); a failure shows its message. True when written.
     bool Export_Page_To(const QString& path);
@@ -66,6 +62,12 @@ class Puzzle_Exchange : public QObject {
   private:
     TForm1& Form;
     Player_Dialogs& Dialogs;
+
+    // Shows the first puzzle of a text as imported (name: the file's name or path, or empty),
+    // or its refusal; for a text of several puzzles the player chooses one first, named in the
+    // chooser by source, and any but the first is imported then.
+    bool Show_Imported(const std::string& text, const std::string& name, const QString& source,
+                       Text_Import_Result&& imported);
 
     QAction* Add_Action(const QString& text, const QKeySequence& keys, const QString& tip,
                         void (Puzzle_Exchange::*handler)());

@@ -514,6 +514,17 @@ Description_Result Parse_Description(const std::string& text) {
     return parser.Run();
 }
 
+bool Is_Description_Statement(const std::string& word) {
+    for (const char* statement :
+         {"board", "samurai", "title", "link", "info", "join", "region", "region-map",
+          "regions-only", "borders", "border", "colour", "color"}) {
+        if (word == statement) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Draw_Region_Borders(Puzzle_State& puzzle) {
     for (std::size_t b = 0; b < puzzle.Sudoku_Boards.size(); ++b) {
         Sudoku_Boards_FrameWork& board = puzzle.Sudoku_Boards[b];

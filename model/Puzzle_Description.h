@@ -15,6 +15,10 @@ struct Description_Result {
 
 Description_Result Parse_Description(const std::string& text);
 
+// True for a word that starts a statement of the description ("board", "samurai", "title",
+// ...): a text whose first word is one is read as a description.
+bool Is_Description_Statement(const std::string& word);
+
 // A thick edge (Cell_Borders) wherever a cell of a custom region meets a cell of other
 // regions or the edge of its board. Needs Cell_Regions built.
 void Draw_Region_Borders(Puzzle_State& puzzle);

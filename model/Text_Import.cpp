@@ -72,29 +72,6 @@ std::string Prepare(const std::string& text) {
     return normalized;
 }
 
-// The lines of a prepared text one after the other, without keeping them all.
-class Line_Cursor {
-  public:
-    explicit Line_Cursor(const std::string& text) : Text(&text) {}
-
-    // The next line and its number (from 1); false after the last line.
-    bool Next(std::string& line, std::size_t& line_no) {
-        if (At >= Text->size()) {
-            return false;
-        }
-        const std::size_t end = std::min(Text->find('\n', At), Text->size());
-        line.assign(*Text, At, end - At);
-        At = end + 1;
-        line_no = ++Number;
-        return true;
-    }
-
-  private:
-    const std::string* Text;
-    std::size_t At = 0;
-    std::size_t Number = 0;
-};
-
 // The width of the blank at line[i]: a space, a tab, a form feed or vertical tab, or a
 // UTF-8 no-break space (web pages are full of them); 0 when there is none.
 std::size_t Blank_Width(const std::string& line, std::size_t i) {
@@ -131,6 +108,32 @@ std::string Trimmed(const std::string& line) {
 bool Is_Skipped(const std::string& trimmed) {
     return trimmed.empty() || trimmed[0] == '#';
 }
+
+// The lines of a prepared text one after the other, without keeping them all.
+class Line_Cursor {
+  public:
+    explicit Line_Cursor(const std::string& text) : Text(&text) {}
+
+    // The next line that is not skipped, without blanks at either end, and its number (from
+    // 1); false after the last line.
+    bool Next(std::string& line, std::size_t& line_no) {
+        while (At < Text->size()) {
+            const std::size_t end = std::min(Text->find('\n', At), Text->size());
+            line = Trimmed(Text->substr(At, end - At));
+            At = end + 1;
+            line_no = ++Number;
+            if (!Is_Skipped(line)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    const std::string* Text;
+    std::size_t At = 0;
+    std::size_t Number = 0;
+};
 
 // A section header of an .sdk file, such as [Puzzle].
 bool Is_Header(const std::string& trimmed) {
@@ -426,20 +429,25 @@ struct Grid {
     std::string Cells;
 };
 
+// Puts the cells, row by row ('0' to '9'), on the board as its givens.
+void Fill_Board(Sudoku_Boards_FrameWork& board, const std::string& cells) {
+    const int n = board.Max_Number;
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            const Integer v = cells[static_cast<std::size_t>(r * n + c)] - '0';
+            board.Cell_Values[c][r] = v;
+            board.Cell_Locked[c][r] = v != 0 ? 1 : 0;
+        }
+    }
+}
+
 Puzzle_State Board_Of(const Grid& grid) {
     Puzzle_State p;
     const int n = grid.Size;
     Add_Board_Model(p, n == 9 ? Board_Type_9x9 : Board_Type_6x6, n, n, n, n == 9 ? 0 : grid.Wide);
     p.Board_Overlaps.emplace_back();
     p.Board_Positions.push_back({Board_X, Board_Y});
-    Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[0];
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            const Integer v = grid.Cells[static_cast<std::size_t>(r * n + c)] - '0';
-            board.Cell_Values[c][r] = v;
-            board.Cell_Locked[c][r] = v != 0 ? 1 : 0;
-        }
-    }
+    Fill_Board(p.Sudoku_Boards[0], grid.Cells);
     return p;
 }
 
@@ -468,13 +476,9 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
     Grid grid;
     int rows = 0;
     bool framed = false;
-    std::string raw;
+    std::string line;
     std::size_t line_no = 0;
-    while (lines.Next(raw, line_no)) {
-        const std::string line = Trimmed(raw);
-        if (Is_Skipped(line)) {
-            continue;
-        }
+    while (lines.Next(line, line_no)) {
         if (Is_Header(line)) {
             if (rows == 0) {
                 continue;
@@ -542,13 +546,9 @@ void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wa
     Grid nine{9, 0, std::string(81, '0')};
     Grid six{6, 1, std::string(36, '0')};
     Puzzle_State boards[2] = {Board_Of(nine), Board_Of(six)};
-    std::string raw;
+    std::string line;
     std::size_t line_no = 0;
-    while (lines.Next(raw, line_no)) {
-        const std::string line = Trimmed(raw);
-        if (Is_Skipped(line)) {
-            continue;
-        }
+    while (lines.Next(line, line_no)) {
         const std::string cells = Grid_Cells(line, line_no);
         if (cells.size() != 81 && cells.size() != 36) {
             Refuse("Line " + std::to_string(line_no) + " has " +
@@ -558,14 +558,7 @@ void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wa
         const int n = cells.size() == 81 ? 9 : 6;
         Check_Numbers(cells, n, line_no);
         Puzzle_State& p = boards[n == 9 ? 0 : 1];
-        Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[0];
-        for (int r = 0; r < n; ++r) {
-            for (int c = 0; c < n; ++c) {
-                const Integer v = cells[static_cast<std::size_t>(r * n + c)] - '0';
-                board.Cell_Values[c][r] = v;
-                board.Cell_Locked[c][r] = v != 0 ? 1 : 0;
-            }
-        }
+        Fill_Board(p.Sudoku_Boards[0], cells);
         const std::string clash = Clash_Finder(p).Find();
         if (!clash.empty()) {
             Refuse("Line " + std::to_string(line_no) + ": " + clash);
@@ -583,16 +576,7 @@ void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wa
 // The description format.
 
 bool Starts_Description(const std::string& trimmed) {
-    const std::size_t end = trimmed.find_first_of(" \t");
-    const std::string word = trimmed.substr(0, end);
-    for (const char* keyword :
-         {"board", "samurai", "title", "link", "info", "join", "region", "region-map",
-          "regions-only", "borders", "border", "colour", "color"}) {
-        if (word == keyword) {
-            return true;
-        }
-    }
-    return false;
+    return Is_Description_Statement(trimmed.substr(0, trimmed.find_first_of(" \t")));
 }
 
 void Scan_Description(const std::string& normalized, Scan_Result& out) {
@@ -623,19 +607,10 @@ void Scan_Description(const std::string& normalized, Scan_Result& out) {
 // Finds the format and checks every puzzle of the text; keeps puzzle `wanted` (from 0).
 Scan_Result Scan(const std::string& text, const std::string& name_hint, std::size_t wanted) {
     const std::string normalized = Prepare(text);
-    Line_Cursor lines(normalized);
-    Line_Cursor at_first = lines; // before the first line that is not skipped
+    const Line_Cursor lines(normalized);
     std::string line;
     std::size_t line_no = 0;
-    while (lines.Next(line, line_no)) {
-        line = Trimmed(line);
-        if (!Is_Skipped(line)) {
-            break;
-        }
-        at_first = lines;
-        line.clear();
-    }
-    if (line.empty()) {
+    if (!Line_Cursor(lines).Next(line, line_no)) {
         Refuse("The text holds no puzzle");
     }
     const std::string ext = Extension_Of(name_hint);
@@ -643,9 +618,9 @@ Scan_Result Scan(const std::string& text, const std::string& name_hint, std::siz
     if (Starts_Description(line)) {
         Scan_Description(normalized, out);
     } else if (Is_Header(line) || Is_Separator(line) || Loose_Cell_Count(line) <= Longest_Row) {
-        Scan_Rows(at_first, ext, out);
+        Scan_Rows(lines, ext, out);
     } else {
-        Scan_Puzzle_Lines(at_first, ext, wanted, out);
+        Scan_Puzzle_Lines(lines, ext, wanted, out);
     }
     return out;
 }
@@ -668,18 +643,6 @@ const char* Text_Format_Name(Text_Format format) {
         break;
     }
     return "none";
-}
-
-Text_Survey Survey_Puzzle_Text(const std::string& text, const std::string& name_hint) {
-    Text_Survey survey;
-    try {
-        const Scan_Result scan = Scan(text, name_hint, 0);
-        survey.Format = scan.Format;
-        survey.Puzzle_Count = scan.Count;
-    } catch (const Refusal& refusal) {
-        survey.Error = refusal.Message;
-    }
-    return survey;
 }
 
 Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index,
@@ -711,13 +674,6 @@ std::string Read_Puzzle_Text_File(const std::string& path, std::string& text) {
                         "The file is too large to be a puzzle text (more than 8 MiB)", bytes);
     text.assign(bytes.begin(), bytes.end());
     return error;
-}
-
-Text_Survey Survey_Puzzle_Text_File(const std::string& path) {
-    std::string text;
-    Text_Survey survey;
-    survey.Error = Read_Puzzle_Text_File(path, text);
-    return survey.Ok() ? Survey_Puzzle_Text(text, path) : survey;
 }
 
 Text_Import_Result Import_Puzzle_Text_File(const std::string& path, std::size_t index) {

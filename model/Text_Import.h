@@ -33,16 +33,8 @@ const char* Text_Format_Name(Text_Format format);
 // read into memory).
 constexpr std::uint64_t Largest_Text_Bytes = 8u * 1024u * 1024u;
 
-// What a text holds, without building a puzzle: its format and how many puzzles it holds.
-// The window asks this first and lets the player pick one when Puzzle_Count is above 1.
-struct Text_Survey {
-    std::string Error; // empty when the text can be imported
-    Text_Format Format = Text_Format::None;
-    std::size_t Puzzle_Count = 0;
-
-    bool Ok() const { return Error.empty(); }
-};
-
+// A puzzle of a text, with the text's format and how many puzzles it holds: the window
+// imports the first and lets the player pick another when Puzzle_Count is above 1.
 struct Text_Import_Result {
     std::string Error; // empty when the puzzle was imported
     Puzzle_State Puzzle;
@@ -54,14 +46,11 @@ struct Text_Import_Result {
     bool Ok() const { return Error.empty(); }
 };
 
-// name_hint is a file name or path (or only its extension, with or without the dot). The
-// content decides how a text is read; the extension only names the format where the
-// content fits two names: a single puzzle line in a *.sdm file is reported as sdm, rows
-// without separators in a *.ss file as ss.
-Text_Survey Survey_Puzzle_Text(const std::string& text, const std::string& name_hint = "");
-
 // Imports puzzle number index (from 0) of the text. An index past the last puzzle is
-// refused, naming how many the text holds.
+// refused, naming how many the text holds. name_hint is a file name or path (or only its
+// extension, with or without the dot). The content decides how a text is read; the extension
+// only names the format where the content fits two names: a single puzzle line in a *.sdm
+// file is reported as sdm, rows without separators in a *.ss file as ss.
 Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index = 0,
                                       const std::string& name_hint = "");
 
@@ -69,6 +58,5 @@ Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index
 // message the window shows (the reader's "File not found", "File access denied", ...).
 std::string Read_Puzzle_Text_File(const std::string& path, std::string& text);
 
-// Reads the file and surveys or imports it, with the path as the name hint.
-Text_Survey Survey_Puzzle_Text_File(const std::string& path);
+// Reads the file and imports it, with the path as the name hint.
 Text_Import_Result Import_Puzzle_Text_File(const std::string& path, std::size_t index = 0);

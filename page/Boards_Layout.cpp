@@ -10,12 +10,10 @@
 #include "model/Cp1252.h"
 #include "page/Board_Picture.h"
 #include "page/Page_Overlay.h"
+#include "page/Page_Render.h"
 #include "palette/Board_Drawing.h"
 
 namespace {
-
-// Room left beyond the right-most and bottom-most child so that its edge is visible.
-constexpr int Page_Margin = 8;
 
 // Integer division rounding towards minus infinity, so that a position just left of or
 // above a picture never gives column or row 0.
@@ -74,13 +72,6 @@ class Link_Label : public QLabel {
     bool Pressed = false;
 };
 
-QFont Panel_Font() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 void Paint_Teal(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Colour_Of(Colour_Teal));
@@ -129,7 +120,7 @@ TMainFrame_Boards_Layout_Page::TMainFrame_Boards_Layout_Page(Puzzle_State& state
 
     info_Panel = new QFrame(Content);
     info_Panel->setObjectName(QStringLiteral("info_Panel"));
-    info_Panel->setGeometry(10, 8, 270, 49);
+    info_Panel->setGeometry(10, 8, Info_Panel_Width, Info_Panel_Height);
     // Lowered outer and raised inner bevel: an etched groove round the panel.
     info_Panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     info_Panel->setLineWidth(1);
@@ -142,30 +133,28 @@ TMainFrame_Boards_Layout_Page::TMainFrame_Boards_Layout_Page(Puzzle_State& state
     Label1 = new QLabel(info_Panel);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(Panel_Font());
+    Label1->setFont(Info_Panel_Font(false));
     Label1->setText(QStringLiteral("Samurai (Easy)"));
-    Label1->move(8, 8);
+    Label1->move(Info_Title_Left, Info_Title_Top);
     Label1->adjustSize();
 
     Label2 = new QLabel(info_Panel);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
-    Label2->setFont(Panel_Font());
+    Label2->setFont(Info_Panel_Font(false));
     Label2->setText(QStringLiteral("Website: "));
-    Label2->move(8, 24);
+    Label2->move(Info_Website_Left, Info_Website_Top);
     Label2->adjustSize();
 
     Label3 = new Link_Label(this, info_Panel);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setTextFormat(Qt::PlainText);
-    QFont link_font = Panel_Font();
-    link_font.setUnderline(true);
-    Label3->setFont(link_font);
+    Label3->setFont(Info_Panel_Font(true));
     QPalette link_palette = Label3->palette();
     link_palette.setColor(QPalette::WindowText, Colour_Of(Colour_Silver));
     Label3->setPalette(link_palette);
     Label3->setCursor(Qt::PointingHandCursor);
-    Label3->move(56, 24);
+    Label3->move(Info_Link_Left, Info_Link_Top);
     Label3->adjustSize();
 
     info_Panel->hide();
@@ -323,7 +312,7 @@ void TMainFrame_Boards_Layout_Page::Update_Page_Range() {
         area = area.united(info_Panel->geometry());
     }
     const auto extent = [](int far_edge) {
-        const std::int64_t size = static_cast<std::int64_t>(far_edge) + 1 + Page_Margin;
+        const std::int64_t size = static_cast<std::int64_t>(far_edge) + 1 + Page_Render_Margin;
         return static_cast<int>(std::clamp<std::int64_t>(size, 0, QWIDGETSIZE_MAX));
     };
     Content->setMinimumSize(extent(area.right()), extent(area.bottom()));

@@ -23,16 +23,6 @@ namespace {
 const QColor Frame_Dark(159, 159, 159);
 const QColor Frame_Light(255, 255, 255);
 
-// The panel's texts: 11-pixel "MS Sans Serif", black, the link silver and underlined.
-QFont Panel_Font(bool underline) {
-    Install_Font_Substitutions();
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    font.setUnderline(underline);
-    return font;
-}
-
 // A text as a label shows it: from its top left corner, centred in the height of one line.
 void Draw_Label(QPainter& painter, int left, int top, const QString& text, const QFont& font,
                 const QColor& colour) {
@@ -71,14 +61,14 @@ void Paint_Info_Panel(QPainter& painter, const Puzzle_State& state) {
     line(0, h - 1, w, 1, Frame_Light);
     line(w - 1, 0, 1, h - 1, Frame_Light);
 
-    const QFont font = Panel_Font(false);
+    const QFont font = Info_Panel_Font(false);
     Draw_Label(painter, Info_Title_Left, Info_Title_Top,
                QString::fromStdString(Cp1252_To_Utf8(state.Puzzle_Title.Text())), font, Qt::black);
     Draw_Label(painter, Info_Website_Left, Info_Website_Top, QStringLiteral("Website: "), font,
                Qt::black);
     Draw_Label(painter, Info_Link_Left, Info_Link_Top,
-               QString::fromStdString(Cp1252_To_Utf8(state.Puzzle_Link.Text())), Panel_Font(true),
-               Colour_Of(Colour_Silver));
+               QString::fromStdString(Cp1252_To_Utf8(state.Puzzle_Link.Text())),
+               Info_Panel_Font(true), Colour_Of(Colour_Silver));
     painter.restore();
 }
 
@@ -122,6 +112,15 @@ std::string Write_Pdf(const Puzzle_State& state, QSaveFile& file) {
 }
 
 } // namespace
+
+QFont Info_Panel_Font(bool underline) {
+    Install_Font_Substitutions();
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setUnderline(underline);
+    return font;
+}
 
 QRect Board_Page_Rect(const Puzzle_State& state, int i) {
     if (i < 0 || i >= static_cast<int>(state.Sudoku_Boards.size())) {

@@ -5,6 +5,7 @@
 // The window exports and prints it; `tessel-puzzle render` writes it without a display. It
 // needs a QGuiApplication for the fonts, and no widget.
 
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -15,8 +16,8 @@
 
 class QPainter;
 
-// The info panel as the page shows it: its size, and where its three texts stand inside it
-// (the title, "Website: " and the link).
+// The info panel's size, and where its three texts stand inside it (the title, "Website: "
+// and the link): the window's page lays it out by these too.
 constexpr int Info_Panel_Width = 270;
 constexpr int Info_Panel_Height = 49;
 constexpr int Info_Title_Left = 8;
@@ -26,7 +27,11 @@ constexpr int Info_Website_Top = 24;
 constexpr int Info_Link_Left = 56;
 constexpr int Info_Link_Top = 24;
 
-// Room left beyond the right-most and bottom-most thing on the page, as the window leaves it.
+// The panel's texts: 11-pixel "MS Sans Serif" (black; the link silver and underlined).
+QFont Info_Panel_Font(bool underline);
+
+// Room left beyond the right-most and bottom-most thing on the page, so that its edge is
+// visible; the window's page leaves it too.
 constexpr int Page_Render_Margin = 8;
 
 // A page picture (PNG) is refused beyond these sizes; a PDF or a print has no such limit.

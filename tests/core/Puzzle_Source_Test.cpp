@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "model/Puzzle_File.h"
 #include "model/Puzzle_Source.h"
@@ -14,64 +15,48 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-class Puzzle_Source : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        Folder =
-            fs::temp_directory_path() /
-            ("tessel-source-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(Folder);
-    }
-    void TearDown() override { fs::remove_all(Folder); }
-
-    std::string Put(const std::string& name, const std::string& bytes) {
-        const std::string path = (Folder / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
-    fs::path Folder;
-};
-
-const std::string Header(reinterpret_cast<const char*>(Puzzle_File_Header),
-                         sizeof Puzzle_File_Header);
-
-} // namespace
-
-TEST_F(Puzzle_Source, TheNameDecidesForAZd2File) {
-    // Whatever such a file holds, the reader's messages say what is wrong with it.
-    EXPECT_TRUE(Is_Puzzle_File(Put("text.zd2", "4.....8.5.3..\n")));
-    EXPECT_TRUE(Is_Puzzle_File(Put("UPPER.ZD2", "")));
-    EXPECT_TRUE(Is_Puzzle_File(Put("mixed.Zd2", "x")));
-    EXPECT_TRUE(Is_Puzzle_File((Folder / "missing.zd2").string()));
-    EXPECT_FALSE(Is_Puzzle_File(Put("zd2", "x")));
-    EXPECT_FALSE(Is_Puzzle_File(Put("puzzle.zd2.txt", "1........\n")));
-}
-
-TEST_F(Puzzle_Source, TheHeaderDecidesForOtherNames) {
+TEST(Puzzle_Source, TheNameOrTheHeaderDecides) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("tessel-puzzle-source-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const std::string header(reinterpret_cast<const char*>(Puzzle_File_Header),
+                             sizeof Puzzle_File_Header);
     const std::vector<Byte> written = Write_Puzzle_Bytes(test_puzzles::Samurai_Layout());
     const std::string saved(written.begin(), written.end());
-    ASSERT_EQ(saved.substr(0, 8), Header);
-    EXPECT_TRUE(Is_Puzzle_File(Put("saved-without-extension", saved)));
-    EXPECT_TRUE(Is_Puzzle_File(Put("saved.txt", saved)));
-    EXPECT_TRUE(Is_Puzzle_File(Put("header-only.sdm", Header)));
-
-    // One byte short of the header, one byte of it changed, or another version: a text.
-    EXPECT_FALSE(Is_Puzzle_File(Put("short.txt", Header.substr(0, 7))));
-    std::string changed = Header;
+    ASSERT_EQ(saved.substr(0, 8), header);
+    std::string changed = header;
     changed[6] = '\xF1';
-    EXPECT_FALSE(Is_Puzzle_File(Put("changed.txt", changed + "rest")));
-    EXPECT_FALSE(Is_Puzzle_File(Put("empty.txt", "")));
-    EXPECT_FALSE(Is_Puzzle_File(Put("puzzle.sdk", "[Puzzle]\n1........\n")));
-    EXPECT_FALSE(Is_Puzzle_File((Folder / "missing.txt").string()));
-    // A folder is looked into no further.
-    fs::create_directories(Folder / "folder.sdm");
-    EXPECT_FALSE(Is_Puzzle_File((Folder / "folder.sdm").string()));
-    // Nor a pipe, which would keep the game waiting for a writer.
-    const std::string pipe = (Folder / "pipe.txt").string();
+    const struct {
+        const char* Name;
+        std::string Bytes; // "-" for no file at all
+        bool Puzzle_File;
+    } cases[] = {
+        // A *.zd2 name decides whatever the file holds: the reader's messages say what is wrong.
+        {"text.zd2", "4.....8.5.3..\n", true},
+        {"UPPER.ZD2", "", true},
+        {"missing.zd2", "-", true},
+        {"puzzle.zd2.txt", "1........\n", false},
+        // Other names go by the header.
+        {"saved.txt", saved, true},
+        {"header-only.sdm", header, true},
+        // One byte short of the header, one byte of it changed: a text.
+        {"short.txt", header.substr(0, 7), false},
+        {"changed.txt", changed + "rest", false},
+        {"missing.txt", "-", false},
+    };
+    for (const auto& c : cases) {
+        const std::string path = (folder / c.Name).string();
+        if (c.Bytes != "-") {
+            std::ofstream(path, std::ios::binary) << c.Bytes;
+        }
+        EXPECT_EQ(Is_Puzzle_File(path), c.Puzzle_File) << c.Name;
+    }
+    // A folder is looked into no further, nor a pipe, which would keep the game waiting for a
+    // writer.
+    fs::create_directories(folder / "folder.sdm");
+    EXPECT_FALSE(Is_Puzzle_File((folder / "folder.sdm").string()));
+    const std::string pipe = (folder / "pipe.txt").string();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_FALSE(Is_Puzzle_File(pipe));
+    fs::remove_all(folder);
 }

@@ -3,7 +3,6 @@
 // it was, and a save that cannot be done reports why, leaves the previous file as it was and
 // keeps the game marked as modified.
 
-#include <QClipboard>
 #include <QDirIterator>
 #include <QLabel>
 #include <QtTest>
@@ -58,7 +57,7 @@ QVector<Expected_Refusal> Expected_Refusals(const QString& folder) {
         return out;
     }
     while (!manifest.atEnd()) {
-        const QString line = QString::fromLatin1(manifest.readLine()).chopped(1);
+        const QString line = QString::fromUtf8(manifest.readLine()).chopped(1);
         const QStringList parts = line.split(QLatin1Char('\t'));
         if (parts.size() == 3) {
             out.push_back({parts[0], parts[1], parts[2]});
@@ -189,7 +188,6 @@ class Bad_Input_Test : public QObject {
     void everyMalformedFileIsRefusedAndChangesNothing();
     void malformedFilesOnAnEmptyPage();
     void everyMalformedTextIsRefusedAndChangesNothing();
-    void malformedTextsPastedChangeNothing();
     void saveOntoAFolderOrADevice();
     void saveOntoAFullVolume();
     void saveIntoAFolderWithoutWritePermission();
@@ -233,41 +231,11 @@ void Bad_Input_Test::everyMalformedTextIsRefusedAndChangesNothing() {
     const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed-text");
     {
         Game_Fixture f;
-        Verify_Every_Refusal(f, malformed, 27, import(f));
+        Verify_Every_Refusal(f, malformed, 37, import(f));
         QVERIFY(f.Dialogs.Chooser_Questions.isEmpty());
     }
     Game_Fixture empty;
     Verify_Refusals_On_An_Empty_Page(empty, malformed, import(empty));
-}
-
-void Bad_Input_Test::malformedTextsPastedChangeNothing() {
-    // The same texts from the clipboard, those a clipboard can hold as they are (UTF-8
-    // without a NUL byte): refused before the prompt, so nothing is asked either.
-    const QString malformed = QStringLiteral(TESSEL_TEST_DATA "/malformed-text");
-    Game_Fixture f;
-    Load_Changed_Game(f);
-    const Game_Snapshot before = Game_Snapshot::Of(f);
-    int pasted = 0;
-    for (const Expected_Refusal& r : Expected_Refusals(malformed)) {
-        QByteArray bytes = Bytes_Of(malformed + QLatin1Char('/') + r.Name);
-        if (bytes.startsWith("\xEF\xBB\xBF")) {
-            bytes.remove(0, 3); // a clipboard's text carries no byte order mark
-        }
-        const QString text = QString::fromUtf8(bytes);
-        if (bytes.contains('\0') || text.toUtf8() != bytes) {
-            continue;
-        }
-        QGuiApplication::clipboard()->setText(text);
-        const std::size_t messages = f.Dialogs.Messages.size();
-        f.Form1->Exchange->Paste_Action->trigger();
-        QCOMPARE(f.Dialogs.Messages.size(), messages + 1);
-        QCOMPARE(f.Dialogs.Messages.back().Kind, QStringLiteral("error"));
-        QVERIFY2(f.Dialogs.Last_Text() == r.Message,
-                 qPrintable(r.Name + QStringLiteral(": ") + f.Dialogs.Last_Text()));
-        QVERIFY2(Game_Snapshot::Of(f) == before, qPrintable(r.Name));
-        ++pasted;
-    }
-    QVERIFY2(pasted >= 20, "most malformed texts are plain UTF-8");
 }
 
 void Bad_Input_Test::saveOntoAFolderOrADevice() {

@@ -190,6 +190,16 @@ class Game_Fixture {
         return path;
     }
 
+    // Writes the bytes to a file of the name in the fixture's folder; its path.
+    QString Put(const QString& name, const QByteArray& bytes) {
+        const QString path = Folder.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            qWarning("cannot write %s", qPrintable(path));
+        }
+        return path;
+    }
+
     // Loads through the open button, answering the dialog with the file.
     void Open(const QString& path) {
         Dialogs.Files.push_back(path);
