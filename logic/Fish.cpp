@@ -16,10 +16,8 @@ const char* Fish_Name(int size) {
 }
 
 struct Fish_Search {
-    const Logic_State& State;
     const Logic_Shape& Shape;
     int Size;
-    int Number;
     Unit_Kind Cover_Kind;
     std::vector<int> Places; // every place of the number in the bases
     std::vector<int> Covers;
@@ -92,7 +90,7 @@ bool Find_Fish(const Logic_State& state, int size, Step& step) {
                 }
                 const bool found = For_Each_Combination(
                     static_cast<int>(bases.size()), size, [&](const std::vector<int>& pick) {
-                        Fish_Search search{state, shape, size, n, cover_kind, {}, {}};
+                        Fish_Search search{shape, size, cover_kind, {}, {}};
                         for (int i : pick) {
                             for (int v : base_places[i]) {
                                 if (std::find(search.Places.begin(), search.Places.end(), v) !=

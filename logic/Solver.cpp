@@ -5,7 +5,6 @@
 #include <numeric>
 #include <utility>
 
-#include "logic/Random.h"
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_Groups.h"
 
@@ -160,8 +159,8 @@ namespace {
 
 class Search {
   public:
-    Search(const Constraint_Structure& s, int limit, Tool_Random* random, long long budget)
-        : S(s), Limit(limit), Random(random), Budget(budget) {
+    Search(const Constraint_Structure& s, int limit, long long budget)
+        : S(s), Limit(limit), Budget(budget) {
         for (std::size_t u = 0; u < S.Units.size(); ++u) {
             if (Unit_Holds_Every_Number(S, static_cast<int>(u))) {
                 Full_Units.push_back(static_cast<int>(u));
@@ -201,7 +200,6 @@ class Search {
   private:
     const Constraint_Structure& S;
     int Limit;
-    Tool_Random* Random;
     long long Budget;
     std::vector<int> Full_Units;
     Solve_Result Result;
@@ -302,17 +300,10 @@ class Search {
             ++Result.Count;
             return;
         }
-        std::vector<int> numbers;
-        for (unsigned d = domain[best]; d != 0; d &= d - 1) {
-            numbers.push_back(Lowest_Number(d));
-        }
-        if (Random != nullptr) {
-            Random->Shuffle(numbers);
-        }
-        for (int n : numbers) {
+        for (unsigned rest = domain[best]; rest != 0; rest &= rest - 1) {
             std::vector<unsigned> next = domain;
             std::vector<char> next_placed = placed;
-            next[best] = 1U << (n - 1);
+            next[best] = rest & (~rest + 1U);
             std::vector<int> queue{best};
             if (Propagate(next, next_placed, queue)) {
                 Recurse(next, next_placed);
@@ -326,9 +317,9 @@ class Search {
 
 } // namespace
 
-Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit, Tool_Random* random,
+Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit,
                              long long node_budget) {
-    Search search(structure, std::max(limit, 1), random, node_budget);
+    Search search(structure, std::max(limit, 1), node_budget);
     return search.Run();
 }
 

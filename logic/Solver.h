@@ -12,8 +12,6 @@
 #include "model/Board_Model.h"
 #include "model/Puzzle_Groups.h"
 
-class Tool_Random;
-
 // What a unit is on the page, for explanations: a row, column or block of one board (index
 // from 0: rows top to bottom, columns left to right, blocks row by row), or a custom region
 // (index from 0 in file order; Board is -1).
@@ -84,10 +82,9 @@ struct Solve_Result {
     long long Nodes = 0;
 };
 
-// Counts solutions up to limit (>= 1). With random, the values of each branch are tried in
-// a shuffled order (used to make random full grids). node_budget <= 0 means no budget.
+// Counts solutions up to limit (>= 1). node_budget <= 0 means no budget.
 Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit,
-                             Tool_Random* random = nullptr, long long node_budget = 0);
+                             long long node_budget = 0);
 
 // Convenience: builds the structure of the puzzle and counts its solutions up to limit.
 Solve_Result Count_Solutions(const Puzzle_State& state, int limit);

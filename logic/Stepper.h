@@ -92,7 +92,6 @@ class Logic_State {
     explicit Logic_State(std::shared_ptr<const Logic_Shape> shape);
 
     const Logic_Shape& Shape() const { return *Shape_Ptr; }
-    const std::shared_ptr<const Logic_Shape>& Shape_Pointer() const { return Shape_Ptr; }
     int Var_Count() const { return static_cast<int>(Values.size()); }
     int Value(int var) const { return Values[var]; }
     Number_Set Candidates(int var) const { return Cands[var]; } // empty once placed
