@@ -77,12 +77,10 @@ bool Find_Fish(const Logic_State& state, int size, Step& step) {
                 std::vector<std::vector<int>> base_places;
                 for (std::size_t u = 0; u < s.Units.size(); ++u) {
                     const Unit_Id& id = s.Unit_Ids[u];
-                    if (!shape.Full_Unit[u] || id.Kind != base_kind || id.Board != b ||
-                        shape.Unit_Numbers[u] < n ||
-                        (Placed_In_Unit(state, static_cast<int>(u)) & Bit_Of(n)) != 0) {
+                    if (id.Kind != base_kind || id.Board != b) {
                         continue;
                     }
-                    std::vector<int> places = Places_In_Unit(state, static_cast<int>(u), n);
+                    std::vector<int> places = Open_Places(state, static_cast<int>(u), n);
                     if (places.size() >= 2 && static_cast<int>(places.size()) <= size) {
                         bases.push_back(static_cast<int>(u));
                         base_places.push_back(std::move(places));

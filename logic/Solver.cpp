@@ -18,25 +18,21 @@ int Find_Root(std::vector<int>& parent, int x) {
     return x;
 }
 
-int Bit_Count(unsigned v) {
-    int n = 0;
-    while (v != 0) {
-        v &= v - 1;
-        ++n;
-    }
-    return n;
-}
-
-int Lowest_Number(unsigned v) {
-    int n = 1;
-    while ((v & 1U) == 0) {
-        v >>= 1;
-        ++n;
-    }
-    return n;
-}
-
 } // namespace
+
+const char* Unit_Kind_Name(Unit_Kind kind) {
+    switch (kind) {
+    case Unit_Kind::Column:
+        return "column";
+    case Unit_Kind::Block:
+        return "block";
+    case Unit_Kind::Region:
+        return "region";
+    case Unit_Kind::Row:
+        break;
+    }
+    return "row";
+}
 
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
     Constraint_Structure s;
@@ -171,7 +167,7 @@ class Search {
     Solve_Result Run() {
         std::vector<unsigned> domain(S.Var_Count);
         for (int v = 0; v < S.Var_Count; ++v) {
-            domain[v] = (1U << S.Max_Of_Var[v]) - 1U;
+            domain[v] = All_Numbers(S.Max_Of_Var[v]);
         }
         Result.Count = 0;
         if (!S.Contradiction.empty()) {
@@ -242,7 +238,7 @@ class Search {
                     seen |= domain[v];
                 }
                 const int n = S.Max_Of_Var[unit[0]];
-                if (seen != (1U << n) - 1U) {
+                if (seen != All_Numbers(n)) {
                     return false;
                 }
                 if (once == 0) {
@@ -281,7 +277,7 @@ class Search {
             if (placed[v]) {
                 continue;
             }
-            const int count = Bit_Count(domain[v]);
+            const int count = Number_Count(domain[v]);
             if (count < best_count) {
                 best = v;
                 best_count = count;
@@ -294,7 +290,7 @@ class Search {
             if (Result.Count == 0) {
                 Result.Solution.resize(S.Var_Count);
                 for (int v = 0; v < S.Var_Count; ++v) {
-                    Result.Solution[v] = Lowest_Number(domain[v]);
+                    Result.Solution[v] = Lowest_Number_Of(domain[v]);
                 }
             }
             ++Result.Count;

@@ -12,10 +12,31 @@
 #include "model/Board_Model.h"
 #include "model/Puzzle_Groups.h"
 
+// Numbers as bit sets: bit n-1 set = number n.
+using Number_Set = std::uint32_t;
+
+// The lowest set bit's number, and the count of numbers in a set.
+inline int Lowest_Number_Of(Number_Set set) {
+    return __builtin_ctz(set) + 1;
+}
+inline int Number_Count(Number_Set set) {
+    return __builtin_popcount(set);
+}
+inline Number_Set Bit_Of(int number) {
+    return Number_Set{1} << (number - 1);
+}
+// The numbers 1 to n.
+inline Number_Set All_Numbers(int n) {
+    return (Number_Set{1} << n) - 1;
+}
+
 // What a unit is on the page, for explanations: a row, column or block of one board (index
 // from 0: rows top to bottom, columns left to right, blocks row by row), or a custom region
 // (index from 0 in file order; Board is -1).
 using Unit_Kind = Group_Kind;
+
+// "row", "column", "block" or "region".
+const char* Unit_Kind_Name(Unit_Kind kind);
 
 struct Unit_Id {
     Unit_Kind Kind = Unit_Kind::Row;

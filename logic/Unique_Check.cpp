@@ -25,10 +25,6 @@ bool Single(unsigned v) {
     return v != 0 && (v & (v - 1)) == 0;
 }
 
-int Number_Of(unsigned single_bit) {
-    return __builtin_ctz(single_bit) + 1;
-}
-
 } // namespace
 
 Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
@@ -44,13 +40,13 @@ Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
             const std::vector<int>& unit = s.Units[u];
             Unit_Start.push_back(static_cast<int>(Unit_List.size()));
             Unit_List.insert(Unit_List.end(), unit.begin(), unit.end());
-            Unit_Full.push_back(static_cast<Mask>((1U << s.Max_Of_Var[unit[0]]) - 1U));
+            Unit_Full.push_back(static_cast<Mask>(All_Numbers(s.Max_Of_Var[unit[0]])));
         }
     }
     Unit_Start.push_back(static_cast<int>(Unit_List.size()));
 
     for (int v = 0; v < Vars; ++v) {
-        Full_Domain.push_back(static_cast<Mask>((1U << s.Max_Of_Var[v]) - 1U));
+        Full_Domain.push_back(static_cast<Mask>(All_Numbers(s.Max_Of_Var[v])));
     }
     // Every search level fixes at least one more variable, so Vars + 1 levels suffice.
     Stack.assign(static_cast<std::size_t>(Vars + 2) * 2 * Vars, 0);
@@ -233,7 +229,7 @@ void Unique_Check::Search(int depth) {
         if (Solution_Out != nullptr && Found == 1) {
             Solution_Out->resize(Vars);
             for (int v = 0; v < Vars; ++v) {
-                (*Solution_Out)[v] = Number_Of(d[v]);
+                (*Solution_Out)[v] = Lowest_Number_Of(d[v]);
             }
         }
         return;
@@ -241,7 +237,7 @@ void Unique_Check::Search(int depth) {
     int numbers[16];
     int count = 0;
     for (unsigned m = d[best]; m != 0; m &= m - 1) {
-        numbers[count++] = Number_Of(m & (~m + 1));
+        numbers[count++] = Lowest_Number_Of(m);
     }
     if (Random != nullptr) {
         for (int i = count - 1; i > 0; --i) {

@@ -4,41 +4,15 @@
 
 namespace {
 
-// The cells that see every one of the given cells and still have the number.
-std::vector<int> Seeing_All(const Logic_State& state, const std::vector<int>& cells, int number) {
-    const Logic_Shape& shape = state.Shape();
-    std::vector<int> out;
-    for (int v : shape.Structure.Peers[cells[0]]) {
-        if ((state.Candidates(v) & Bit_Of(number)) == 0) {
-            continue;
-        }
-        bool all = true;
-        for (std::size_t i = 1; i < cells.size() && all; ++i) {
-            all = v != cells[i] && shape.Sees(v, cells[i]);
-        }
-        if (all) {
-            out.push_back(v);
-        }
-    }
-    return out;
-}
-
 // pivot with the numbers of the wing, two pincers that see it; z is the number the pincers
 // share. Fills the step when some cell loses z.
 bool Wing_Step(const Logic_State& state, Technique kind, int pivot, int first, int second, int z,
                Step& step) {
     const Logic_Shape& shape = state.Shape();
-    std::vector<int> sources = {first, second};
-    if (kind == Technique::XYZ_Wing) {
-        sources.push_back(pivot);
-    }
-    const std::vector<int> targets = Seeing_All(state, sources, z);
-    std::vector<int> kept;
-    for (int v : targets) {
-        if (v != pivot && v != first && v != second) {
-            kept.push_back(v);
-        }
-    }
+    // Seeing_All leaves out the cells it is given, and an XY-Wing's pivot does not hold z.
+    const std::vector<int> kept = kind == Technique::XYZ_Wing
+                                      ? Seeing_All(state, {first, second, pivot}, z)
+                                      : Seeing_All(state, {first, second}, z);
     if (kept.empty()) {
         return false;
     }

@@ -42,20 +42,6 @@ void Places_Json(std::ostream& out, const std::vector<Number_Place>& places) {
     out << ']';
 }
 
-const char* Unit_Kind_Word(Unit_Kind kind) {
-    switch (kind) {
-    case Unit_Kind::Column:
-        return "column";
-    case Unit_Kind::Block:
-        return "block";
-    case Unit_Kind::Region:
-        return "region";
-    case Unit_Kind::Row:
-        break;
-    }
-    return "row";
-}
-
 void Step_Json_Fields(std::ostream& out, const Step& step) {
     out << "\"technique\": " << Json_String(Technique_Name(step.Kind))
         << ", \"score\": " << Technique_Score(step.Kind) << ", \"text\": " << Json_String(step.Text)
@@ -71,7 +57,7 @@ void Step_Json_Fields(std::ostream& out, const Step& step) {
     out << "], \"units\": [";
     for (std::size_t i = 0; i < step.Units.size(); ++i) {
         const Unit_Id& u = step.Units[i];
-        out << (i ? ", " : "") << "{\"kind\": \"" << Unit_Kind_Word(u.Kind) << '"';
+        out << (i ? ", " : "") << "{\"kind\": \"" << Unit_Kind_Name(u.Kind) << '"';
         if (u.Kind != Unit_Kind::Region) {
             out << ", \"board\": " << u.Board;
         }
