@@ -346,9 +346,8 @@ bool Find_Of(const Logic_State& state, Technique technique, Step& step) {
     case Technique::Jellyfish:
         return Find_Fish(state, 4, step);
     case Technique::XY_Wing:
-        return Find_XY_Wing(state, step);
     case Technique::XYZ_Wing:
-        return Find_XYZ_Wing(state, step);
+        return Find_Wing(state, technique, step);
     case Technique::X_Chain:
         return Find_X_Chain(state, step);
     case Technique::XY_Chain:

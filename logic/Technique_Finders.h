@@ -16,8 +16,7 @@ bool Find_Locked_Candidates(const Logic_State& state, Step& step);
 bool Find_Naked_Subset(const Logic_State& state, int size, Step& step);
 bool Find_Hidden_Subset(const Logic_State& state, int size, Step& step);
 bool Find_Fish(const Logic_State& state, int size, Step& step);
-bool Find_XY_Wing(const Logic_State& state, Step& step);
-bool Find_XYZ_Wing(const Logic_State& state, Step& step);
+bool Find_Wing(const Logic_State& state, Technique kind, Step& step); // XY- or XYZ-Wing
 bool Find_X_Chain(const Logic_State& state, Step& step);
 bool Find_XY_Chain(const Logic_State& state, Step& step);
 bool Find_Trial(const Logic_State& state, Step& step);
