@@ -358,12 +358,8 @@ bool Find_Of(const Logic_State& state, Technique technique, Step& step) {
     return false;
 }
 
-} // namespace
-
-bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
-    if (state.Solved() || !state.Broken().empty()) {
-        return false;
-    }
+// The easiest step from a state that is neither solved nor broken.
+bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
     for (int t = 0; t <= static_cast<int>(hardest); ++t) {
         step = Step{};
         step.Kind = static_cast<Technique>(t);
@@ -375,14 +371,22 @@ bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
     return false;
 }
 
+} // namespace
+
+bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
+    if (state.Solved() || !state.Broken().empty()) {
+        return false;
+    }
+    return First_Step(state, step, hardest);
+}
+
+// The state is checked once a step: Broken() looks at every cell and unit.
 Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
     Steps_Result result;
     for (;;) {
         if (state.Solved()) {
-            result.Solved = state.Broken().empty();
-            if (!result.Solved) {
-                result.Stop_Reason = state.Broken();
-            }
+            result.Stop_Reason = state.Broken();
+            result.Solved = result.Stop_Reason.empty();
             return result;
         }
         if (max_steps > 0 && result.Steps.size() >= max_steps) {
@@ -395,7 +399,7 @@ Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
             return result;
         }
         Step step;
-        if (!Next_Step(state, step)) {
+        if (!First_Step(state, step, Technique::Trial)) {
             result.Stop_Reason = "no logical step is left";
             return result;
         }
