@@ -74,7 +74,7 @@ void Unique_Check::Blame_Unit(int unit) {
 }
 
 bool Unique_Check::Stopping() {
-    if (Found >= Limit || Was_Cancelled || Out_Of_Budget) {
+    if (Found > 0 || Was_Cancelled || Out_Of_Budget) {
         return true;
     }
     if (Budget > 0 && Node_Count >= Budget) {
@@ -261,9 +261,7 @@ void Unique_Check::Search(int depth) {
     }
 }
 
-void Unique_Check::Prepare(int limit, Tool_Random* random, std::vector<int>* solution,
-                           long long node_budget) {
-    Limit = std::max(limit, 1);
+void Unique_Check::Prepare(Tool_Random* random, std::vector<int>* solution, long long node_budget) {
     Found = 0;
     Random = random;
     Solution_Out = solution;
@@ -271,17 +269,9 @@ void Unique_Check::Prepare(int limit, Tool_Random* random, std::vector<int>* sol
     Budget = node_budget > 0 ? Node_Count + node_budget : 0;
 }
 
-int Unique_Check::Count(const std::vector<int>& values, int limit) {
-    Prepare(limit, nullptr, nullptr, 0);
-    if (Start(values) && Propagate(0)) {
-        Search(0);
-    }
-    return Found;
-}
-
 bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vector<int>& solution,
                                 const std::vector<int>& freed) {
-    Prepare(1, nullptr, nullptr, 0);
+    Prepare(nullptr, nullptr, 0);
     for (std::size_t i = 0; i < freed.size(); ++i) {
         Found = 0;
         if (!Start(values)) {
@@ -315,7 +305,7 @@ bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vecto
 
 bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& solution,
                                    long long node_budget) {
-    Prepare(1, &random, &solution, node_budget);
+    Prepare(&random, &solution, node_budget);
     // The weights learnt by earlier searches speed up later ones without changing their
     // verdicts, but they would steer a random grid: it starts from none, so that it depends
     // on the random stream alone.
@@ -324,6 +314,6 @@ bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& soluti
         Search(0);
     }
     const bool found = Found > 0;
-    Prepare(1, nullptr, nullptr, 0);
+    Prepare(nullptr, nullptr, 0);
     return found;
 }
