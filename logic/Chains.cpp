@@ -18,17 +18,6 @@ struct Chain_Find {
     int Number = 0;
 };
 
-// Cells other than the ends that see both ends and still hold the number.
-std::vector<int> Seeing_Ends(const Logic_State& state, int a, int b, int number) {
-    std::vector<int> out;
-    for (int v : state.Shape().Structure.Peers[a]) {
-        if (v != b && (state.Candidates(v) & Bit_Of(number)) != 0 && state.Shape().Sees(v, b)) {
-            out.push_back(v);
-        }
-    }
-    return out;
-}
-
 std::vector<int> Path_Back(const std::vector<int>& parent, int node, int divisor) {
     std::vector<int> path;
     for (int x = node; x >= 0; x = parent[x]) {
@@ -44,11 +33,7 @@ std::vector<std::vector<int>> Strong_Links(const Logic_State& state, int number)
     const Constraint_Structure& s = shape.Structure;
     std::vector<std::vector<int>> links(s.Var_Count);
     for (std::size_t u = 0; u < s.Units.size(); ++u) {
-        if (!shape.Full_Unit[u] || shape.Unit_Numbers[u] < number ||
-            (Placed_In_Unit(state, static_cast<int>(u)) & Bit_Of(number)) != 0) {
-            continue;
-        }
-        const std::vector<int> places = Places_In_Unit(state, static_cast<int>(u), number);
+        const std::vector<int> places = Open_Places(state, static_cast<int>(u), number);
         if (places.size() == 2) {
             links[places[0]].push_back(places[1]);
             links[places[1]].push_back(places[0]);
@@ -114,7 +99,7 @@ void Shortest_X_Chain(const Logic_State& state, int number, std::size_t longest,
                 continue;
             }
             if (on && depth >= 3 && v != start) {
-                std::vector<int> targets = Seeing_Ends(state, start, v, number);
+                std::vector<int> targets = Seeing_All(state, {start, v}, number);
                 if (!targets.empty()) {
                     best = {Path_Back(marks.Parent, node, 2), targets, number};
                     break;
@@ -161,7 +146,7 @@ void Shortest_XY_Chain(const Logic_State& state, std::size_t longest, Search_Mar
                     continue;
                 }
                 if (held == x && depth >= 3 && v != start) {
-                    std::vector<int> targets = Seeing_Ends(state, start, v, x);
+                    std::vector<int> targets = Seeing_All(state, {start, v}, x);
                     if (!targets.empty()) {
                         best = {Path_Back(marks.Parent, node, 32), targets, x};
                         break;
@@ -215,9 +200,7 @@ bool Find_X_Chain(const Logic_State& state, Step& step) {
         const int a = best.Path[i];
         const int b = best.Path[i + 1];
         for (int u : shape.Units_Of_Var[a]) {
-            if (shape.Full_Unit[u] && shape.Unit_Contains(u, b) &&
-                (Placed_In_Unit(state, u) & Bit_Of(best.Number)) == 0 &&
-                Places_In_Unit(state, u, best.Number).size() == 2) {
+            if (shape.Unit_Contains(u, b) && Open_Places(state, u, best.Number).size() == 2) {
                 step.Unit_Indices.push_back(u);
                 break;
             }

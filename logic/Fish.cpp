@@ -16,10 +16,8 @@ const char* Fish_Name(int size) {
 }
 
 struct Fish_Search {
-    const Logic_State& State;
     const Logic_Shape& Shape;
     int Size;
-    int Number;
     Unit_Kind Cover_Kind;
     std::vector<int> Places; // every place of the number in the bases
     std::vector<int> Covers;
@@ -79,12 +77,10 @@ bool Find_Fish(const Logic_State& state, int size, Step& step) {
                 std::vector<std::vector<int>> base_places;
                 for (std::size_t u = 0; u < s.Units.size(); ++u) {
                     const Unit_Id& id = s.Unit_Ids[u];
-                    if (!shape.Full_Unit[u] || id.Kind != base_kind || id.Board != b ||
-                        shape.Unit_Numbers[u] < n ||
-                        (Placed_In_Unit(state, static_cast<int>(u)) & Bit_Of(n)) != 0) {
+                    if (id.Kind != base_kind || id.Board != b) {
                         continue;
                     }
-                    std::vector<int> places = Places_In_Unit(state, static_cast<int>(u), n);
+                    std::vector<int> places = Open_Places(state, static_cast<int>(u), n);
                     if (places.size() >= 2 && static_cast<int>(places.size()) <= size) {
                         bases.push_back(static_cast<int>(u));
                         base_places.push_back(std::move(places));
@@ -92,7 +88,7 @@ bool Find_Fish(const Logic_State& state, int size, Step& step) {
                 }
                 const bool found = For_Each_Combination(
                     static_cast<int>(bases.size()), size, [&](const std::vector<int>& pick) {
-                        Fish_Search search{state, shape, size, n, cover_kind, {}, {}};
+                        Fish_Search search{shape, size, cover_kind, {}, {}};
                         for (int i : pick) {
                             for (int v : base_places[i]) {
                                 if (std::find(search.Places.begin(), search.Places.end(), v) !=

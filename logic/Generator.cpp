@@ -112,7 +112,6 @@ class Generator {
     Puzzle_State Work;
     Constraint_Structure Structure;
     std::unique_ptr<Unique_Check> Check;
-    std::vector<std::vector<Cell_Place>> Cells_Of_Var;
     std::vector<std::vector<int>> Orbits; // variables given or emptied together
     bool Symmetric = false;
     std::vector<int> Solution;
@@ -153,10 +152,6 @@ bool Generator::Make_Shape() {
     Structure = Build_Constraint_Structure(Shape);
     Check = std::make_unique<Unique_Check>(Structure);
     Check->Watch_Cancel(Options.Cancel);
-    Cells_Of_Var.clear();
-    for (int v = 0; v < Structure.Var_Count; ++v) {
-        Cells_Of_Var.push_back(Structure.Places_Of_Var(v));
-    }
     Find_Orbits();
     return true;
 }
@@ -167,7 +162,8 @@ void Generator::Find_Orbits() {
     std::map<std::pair<int, int>, int> var_at;
     int min_x = 1 << 30, min_y = 1 << 30, max_x = -(1 << 30), max_y = -(1 << 30);
     for (int v = 0; v < Structure.Var_Count; ++v) {
-        for (const Cell_Place& c : Cells_Of_Var[v]) {
+        for (int cell : Structure.Cells_Of_Var[v]) {
+            const Cell_Place& c = Structure.Places[cell];
             const int x = Shape.Board_Positions[c.Board].X / 20 + c.Col;
             const int y = Shape.Board_Positions[c.Board].Y / 20 + c.Row;
             var_at[{x, y}] = v;
@@ -216,12 +212,12 @@ bool Generator::New_Solution() {
 }
 
 void Generator::Write(const std::vector<int>& values, Puzzle_State& p) const {
-    for (int v = 0; v < Structure.Var_Count; ++v) {
-        for (const Cell_Place& c : Cells_Of_Var[v]) {
-            Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[c.Board];
-            board.Cell_Values[c.Col][c.Row] = values[v];
-            board.Cell_Locked[c.Col][c.Row] = values[v] != 0 ? 1 : 0;
-        }
+    for (std::size_t cell = 0; cell < Structure.Places.size(); ++cell) {
+        const Cell_Place& c = Structure.Places[cell];
+        const int value = values[Structure.Var_Of_Cell[cell]];
+        Sudoku_Boards_FrameWork& board = p.Sudoku_Boards[c.Board];
+        board.Cell_Values[c.Col][c.Row] = value;
+        board.Cell_Locked[c.Col][c.Row] = value != 0 ? 1 : 0;
     }
 }
 

@@ -81,7 +81,7 @@ Hint Find_Hint(const Puzzle_State& puzzle) {
     const auto shape = std::make_shared<const Logic_Shape>(puzzle);
     const Constraint_Structure& s = shape->Structure;
     const Solve_Result solved =
-        Solve_Structure(Build_Constraint_Structure(Locked_Only(puzzle)), 2, nullptr, Search_Budget);
+        Solve_Structure(Build_Constraint_Structure(Locked_Only(puzzle)), 2, Search_Budget);
     hint.Solutions = solved.Count;
     if (solved.Gave_Up) {
         hint.Kind = Hint_Kind::Undecided;

@@ -4,18 +4,18 @@
 
 #include "logic/Random.h"
 #include "model/Board_Geometry.h"
+#include "model/Board_Kinds.h"
 #include "model/Puzzle_Description.h"
 
 namespace {
 
-// One kind: its boards (all of one size) and where each stands, in cells from the top left
-// of the figure. Every two boards that overlap are linked.
+// One kind: its boards (all of one board kind, named as in model/Board_Kinds.h) and where
+// each stands, in cells from the top left of the figure. Every two boards that overlap are
+// linked.
 struct Kind_Layout {
     const char* Name;
     const char* Label;
-    Integer Board_Type;
-    int Size;
-    Flag Wide_Blocks;
+    const char* Board_Kind_Name;
     std::vector<std::pair<int, int>> Offsets;
 };
 
@@ -42,26 +42,16 @@ std::vector<std::pair<int, int>> Samurai_Figure() {
 //     belongs to it alone. The figure looks the same turned by a quarter.
 const std::vector<Kind_Layout>& Layouts() {
     static const std::vector<Kind_Layout> layouts = {
-        {"classic", "Classic 9x9", Board_Type_9x9, 9, 0, {{0, 0}}},
-        {"6x6-wide", "6x6, blocks 3 wide", Board_Type_6x6, 6, 1, {{0, 0}}},
-        {"6x6-tall", "6x6, blocks 3 high", Board_Type_6x6, 6, 0, {{0, 0}}},
-        {"jigsaw", "Jigsaw 9x9", Board_Type_9x9, 9, 0, {{0, 0}}},
-        {"symbols", "Letters A to I", Board_Type_9x9, 9, 0, {{0, 0}}},
-        {"samurai", "Samurai (5 grids)", Board_Type_9x9, 9, 0, Samurai_Figure()},
-        {"twin", "Twin (2 grids)", Board_Type_9x9, 9, 0, {{0, 0}, {6, 6}}},
-        {"butterfly",
-         "Butterfly (4 grids)",
-         Board_Type_9x9,
-         9,
-         0,
-         {{0, 0}, {3, 0}, {0, 3}, {3, 3}}},
-        {"sohei", "Sohei (4 grids)", Board_Type_9x9, 9, 0, {{6, 0}, {0, 6}, {12, 6}, {6, 12}}},
-        {"windmill",
-         "Windmill (5 grids)",
-         Board_Type_9x9,
-         9,
-         0,
-         {{3, 0}, {12, 3}, {6, 6}, {0, 9}, {9, 12}}},
+        {"classic", "Classic 9x9", "9x9", {{0, 0}}},
+        {"6x6-wide", "6x6, blocks 3 wide", "6x6-wide", {{0, 0}}},
+        {"6x6-tall", "6x6, blocks 3 high", "6x6-tall", {{0, 0}}},
+        {"jigsaw", "Jigsaw 9x9", "9x9", {{0, 0}}},
+        {"symbols", "Letters A to I", "9x9", {{0, 0}}},
+        {"samurai", "Samurai (5 grids)", "9x9", Samurai_Figure()},
+        {"twin", "Twin (2 grids)", "9x9", {{0, 0}, {6, 6}}},
+        {"butterfly", "Butterfly (4 grids)", "9x9", {{0, 0}, {3, 0}, {0, 3}, {3, 3}}},
+        {"sohei", "Sohei (4 grids)", "9x9", {{6, 0}, {0, 6}, {12, 6}, {6, 12}}},
+        {"windmill", "Windmill (5 grids)", "9x9", {{3, 0}, {12, 3}, {6, 6}, {0, 9}, {9, 12}}},
     };
     return layouts;
 }
@@ -235,11 +225,12 @@ bool Build_Kind_Shape(const std::string& kind, Tool_Random& random, bool symmetr
     if (layout == nullptr) {
         return false;
     }
+    const Board_Kind& board = *Find_Board_Kind_Named(layout->Board_Kind_Name);
+    const int size = board.Max_Number;
     Puzzle_State p;
     p.Info_Visible = 0;
     for (const auto& [x, y] : layout->Offsets) {
-        Add_Board_Model(p, layout->Board_Type, layout->Size, layout->Size, layout->Size,
-                        layout->Wide_Blocks);
+        Add_Board_Model(p, board.Board_Type, size, size, size, board.Wide_Blocks);
         p.Board_Overlaps.emplace_back();
         p.Board_Positions.push_back({Margin + x * Units_Per_Cell, Margin + y * Units_Per_Cell});
     }
@@ -248,7 +239,7 @@ bool Build_Kind_Shape(const std::string& kind, Tool_Random& random, bool symmetr
         for (int b = a + 1; b < boards; ++b) {
             const int dx = layout->Offsets[b].first - layout->Offsets[a].first;
             const int dy = layout->Offsets[b].second - layout->Offsets[a].second;
-            if (std::abs(dx) < layout->Size && std::abs(dy) < layout->Size) {
+            if (std::abs(dx) < size && std::abs(dy) < size) {
                 Link_Boards_Both_Ways(p, a, b, dx, dy);
             }
         }

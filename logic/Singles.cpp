@@ -4,10 +4,6 @@
 
 namespace {
 
-Number_Set All_Numbers(int n) {
-    return (Number_Set{1} << n) - 1;
-}
-
 void Place_Step(int var, int number, Step& step) {
     step.Cell_Vars.push_back(var);
     step.Var_Placements.push_back({var, number});

@@ -5,7 +5,6 @@
 #include <numeric>
 #include <utility>
 
-#include "logic/Random.h"
 #include "model/Board_Geometry.h"
 #include "model/Puzzle_Groups.h"
 
@@ -19,25 +18,21 @@ int Find_Root(std::vector<int>& parent, int x) {
     return x;
 }
 
-int Bit_Count(unsigned v) {
-    int n = 0;
-    while (v != 0) {
-        v &= v - 1;
-        ++n;
-    }
-    return n;
-}
-
-int Lowest_Number(unsigned v) {
-    int n = 1;
-    while ((v & 1U) == 0) {
-        v >>= 1;
-        ++n;
-    }
-    return n;
-}
-
 } // namespace
+
+const char* Unit_Kind_Name(Unit_Kind kind) {
+    switch (kind) {
+    case Unit_Kind::Column:
+        return "column";
+    case Unit_Kind::Block:
+        return "block";
+    case Unit_Kind::Region:
+        return "region";
+    case Unit_Kind::Row:
+        break;
+    }
+    return "row";
+}
 
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
     Constraint_Structure s;
@@ -160,8 +155,8 @@ namespace {
 
 class Search {
   public:
-    Search(const Constraint_Structure& s, int limit, Tool_Random* random, long long budget)
-        : S(s), Limit(limit), Random(random), Budget(budget) {
+    Search(const Constraint_Structure& s, int limit, long long budget)
+        : S(s), Limit(limit), Budget(budget) {
         for (std::size_t u = 0; u < S.Units.size(); ++u) {
             if (Unit_Holds_Every_Number(S, static_cast<int>(u))) {
                 Full_Units.push_back(static_cast<int>(u));
@@ -172,7 +167,7 @@ class Search {
     Solve_Result Run() {
         std::vector<unsigned> domain(S.Var_Count);
         for (int v = 0; v < S.Var_Count; ++v) {
-            domain[v] = (1U << S.Max_Of_Var[v]) - 1U;
+            domain[v] = All_Numbers(S.Max_Of_Var[v]);
         }
         Result.Count = 0;
         if (!S.Contradiction.empty()) {
@@ -201,7 +196,6 @@ class Search {
   private:
     const Constraint_Structure& S;
     int Limit;
-    Tool_Random* Random;
     long long Budget;
     std::vector<int> Full_Units;
     Solve_Result Result;
@@ -244,7 +238,7 @@ class Search {
                     seen |= domain[v];
                 }
                 const int n = S.Max_Of_Var[unit[0]];
-                if (seen != (1U << n) - 1U) {
+                if (seen != All_Numbers(n)) {
                     return false;
                 }
                 if (once == 0) {
@@ -283,7 +277,7 @@ class Search {
             if (placed[v]) {
                 continue;
             }
-            const int count = Bit_Count(domain[v]);
+            const int count = Number_Count(domain[v]);
             if (count < best_count) {
                 best = v;
                 best_count = count;
@@ -296,23 +290,16 @@ class Search {
             if (Result.Count == 0) {
                 Result.Solution.resize(S.Var_Count);
                 for (int v = 0; v < S.Var_Count; ++v) {
-                    Result.Solution[v] = Lowest_Number(domain[v]);
+                    Result.Solution[v] = Lowest_Number_Of(domain[v]);
                 }
             }
             ++Result.Count;
             return;
         }
-        std::vector<int> numbers;
-        for (unsigned d = domain[best]; d != 0; d &= d - 1) {
-            numbers.push_back(Lowest_Number(d));
-        }
-        if (Random != nullptr) {
-            Random->Shuffle(numbers);
-        }
-        for (int n : numbers) {
+        for (unsigned rest = domain[best]; rest != 0; rest &= rest - 1) {
             std::vector<unsigned> next = domain;
             std::vector<char> next_placed = placed;
-            next[best] = 1U << (n - 1);
+            next[best] = rest & (~rest + 1U);
             std::vector<int> queue{best};
             if (Propagate(next, next_placed, queue)) {
                 Recurse(next, next_placed);
@@ -326,9 +313,9 @@ class Search {
 
 } // namespace
 
-Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit, Tool_Random* random,
+Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit,
                              long long node_budget) {
-    Search search(structure, std::max(limit, 1), random, node_budget);
+    Search search(structure, std::max(limit, 1), node_budget);
     return search.Run();
 }
 

@@ -12,12 +12,31 @@
 #include "model/Board_Model.h"
 #include "model/Puzzle_Groups.h"
 
-class Tool_Random;
+// Numbers as bit sets: bit n-1 set = number n.
+using Number_Set = std::uint32_t;
+
+// The lowest set bit's number, and the count of numbers in a set.
+inline int Lowest_Number_Of(Number_Set set) {
+    return __builtin_ctz(set) + 1;
+}
+inline int Number_Count(Number_Set set) {
+    return __builtin_popcount(set);
+}
+inline Number_Set Bit_Of(int number) {
+    return Number_Set{1} << (number - 1);
+}
+// The numbers 1 to n.
+inline Number_Set All_Numbers(int n) {
+    return (Number_Set{1} << n) - 1;
+}
 
 // What a unit is on the page, for explanations: a row, column or block of one board (index
 // from 0: rows top to bottom, columns left to right, blocks row by row), or a custom region
 // (index from 0 in file order; Board is -1).
 using Unit_Kind = Group_Kind;
+
+// "row", "column", "block" or "region".
+const char* Unit_Kind_Name(Unit_Kind kind);
 
 struct Unit_Id {
     Unit_Kind Kind = Unit_Kind::Row;
@@ -84,10 +103,9 @@ struct Solve_Result {
     long long Nodes = 0;
 };
 
-// Counts solutions up to limit (>= 1). With random, the values of each branch are tried in
-// a shuffled order (used to make random full grids). node_budget <= 0 means no budget.
+// Counts solutions up to limit (>= 1). node_budget <= 0 means no budget.
 Solve_Result Solve_Structure(const Constraint_Structure& structure, int limit,
-                             Tool_Random* random = nullptr, long long node_budget = 0);
+                             long long node_budget = 0);
 
 // Convenience: builds the structure of the puzzle and counts its solutions up to limit.
 Solve_Result Count_Solutions(const Puzzle_State& state, int limit);

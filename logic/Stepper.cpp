@@ -62,11 +62,7 @@ int Logic_Shape::Board_Of_Var(int var) const {
 
 std::string Logic_Shape::Unit_Name(int unit) const {
     const Unit_Id& id = Structure.Unit_Ids[unit];
-    const char* kind = id.Kind == Unit_Kind::Row      ? "row"
-                       : id.Kind == Unit_Kind::Column ? "column"
-                       : id.Kind == Unit_Kind::Block  ? "block"
-                                                      : "region";
-    std::string name = std::string(kind) + " " + std::to_string(id.Index + 1);
+    std::string name = std::string(Unit_Kind_Name(id.Kind)) + " " + std::to_string(id.Index + 1);
     if (id.Kind != Unit_Kind::Region && !Single_Board) {
         name += " of board " + std::to_string(id.Board + 1);
     }
@@ -118,7 +114,7 @@ Logic_State::Logic_State(std::shared_ptr<const Logic_Shape> shape) : Shape_Ptr(s
     Cands.assign(s.Var_Count, 0);
     for (int v = 0; v < s.Var_Count; ++v) {
         const int n = std::min(s.Max_Of_Var[v], 31);
-        Cands[v] = (Number_Set{1} << n) - 1;
+        Cands[v] = All_Numbers(n);
     }
     for (int v = 0; v < s.Var_Count; ++v) {
         if (s.Given[v] > 0 && s.Given[v] <= 31) {
@@ -178,8 +174,7 @@ std::string Logic_State::Broken() const {
             open |= Cands[v];
         }
         if (shape.Full_Unit[u]) {
-            const Number_Set all = (Number_Set{1} << shape.Unit_Numbers[u]) - 1;
-            const Number_Set missing = all & ~placed & ~open;
+            const Number_Set missing = All_Numbers(shape.Unit_Numbers[u]) & ~placed & ~open;
             if (missing != 0) {
                 return shape.Unit_Name(static_cast<int>(u)) + " has no place left for " +
                        shape.Number_Text(shape.Writing_Board(static_cast<int>(u)),
@@ -212,6 +207,34 @@ std::vector<int> Places_In_Unit(const Logic_State& state, int unit, int number) 
         }
     }
     return places;
+}
+
+std::vector<int> Open_Places(const Logic_State& state, int unit, int number) {
+    const Logic_Shape& shape = state.Shape();
+    if (!shape.Full_Unit[unit] || shape.Unit_Numbers[unit] < number ||
+        (Placed_In_Unit(state, unit) & Bit_Of(number)) != 0) {
+        return {};
+    }
+    return Places_In_Unit(state, unit, number);
+}
+
+std::vector<int> Seeing_All(const Logic_State& state, std::initializer_list<int> cells,
+                            int number) {
+    const Logic_Shape& shape = state.Shape();
+    std::vector<int> out;
+    for (int v : shape.Structure.Peers[*cells.begin()]) {
+        if ((state.Candidates(v) & Bit_Of(number)) == 0) {
+            continue;
+        }
+        bool all = true;
+        for (auto other = cells.begin() + 1; other != cells.end() && all; ++other) {
+            all = v != *other && shape.Sees(v, *other);
+        }
+        if (all) {
+            out.push_back(v);
+        }
+    }
+    return out;
 }
 
 std::string Join_Words(const std::vector<std::string>& words) {
@@ -323,9 +346,8 @@ bool Find_Of(const Logic_State& state, Technique technique, Step& step) {
     case Technique::Jellyfish:
         return Find_Fish(state, 4, step);
     case Technique::XY_Wing:
-        return Find_XY_Wing(state, step);
     case Technique::XYZ_Wing:
-        return Find_XYZ_Wing(state, step);
+        return Find_Wing(state, technique, step);
     case Technique::X_Chain:
         return Find_X_Chain(state, step);
     case Technique::XY_Chain:
@@ -336,12 +358,8 @@ bool Find_Of(const Logic_State& state, Technique technique, Step& step) {
     return false;
 }
 
-} // namespace
-
-bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
-    if (state.Solved() || !state.Broken().empty()) {
-        return false;
-    }
+// The easiest step from a state that is neither solved nor broken.
+bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
     for (int t = 0; t <= static_cast<int>(hardest); ++t) {
         step = Step{};
         step.Kind = static_cast<Technique>(t);
@@ -353,14 +371,22 @@ bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
     return false;
 }
 
+} // namespace
+
+bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
+    if (state.Solved() || !state.Broken().empty()) {
+        return false;
+    }
+    return First_Step(state, step, hardest);
+}
+
+// The state is checked once a step: Broken() looks at every cell and unit.
 Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
     Steps_Result result;
     for (;;) {
         if (state.Solved()) {
-            result.Solved = state.Broken().empty();
-            if (!result.Solved) {
-                result.Stop_Reason = state.Broken();
-            }
+            result.Stop_Reason = state.Broken();
+            result.Solved = result.Stop_Reason.empty();
             return result;
         }
         if (max_steps > 0 && result.Steps.size() >= max_steps) {
@@ -373,7 +399,7 @@ Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
             return result;
         }
         Step step;
-        if (!Next_Step(state, step)) {
+        if (!First_Step(state, step, Technique::Trial)) {
             result.Stop_Reason = "no logical step is left";
             return result;
         }

@@ -17,8 +17,6 @@
 #include "logic/Technique.h"
 #include "model/Board_Model.h"
 
-using Number_Set = std::uint32_t; // bit n-1 set = number n
-
 // A number on one copy of a cell.
 struct Number_Place {
     int Board = 0;
@@ -92,7 +90,6 @@ class Logic_State {
     explicit Logic_State(std::shared_ptr<const Logic_Shape> shape);
 
     const Logic_Shape& Shape() const { return *Shape_Ptr; }
-    const std::shared_ptr<const Logic_Shape>& Shape_Pointer() const { return Shape_Ptr; }
     int Var_Count() const { return static_cast<int>(Values.size()); }
     int Value(int var) const { return Values[var]; }
     Number_Set Candidates(int var) const { return Cands[var]; } // empty once placed
@@ -128,14 +125,3 @@ struct Steps_Result {
 // (at most max_steps steps when max_steps > 0).
 Steps_Result All_Steps(const Puzzle_State& puzzle, std::size_t max_steps = 0);
 Steps_Result All_Steps(Logic_State& state, std::size_t max_steps = 0);
-
-// The lowest set bit's number, and the count of numbers in a set.
-inline int Lowest_Number_Of(Number_Set set) {
-    return __builtin_ctz(set) + 1;
-}
-inline int Number_Count(Number_Set set) {
-    return __builtin_popcount(set);
-}
-inline Number_Set Bit_Of(int number) {
-    return Number_Set{1} << (number - 1);
-}

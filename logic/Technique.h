@@ -31,5 +31,3 @@ constexpr int Technique_Count = static_cast<int>(Technique::Trial) + 1;
 const char* Technique_Name(Technique technique);
 int Technique_Score(Technique technique);
 Puzzle_Level Technique_Level(Technique technique);
-// One line of what the technique does, for the tool's and README's table.
-const char* Technique_Summary(Technique technique);

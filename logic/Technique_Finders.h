@@ -3,6 +3,7 @@
 // its family in the state and fills the step's variable-level fields and text; the stepper
 // adds the page-facing lists. Internal to the logic library.
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,7 @@ bool Find_Locked_Candidates(const Logic_State& state, Step& step);
 bool Find_Naked_Subset(const Logic_State& state, int size, Step& step);
 bool Find_Hidden_Subset(const Logic_State& state, int size, Step& step);
 bool Find_Fish(const Logic_State& state, int size, Step& step);
-bool Find_XY_Wing(const Logic_State& state, Step& step);
-bool Find_XYZ_Wing(const Logic_State& state, Step& step);
+bool Find_Wing(const Logic_State& state, Technique kind, Step& step); // XY- or XYZ-Wing
 bool Find_X_Chain(const Logic_State& state, Step& step);
 bool Find_XY_Chain(const Logic_State& state, Step& step);
 bool Find_Trial(const Logic_State& state, Step& step);
@@ -27,6 +27,12 @@ bool Find_Trial(const Logic_State& state, Step& step);
 Number_Set Placed_In_Unit(const Logic_State& state, int unit);
 // The unplaced variables of a unit that still have the number.
 std::vector<int> Places_In_Unit(const Logic_State& state, int unit, int number);
+// The same in a unit that must hold every number once and does not hold this one yet; empty
+// for any other unit.
+std::vector<int> Open_Places(const Logic_State& state, int unit, int number);
+// The variables other than the given ones that see every one of them and still have the
+// number, in order.
+std::vector<int> Seeing_All(const Logic_State& state, std::initializer_list<int> cells, int number);
 // "a", "a and b", "a, b and c".
 std::string Join_Words(const std::vector<std::string>& words);
 // The numbers of a set as written on a board, joined.

@@ -70,8 +70,7 @@ struct Propagation {
                         placed |= Bit_Of(w.Values[v]);
                     }
                 }
-                const Number_Set all = (Number_Set{1} << Shape.Unit_Numbers[u]) - 1;
-                const Number_Set missing = all & ~placed & ~seen;
+                const Number_Set missing = All_Numbers(Shape.Unit_Numbers[u]) & ~placed & ~seen;
                 if (missing != 0) {
                     const int unit = static_cast<int>(u);
                     Reason =

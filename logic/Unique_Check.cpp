@@ -25,10 +25,6 @@ bool Single(unsigned v) {
     return v != 0 && (v & (v - 1)) == 0;
 }
 
-int Number_Of(unsigned single_bit) {
-    return __builtin_ctz(single_bit) + 1;
-}
-
 } // namespace
 
 Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
@@ -44,13 +40,13 @@ Unique_Check::Unique_Check(const Constraint_Structure& s) : Vars(s.Var_Count) {
             const std::vector<int>& unit = s.Units[u];
             Unit_Start.push_back(static_cast<int>(Unit_List.size()));
             Unit_List.insert(Unit_List.end(), unit.begin(), unit.end());
-            Unit_Full.push_back(static_cast<Mask>((1U << s.Max_Of_Var[unit[0]]) - 1U));
+            Unit_Full.push_back(static_cast<Mask>(All_Numbers(s.Max_Of_Var[unit[0]])));
         }
     }
     Unit_Start.push_back(static_cast<int>(Unit_List.size()));
 
     for (int v = 0; v < Vars; ++v) {
-        Full_Domain.push_back(static_cast<Mask>((1U << s.Max_Of_Var[v]) - 1U));
+        Full_Domain.push_back(static_cast<Mask>(All_Numbers(s.Max_Of_Var[v])));
     }
     // Every search level fixes at least one more variable, so Vars + 1 levels suffice.
     Stack.assign(static_cast<std::size_t>(Vars + 2) * 2 * Vars, 0);
@@ -78,7 +74,7 @@ void Unique_Check::Blame_Unit(int unit) {
 }
 
 bool Unique_Check::Stopping() {
-    if (Found >= Limit || Was_Cancelled || Out_Of_Budget) {
+    if (Found > 0 || Was_Cancelled || Out_Of_Budget) {
         return true;
     }
     if (Budget > 0 && Node_Count >= Budget) {
@@ -233,7 +229,7 @@ void Unique_Check::Search(int depth) {
         if (Solution_Out != nullptr && Found == 1) {
             Solution_Out->resize(Vars);
             for (int v = 0; v < Vars; ++v) {
-                (*Solution_Out)[v] = Number_Of(d[v]);
+                (*Solution_Out)[v] = Lowest_Number_Of(d[v]);
             }
         }
         return;
@@ -241,7 +237,7 @@ void Unique_Check::Search(int depth) {
     int numbers[16];
     int count = 0;
     for (unsigned m = d[best]; m != 0; m &= m - 1) {
-        numbers[count++] = Number_Of(m & (~m + 1));
+        numbers[count++] = Lowest_Number_Of(m);
     }
     if (Random != nullptr) {
         for (int i = count - 1; i > 0; --i) {
@@ -265,9 +261,7 @@ void Unique_Check::Search(int depth) {
     }
 }
 
-void Unique_Check::Prepare(int limit, Tool_Random* random, std::vector<int>* solution,
-                           long long node_budget) {
-    Limit = std::max(limit, 1);
+void Unique_Check::Prepare(Tool_Random* random, std::vector<int>* solution, long long node_budget) {
     Found = 0;
     Random = random;
     Solution_Out = solution;
@@ -275,17 +269,9 @@ void Unique_Check::Prepare(int limit, Tool_Random* random, std::vector<int>* sol
     Budget = node_budget > 0 ? Node_Count + node_budget : 0;
 }
 
-int Unique_Check::Count(const std::vector<int>& values, int limit) {
-    Prepare(limit, nullptr, nullptr, 0);
-    if (Start(values) && Propagate(0)) {
-        Search(0);
-    }
-    return Found;
-}
-
 bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vector<int>& solution,
                                 const std::vector<int>& freed) {
-    Prepare(1, nullptr, nullptr, 0);
+    Prepare(nullptr, nullptr, 0);
     for (std::size_t i = 0; i < freed.size(); ++i) {
         Found = 0;
         if (!Start(values)) {
@@ -319,7 +305,7 @@ bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vecto
 
 bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& solution,
                                    long long node_budget) {
-    Prepare(1, &random, &solution, node_budget);
+    Prepare(&random, &solution, node_budget);
     // The weights learnt by earlier searches speed up later ones without changing their
     // verdicts, but they would steer a random grid: it starts from none, so that it depends
     // on the random stream alone.
@@ -328,6 +314,6 @@ bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& soluti
         Search(0);
     }
     const bool found = Found > 0;
-    Prepare(1, nullptr, nullptr, 0);
+    Prepare(nullptr, nullptr, 0);
     return found;
 }

@@ -5,7 +5,7 @@
 // tables and one preallocated domain buffer per search depth, so a check allocates nothing.
 // Branching prefers cells that took part in earlier contradictions; those weights carry over
 // from one check to the next, which speeds up the many checks on one grid without changing
-// any verdict or count.
+// any verdict.
 //
 // One checker serves one structure on one thread; make one per worker.
 
@@ -26,13 +26,10 @@ class Unique_Check {
     void Watch_Cancel(const std::atomic<bool>* cancel) { Cancel = cancel; }
     bool Cancelled() const { return Was_Cancelled; }
 
-    // Counts the solutions of the puzzle whose variables hold `values` (0 = open, one entry
-    // per variable) up to limit. The structure's own givens are ignored.
-    int Count(const std::vector<int>& values, int limit);
-
-    // `values` is a puzzle with exactly one solution, `solution`, from which the variables in
-    // `freed` have just been emptied (values[v] == 0 for each). True when it still has exactly
-    // one solution. Each freed variable is searched once for a solution that differs from
+    // `values` is a puzzle (0 = open, one entry per variable; the structure's own givens are
+    // ignored) with exactly one solution, `solution`, from which the variables in `freed` have
+    // just been emptied (values[v] == 0 for each). True when it still has exactly one
+    // solution. Each freed variable is searched once for a solution that differs from
     // `solution` there while agreeing on the freed variables before it, which is much quicker
     // than counting to two.
     bool Still_Unique(const std::vector<int>& values, const std::vector<int>& solution,
@@ -71,14 +68,13 @@ class Unique_Check {
     long long Budget = 0;
     bool Out_Of_Budget = false;
     Tool_Random* Random = nullptr;
-    int Limit = 1;
-    int Found = 0;
+    int Found = 0; // solutions found; every search stops at the first
     std::vector<int>* Solution_Out = nullptr;
 
     Mask* Domains(int depth) { return Stack.data() + static_cast<std::size_t>(depth) * 2 * Vars; }
     Mask* Placed(int depth) { return Domains(depth) + Vars; }
 
-    void Prepare(int limit, Tool_Random* random, std::vector<int>* solution, long long node_budget);
+    void Prepare(Tool_Random* random, std::vector<int>* solution, long long node_budget);
     // Loads depth 0 from values; false when two givens already clash.
     bool Start(const std::vector<int>& values);
     bool Propagate(int depth);

@@ -4,41 +4,15 @@
 
 namespace {
 
-// The cells that see every one of the given cells and still have the number.
-std::vector<int> Seeing_All(const Logic_State& state, const std::vector<int>& cells, int number) {
-    const Logic_Shape& shape = state.Shape();
-    std::vector<int> out;
-    for (int v : shape.Structure.Peers[cells[0]]) {
-        if ((state.Candidates(v) & Bit_Of(number)) == 0) {
-            continue;
-        }
-        bool all = true;
-        for (std::size_t i = 1; i < cells.size() && all; ++i) {
-            all = v != cells[i] && shape.Sees(v, cells[i]);
-        }
-        if (all) {
-            out.push_back(v);
-        }
-    }
-    return out;
-}
-
 // pivot with the numbers of the wing, two pincers that see it; z is the number the pincers
 // share. Fills the step when some cell loses z.
 bool Wing_Step(const Logic_State& state, Technique kind, int pivot, int first, int second, int z,
                Step& step) {
     const Logic_Shape& shape = state.Shape();
-    std::vector<int> sources = {first, second};
-    if (kind == Technique::XYZ_Wing) {
-        sources.push_back(pivot);
-    }
-    const std::vector<int> targets = Seeing_All(state, sources, z);
-    std::vector<int> kept;
-    for (int v : targets) {
-        if (v != pivot && v != first && v != second) {
-            kept.push_back(v);
-        }
-    }
+    // Seeing_All leaves out the cells it is given, and an XY-Wing's pivot does not hold z.
+    const std::vector<int> kept = kind == Technique::XYZ_Wing
+                                      ? Seeing_All(state, {first, second, pivot}, z)
+                                      : Seeing_All(state, {first, second}, z);
     if (kept.empty()) {
         return false;
     }
@@ -48,12 +22,12 @@ bool Wing_Step(const Logic_State& state, Technique kind, int pivot, int first, i
     step.Cell_Vars = {pivot, first, second};
     const int board = shape.Board_Of_Var(pivot);
     const std::string number = shape.Number_Text(board, z);
-    const std::string pivot_text =
-        shape.Cell_Name(pivot) + " (" + Numbers_Text(shape, board, state.Candidates(pivot)) + ")";
-    const std::string first_text =
-        shape.Cell_Name(first) + " (" + Numbers_Text(shape, board, state.Candidates(first)) + ")";
-    const std::string second_text =
-        shape.Cell_Name(second) + " (" + Numbers_Text(shape, board, state.Candidates(second)) + ")";
+    const auto with_numbers = [&](int v) {
+        return shape.Cell_Name(v) + " (" + Numbers_Text(shape, board, state.Candidates(v)) + ")";
+    };
+    const std::string pivot_text = with_numbers(pivot);
+    const std::string first_text = with_numbers(first);
+    const std::string second_text = with_numbers(second);
     if (kind == Technique::XY_Wing) {
         step.Text = "XY-Wing: whichever number " + pivot_text + " holds, " + first_text + " or " +
                     second_text + " holds " + number + ", so " + Cells_Text(shape, kept, -1) +
@@ -69,55 +43,28 @@ bool Wing_Step(const Logic_State& state, Technique kind, int pivot, int first, i
 
 } // namespace
 
-bool Find_XY_Wing(const Logic_State& state, Step& step) {
+// The pivot holds xy (XY-Wing) or xyz (XYZ-Wing); pincer a holds xz and pincer b yz, each
+// seeing the pivot. In an XY-Wing a shares only x with the pivot and b holds the other two; in
+// an XYZ-Wing both pincers hold two of the pivot's three numbers (each pair is tried once).
+bool Find_Wing(const Logic_State& state, Technique kind, Step& step) {
+    const bool xyz = kind == Technique::XYZ_Wing;
     const Logic_Shape& shape = state.Shape();
     for (int pivot = 0; pivot < state.Var_Count(); ++pivot) {
-        const Number_Set xy = state.Candidates(pivot);
-        if (state.Value(pivot) != 0 || Number_Count(xy) != 2) {
+        const Number_Set p = state.Candidates(pivot);
+        if (state.Value(pivot) != 0 || Number_Count(p) != (xyz ? 3 : 2)) {
             continue;
         }
         const std::vector<int>& peers = shape.Structure.Peers[pivot];
         for (int a : peers) {
             const Number_Set xz = state.Candidates(a);
-            if (Number_Count(xz) != 2 || Number_Count(xz & xy) != 1 || xz == xy) {
-                continue;
-            }
-            const Number_Set x = xz & xy;
-            const Number_Set z = xz & ~xy;
-            const Number_Set y = xy & ~x;
-            for (int b : peers) {
-                if (b == a || state.Candidates(b) != (y | z)) {
-                    continue;
-                }
-                if (Wing_Step(state, Technique::XY_Wing, pivot, a, b, Lowest_Number_Of(z), step)) {
-                    return true;
-                }
-            }
-        }
-    }
-    return false;
-}
-
-bool Find_XYZ_Wing(const Logic_State& state, Step& step) {
-    const Logic_Shape& shape = state.Shape();
-    for (int pivot = 0; pivot < state.Var_Count(); ++pivot) {
-        const Number_Set xyz = state.Candidates(pivot);
-        if (state.Value(pivot) != 0 || Number_Count(xyz) != 3) {
-            continue;
-        }
-        const std::vector<int>& peers = shape.Structure.Peers[pivot];
-        for (int a : peers) {
-            const Number_Set xz = state.Candidates(a);
-            if (Number_Count(xz) != 2 || (xz & ~xyz) != 0) {
+            if (Number_Count(xz) != 2 || Number_Count(xz & p) != (xyz ? 2 : 1)) {
                 continue;
             }
             for (int b : peers) {
                 const Number_Set yz = state.Candidates(b);
-                if (b <= a || Number_Count(yz) != 2 || (yz & ~xyz) != 0 || yz == xz) {
-                    continue;
-                }
-                const int z = Lowest_Number_Of(xz & yz);
-                if (Wing_Step(state, Technique::XYZ_Wing, pivot, a, b, z, step)) {
+                const bool fits = xyz ? b > a && Number_Count(yz) == 2 && (yz & ~p) == 0 && yz != xz
+                                      : b != a && yz == ((p & ~xz) | (xz & ~p));
+                if (fits && Wing_Step(state, kind, pivot, a, b, Lowest_Number_Of(xz & yz), step)) {
                     return true;
                 }
             }

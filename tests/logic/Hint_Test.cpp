@@ -1,9 +1,9 @@
 // Hints: wrong entries first, then the solution count of the locked numbers, then the steps
-// to the next number.
+// to the next number, only those it needs.
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
 
 #include "logic/Hint.h"
 #include "tests/logic/Logic_Test_Support.h"
@@ -12,9 +12,8 @@ using namespace logic_test;
 
 namespace {
 
-const char* const Classic = "board 9x9 20 20\n"
-                            "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n"
-                            "7...2...6\n.6....28.\n...419..5\n....8..79\n";
+const char* const Classic = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28...."
+                            "419..5....8..79";
 
 void Enter(Puzzle_State& p, int board, int col, int row, int n) {
     p.Sudoku_Boards[board].Cell_Values[col][row] = n;
@@ -23,54 +22,37 @@ void Enter(Puzzle_State& p, int board, int col, int row, int n) {
 
 } // namespace
 
-TEST(Hint, WrongEntryIsNamedBeforeAnyStep) {
-    Puzzle_State p = Parse(Classic);
+TEST(Hint, WrongEntriesAreNamedBeforeAnyStepWithEveryCopy) {
+    Puzzle_State p = Classic_Puzzle(Classic);
     // Row 1 column 3 is 4 in the solution; a right entry elsewhere is not named.
     Enter(p, 0, 2, 0, 2);
     Enter(p, 0, 3, 0, 6);
     const Hint hint = Find_Hint(p);
     ASSERT_EQ(hint.Kind, Hint_Kind::Wrong_Entries);
     EXPECT_EQ(hint.Text, "The 2 in row 1, column 3 is wrong.");
-    ASSERT_EQ(hint.Wrong.size(), 1U);
-    EXPECT_EQ(hint.Wrong[0], (Number_Place{0, 2, 0, 2}));
+    EXPECT_EQ(hint.Wrong, (std::vector<Number_Place>{{0, 2, 0, 2}}));
     EXPECT_TRUE(hint.Steps.empty());
-
     Enter(p, 0, 8, 8, 1);
     EXPECT_EQ(Find_Hint(p).Text,
               "The 2 in row 1, column 3 and the 1 in row 9, column 9 are wrong.");
-}
 
-TEST(Hint, WrongEntryOnASharedCellNamesEveryCopy) {
-    Puzzle_State p = Sample("samurai.zd2");
-    const std::vector<int> solution = Unique_Solution(p);
-    const Constraint_Structure s = Build_Constraint_Structure(p);
-    // An empty cell of the top left board's shared block (columns 6-8, rows 6-8).
-    for (int c = 6; c < 9; ++c) {
-        for (int r = 6; r < 9; ++r) {
-            if (p.Sudoku_Boards[0].Cell_Values[c][r] != 0) {
-                continue;
-            }
-            const int v = Var_At(s, 0, c, r);
-            const int wrong = solution[v] % 9 + 1;
-            Enter(p, 0, c, r, wrong);
-            Enter(p, 2, c - 6, r - 6, wrong);
-            const Hint hint = Find_Hint(p);
-            ASSERT_EQ(hint.Kind, Hint_Kind::Wrong_Entries);
-            ASSERT_EQ(hint.Wrong.size(), 2U);
-            EXPECT_EQ(hint.Wrong[0], (Number_Place{0, c, r, wrong}));
-            EXPECT_EQ(hint.Wrong[1], (Number_Place{2, c - 6, r - 6, wrong}));
-            EXPECT_EQ(hint.Text, "The " + std::to_string(wrong) + " in board 1, row " +
-                                     std::to_string(r + 1) + ", column " + std::to_string(c + 1) +
-                                     " is wrong.");
-            return;
-        }
-    }
-    FAIL() << "no empty shared cell";
+    // An empty cell of the top left board's shared block on the Samurai, on both boards.
+    Puzzle_State samurai = Sample("samurai.zd2");
+    ASSERT_EQ(samurai.Sudoku_Boards[0].Cell_Values[7][6], 0);
+    const int wrong =
+        Unique_Solution(samurai)[Var_At(Build_Constraint_Structure(samurai), 0, 7, 6)] % 9 + 1;
+    Enter(samurai, 0, 7, 6, wrong);
+    Enter(samurai, 2, 1, 0, wrong);
+    const Hint shared = Find_Hint(samurai);
+    ASSERT_EQ(shared.Kind, Hint_Kind::Wrong_Entries);
+    EXPECT_EQ(shared.Wrong, (std::vector<Number_Place>{{0, 7, 6, wrong}, {2, 1, 0, wrong}}));
+    EXPECT_EQ(shared.Text,
+              "The " + std::to_string(wrong) + " in board 1, row 7, column 8 is wrong.");
 }
 
 TEST(Hint, SolutionCountComesFromTheLockedNumbersAlone) {
     // Two locked 5s in a row: no solution.
-    Puzzle_State none = Parse(Classic);
+    Puzzle_State none = Classic_Puzzle(Classic);
     none.Sudoku_Boards[0].Cell_Values[8][0] = 5;
     none.Sudoku_Boards[0].Cell_Locked[8][0] = 1;
     Hint hint = Find_Hint(none);
@@ -79,7 +61,7 @@ TEST(Hint, SolutionCountComesFromTheLockedNumbersAlone) {
 
     // Unlocked numbers do not make a puzzle unique: with everything unlocked the locked
     // numbers (none) allow many solutions.
-    Puzzle_State open = Parse(Classic);
+    Puzzle_State open = Classic_Puzzle(Classic);
     for (auto& column : open.Sudoku_Boards[0].Cell_Locked) {
         std::fill(column.begin(), column.end(), 0);
     }
@@ -87,31 +69,6 @@ TEST(Hint, SolutionCountComesFromTheLockedNumbersAlone) {
     EXPECT_EQ(hint.Kind, Hint_Kind::Many_Solutions);
     EXPECT_EQ(hint.Solutions, 2);
     EXPECT_TRUE(hint.Steps.empty());
-}
-
-TEST(Hint, StepsEndInTheFirstPlacementAndSolvedPuzzleSaysSo) {
-    Puzzle_State p = Sample("classic-hard.zd2");
-    const std::vector<int> solution = Unique_Solution(p);
-    const auto shape = std::make_shared<const Logic_Shape>(p);
-    // Play by hints until one needs eliminations before its number.
-    bool saw_chain = false;
-    for (int i = 0; i < 81; ++i) {
-        const Hint hint = Find_Hint(p);
-        if (hint.Kind == Hint_Kind::Already_Solved) {
-            EXPECT_EQ(hint.Text, "The puzzle is solved.");
-            break;
-        }
-        ASSERT_EQ(hint.Kind, Hint_Kind::Next_Number);
-        saw_chain = saw_chain || hint.Steps.size() > 1;
-        for (const Step& s : hint.Steps) {
-            Expect_Step_Sound(*shape, solution, s, "classic-hard");
-        }
-        for (const Number_Place& at : hint.Placement) {
-            Enter(p, at.Board, at.Col, at.Row, at.Number);
-        }
-    }
-    EXPECT_TRUE(saw_chain) << "the hard sample needs eliminations before some numbers";
-    EXPECT_EQ(Find_Hint(p).Kind, Hint_Kind::Already_Solved);
 }
 
 namespace {
@@ -138,39 +95,70 @@ void Expect_Number_Follows(const Puzzle_State& p, const Hint& hint) {
     }
 }
 
-} // namespace
+struct Play {
+    int Shortened = 0;         // hints that left out steps of the stepper's own way
+    bool Steps_Before = false; // some hint needed steps before its number
+};
 
-TEST(Hint, KeepsOnlyTheStepsItsNumberNeeds) {
-    std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/bench/hard-classic-1000.txt");
-    std::string line;
-    int shortened = 0;
-    for (int i = 0; i < 20 && std::getline(in, line); ++i) {
-        std::string text = "board 9x9 20 20\n";
-        for (int r = 0; r < 9; ++r) {
-            text += line.substr(r * 9, 9) + "\n";
+// Plays the puzzle to the end by hints alone, entering each number on every copy of its cell
+// as the window does: one hint per empty cell, each with sound steps of which only the last
+// places a number, that number following from them alone, and no more steps than the
+// stepper's own way to a number.
+void Expect_Played_By_Hints(Puzzle_State puzzle, const std::string& name, Play& play) {
+    SCOPED_TRACE(name);
+    const std::vector<int> solution = Unique_Solution(puzzle);
+    ASSERT_FALSE(solution.empty());
+    const auto shape = std::make_shared<const Logic_Shape>(puzzle);
+    int hints = 0;
+    for (;; ++hints) {
+        ASSERT_LT(hints, shape->Structure.Var_Count + 1) << "a hint placed nothing";
+        const Hint hint = Find_Hint(puzzle);
+        if (hint.Kind == Hint_Kind::Already_Solved) {
+            EXPECT_EQ(hint.Text, "The puzzle is solved.");
+            break;
         }
-        Puzzle_State p = Parse(text);
-        for (;;) {
-            const Hint hint = Find_Hint(p);
-            if (hint.Kind != Hint_Kind::Next_Number) {
-                EXPECT_EQ(hint.Kind, Hint_Kind::Already_Solved) << hint.Text;
-                break;
-            }
-            Expect_Number_Follows(p, hint);
-            // The stepper's own way to the next number, without leaving anything out.
-            Logic_State state(std::make_shared<const Logic_Shape>(p));
-            std::size_t taken = 0;
-            Step step;
-            while (Next_Step(state, step) && !step.Places()) {
-                state.Apply(step);
-                ++taken;
-            }
-            EXPECT_LE(hint.Steps.size(), taken + 1);
-            shortened += hint.Steps.size() < taken + 1 ? 1 : 0;
-            for (const Number_Place& at : hint.Placement) {
-                Enter(p, at.Board, at.Col, at.Row, at.Number);
-            }
+        ASSERT_EQ(hint.Kind, Hint_Kind::Next_Number) << hint.Text;
+        ASSERT_FALSE(hint.Steps.empty());
+        EXPECT_EQ(hint.Text, hint.Steps.back().Text);
+        for (std::size_t i = 0; i < hint.Steps.size(); ++i) {
+            Expect_Step_Sound(*shape, solution, hint.Steps[i], name);
+            EXPECT_EQ(hint.Steps[i].Places(), i + 1 == hint.Steps.size())
+                << "only the last step places a number";
+        }
+        Expect_Number_Follows(puzzle, hint);
+        Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+        std::size_t taken = 0;
+        Step step;
+        while (Next_Step(state, step) && !step.Places()) {
+            state.Apply(step);
+            ++taken;
+        }
+        EXPECT_LE(hint.Steps.size(), taken + 1);
+        play.Shortened += hint.Steps.size() < taken + 1 ? 1 : 0;
+        play.Steps_Before = play.Steps_Before || hint.Steps.size() > 1;
+        ASSERT_FALSE(hint.Placement.empty());
+        for (const Number_Place& p : hint.Placement) {
+            EXPECT_EQ(puzzle.Sudoku_Boards[p.Board].Cell_Values[p.Col][p.Row], 0);
+            EXPECT_FALSE(puzzle.Sudoku_Boards[p.Board].Cell_Locked[p.Col][p.Row]);
+            puzzle.Sudoku_Boards[p.Board].Cell_Values[p.Col][p.Row] = p.Number;
         }
     }
-    EXPECT_GT(shortened, 0) << "some hints leave out steps elsewhere on the board";
+    EXPECT_EQ(hints, std::count(shape->Structure.Given.begin(), shape->Structure.Given.end(), 0))
+        << "one hint per empty cell";
+    EXPECT_EQ(Build_Constraint_Structure(puzzle).Given, solution);
+}
+
+} // namespace
+
+TEST(Hint, EverySampleAndHardPuzzlePlayedToTheEndByHintsAlone) {
+    Play play;
+    for (const std::string& name : Sample_Names()) {
+        Expect_Played_By_Hints(Sample(name), name, play);
+    }
+    EXPECT_TRUE(play.Steps_Before) << "the hard sample needs eliminations before some numbers";
+    int i = 0;
+    for (const std::string& line : Hard_Classic_Lines(20)) {
+        Expect_Played_By_Hints(Classic_Puzzle(line), "line " + std::to_string(++i), play);
+    }
+    EXPECT_GT(play.Shortened, 0) << "some hints leave out steps elsewhere on the board";
 }

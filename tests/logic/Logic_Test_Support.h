@@ -1,13 +1,19 @@
 #pragma once
-// Helpers shared by the logic tests: puzzles from descriptions and sample files, their unique
-// solution, and the check that steps agree with it.
+// Helpers shared by the logic tests: puzzles from descriptions, sample files, the hard classic
+// lines and the generator's figures, their unique solution, the check that steps agree with
+// it, and cells by their place on the page.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "logic/Shapes.h"
 #include "logic/Solver.h"
 #include "logic/Stepper.h"
 #include "model/Puzzle_Description.h"
@@ -32,6 +38,32 @@ inline const std::vector<std::string>& Sample_Names() {
         "classic-easy.zd2", "classic-hard.zd2", "6x6-wide.zd2", "6x6-tall.zd2", "samurai.zd2",
         "jigsaw.zd2",       "twin-region.zd2",  "symbols.zd2",  "welcome.zd2"};
     return names;
+}
+
+// The first lines of bench/hard-classic-1000.txt: 81 digits each, row by row, 0 for empty.
+inline std::vector<std::string> Hard_Classic_Lines(std::size_t count) {
+    std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/bench/hard-classic-1000.txt");
+    std::vector<std::string> lines;
+    for (std::string line; lines.size() < count && std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    EXPECT_EQ(lines.size(), count);
+    return lines;
+}
+
+inline Puzzle_State Classic_Puzzle(const std::string& line) {
+    std::string text = "board 9x9 20 20\n";
+    for (int r = 0; r < 9; ++r) {
+        text += line.substr(r * 9, 9) + "\n";
+    }
+    return Parse(text);
+}
+
+// The empty figure of a kind the generator makes.
+inline Puzzle_State Kind_Shape(const std::string& kind, std::uint64_t seed = 1) {
+    Puzzle_State p;
+    EXPECT_TRUE(Empty_Puzzle_Of_Kind(kind, seed, p)) << kind;
+    return p;
 }
 
 // The puzzle's solution per variable of its structure; empty unless there is exactly one.
@@ -77,8 +109,8 @@ inline void Expect_Step_Sound(const Logic_Shape& shape, const std::vector<int>& 
     EXPECT_TRUE(step.Places() || !step.Var_Eliminations.empty()) << where << ": " << step.Text;
 }
 
-// Runs the stepper from the numbers on the boards to the end and checks every step. Returns
-// the steps taken.
+// Runs the stepper from the numbers on the boards to the end and checks every step (sound
+// steps that fill every cell reach the solution). Returns the steps taken.
 inline Steps_Result Expect_Sound_To_The_End(const Puzzle_State& puzzle, const std::string& where) {
     const std::vector<int> solution = Unique_Solution(puzzle);
     EXPECT_FALSE(solution.empty()) << where << ": the puzzle has no unique solution";
@@ -91,10 +123,27 @@ inline Steps_Result Expect_Sound_To_The_End(const Puzzle_State& puzzle, const st
         Expect_Step_Sound(state.Shape(), solution, step, where);
     }
     EXPECT_TRUE(result.Solved) << where << ": " << result.Stop_Reason;
-    for (int v = 0; v < state.Var_Count(); ++v) {
-        EXPECT_EQ(state.Value(v), solution[v]) << where;
-    }
     return result;
+}
+
+// A cell by its place on the page: its board's position in cells plus its column and row.
+using Page_Cell = std::pair<int, int>;
+
+inline Page_Cell On_Page(const Puzzle_State& p, int board, int col, int row) {
+    return {p.Board_Positions[board].X / 20 + col, p.Board_Positions[board].Y / 20 + row};
+}
+
+// Turns a cell half a turn round the centre of the cells of the map.
+template <typename T> auto Half_Turn(const std::map<Page_Cell, T>& cells) {
+    Page_Cell low = cells.begin()->first;
+    Page_Cell high = low;
+    for (const auto& entry : cells) {
+        low = {std::min(low.first, entry.first.first), std::min(low.second, entry.first.second)};
+        high = {std::max(high.first, entry.first.first), std::max(high.second, entry.first.second)};
+    }
+    return [low, high](Page_Cell at) {
+        return Page_Cell{low.first + high.first - at.first, low.second + high.second - at.second};
+    };
 }
 
 } // namespace logic_test

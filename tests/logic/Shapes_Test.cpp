@@ -7,21 +7,12 @@
 #include <map>
 #include <set>
 
-#include "logic/Shapes.h"
 #include "model/Board_Geometry.h"
-#include "model/Puzzle_File.h"
-#include "tests/logic/Page_Test_Support.h"
+#include "tests/logic/Logic_Test_Support.h"
+
+using namespace logic_test;
 
 namespace {
-
-using page_test::On_Page;
-using page_test::Page_Cell;
-
-Puzzle_State Shape(const std::string& kind, std::uint64_t seed = 1) {
-    Puzzle_State p;
-    EXPECT_TRUE(Empty_Puzzle_Of_Kind(kind, seed, p)) << kind;
-    return p;
-}
 
 // For every cell of the page, the boards that cover it.
 std::map<Page_Cell, std::set<int>> Coverage(const Puzzle_State& p) {
@@ -57,154 +48,83 @@ int Link_Index(const Puzzle_State& p, int from, int to) {
 
 } // namespace
 
-TEST(Shapes, EveryKindIsListedOnceWithALabel) {
+TEST(Shapes, EveryKindOverlapsOnlyWhereLinkedAndLinksMatchThePage) {
     std::set<std::string> names;
     for (const Puzzle_Kind_Info& kind : Puzzle_Kinds()) {
-        EXPECT_TRUE(names.insert(kind.Name).second) << kind.Name;
-        EXPECT_FALSE(kind.Label.empty()) << kind.Name;
+        SCOPED_TRACE(kind.Name);
+        EXPECT_TRUE(names.insert(kind.Name).second) << "listed once";
+        EXPECT_FALSE(kind.Label.empty());
         EXPECT_TRUE(Is_Puzzle_Kind(kind.Name));
-        EXPECT_NE(Puzzle_Kind_Names().find(kind.Name), std::string::npos);
-    }
-    for (const char* kind : {"classic", "6x6-wide", "6x6-tall", "jigsaw", "symbols", "samurai",
-                             "twin", "butterfly", "sohei", "windmill"}) {
-        EXPECT_EQ(names.count(kind), 1u) << kind;
-    }
-    EXPECT_FALSE(Is_Puzzle_Kind("hexagon"));
-    Puzzle_State untouched;
-    untouched.Puzzle_Title.Assign("kept");
-    EXPECT_FALSE(Empty_Puzzle_Of_Kind("hexagon", 1, untouched));
-    EXPECT_EQ(untouched.Puzzle_Title.Text(), "kept");
-}
-
-TEST(Shapes, BoardsOverlapOnlyWhereLinkedAndLinksMatchThePage) {
-    for (const Puzzle_Kind_Info& kind : Puzzle_Kinds()) {
-        const Puzzle_State p = Shape(kind.Name);
+        const Puzzle_State p = Kind_Shape(kind.Name);
         const int boards = static_cast<int>(p.Sudoku_Boards.size());
-        ASSERT_EQ(boards, kind.Boards) << kind.Name;
-        EXPECT_EQ(Describe_Invariant_Violation(p), "") << kind.Name;
+        ASSERT_EQ(boards, kind.Boards);
+        EXPECT_EQ(Describe_Invariant_Violation(p), "");
         // One cell of margin at the top and the left, positions on the cell grid.
         int left = 1 << 20, top = 1 << 20;
         for (const Board_Position& at : p.Board_Positions) {
-            EXPECT_EQ(at.X % 20, 0) << kind.Name;
-            EXPECT_EQ(at.Y % 20, 0) << kind.Name;
+            EXPECT_EQ(at.X % 20, 0);
+            EXPECT_EQ(at.Y % 20, 0);
             left = std::min<int>(left, at.X);
             top = std::min<int>(top, at.Y);
         }
-        EXPECT_EQ(left, 20) << kind.Name;
-        EXPECT_EQ(top, 20) << kind.Name;
+        EXPECT_EQ(left, 20);
+        EXPECT_EQ(top, 20);
         for (int a = 0; a < boards; ++a) {
             for (int b = 0; b < boards; ++b) {
-                if (a == b) {
-                    continue;
-                }
                 const int k = Link_Index(p, a, b);
-                const bool overlap = Shared_Cells(p, a, b) > 0;
-                EXPECT_EQ(k >= 0, overlap) << kind.Name << " boards " << a << ", " << b;
-                EXPECT_EQ(k >= 0, Link_Index(p, b, a) >= 0) << kind.Name << ": both ways";
+                EXPECT_EQ(k >= 0, a != b && Shared_Cells(p, a, b) > 0) << a << ", " << b;
+                EXPECT_EQ(k >= 0, Link_Index(p, b, a) >= 0) << "both ways";
                 if (k < 0) {
                     continue;
                 }
                 // The shared area of the link is exactly the cells on top of each other.
                 const Shared_Area s = Shared_Area_Of(p, a, k);
-                int area = 0;
                 for (int c = s.First_Col; c <= s.Last_Col; ++c) {
                     for (int r = s.First_Row; r <= s.Last_Row; ++r) {
-                        ++area;
                         EXPECT_EQ(On_Page(p, a, c, r),
-                                  On_Page(p, b, c + s.Col_Offset, r + s.Row_Offset))
-                            << kind.Name;
+                                  On_Page(p, b, c + s.Col_Offset, r + s.Row_Offset));
                     }
                 }
-                EXPECT_EQ(area, Shared_Cells(p, a, b)) << kind.Name;
-            }
-        }
-        // The file keeps the figure.
-        const Puzzle_Read_Result back = Read_Puzzle_Bytes(Write_Puzzle_Bytes(p));
-        ASSERT_TRUE(back.Ok()) << kind.Name << ": " << back.Error;
-        EXPECT_EQ(Write_Puzzle_Bytes(back.Puzzle), Write_Puzzle_Bytes(p)) << kind.Name;
-    }
-}
-
-TEST(Shapes, EveryFigureLooksTheSameTurnedHalfway) {
-    for (const Puzzle_Kind_Info& kind : Puzzle_Kinds()) {
-        const auto cover = Coverage(Shape(kind.Name));
-        const page_test::Half_Turn<std::set<int>> turn(cover);
-        for (const auto& [cell, boards] : cover) {
-            ASSERT_EQ(cover.count(turn(cell)), 1u) << kind.Name;
-            EXPECT_EQ(cover.at(turn(cell)).size(), boards.size()) << kind.Name;
-        }
-    }
-}
-
-TEST(Shapes, WindmillSailsShareTwoBlocksWithTheCentreAndTurnByAQuarter) {
-    const Puzzle_State p = Shape("windmill");
-    const int centre = 2;
-    for (int sail : {0, 1, 3, 4}) {
-        EXPECT_EQ(Shared_Cells(p, sail, centre), 18) << sail;
-        for (int other : {0, 1, 3, 4}) {
-            if (other != sail) {
-                EXPECT_EQ(Shared_Cells(p, sail, other), 0) << sail << " " << other;
+                EXPECT_EQ((s.Last_Col - s.First_Col + 1) * (s.Last_Row - s.First_Row + 1),
+                          Shared_Cells(p, a, b));
             }
         }
     }
-    // The centre's middle block is the centre's alone; its other eight blocks are shared.
-    const auto cover = Coverage(p);
-    for (int c = 0; c < 9; ++c) {
-        for (int r = 0; r < 9; ++r) {
-            const bool middle = c / 3 == 1 && r / 3 == 1;
-            EXPECT_EQ(cover.at(On_Page(p, centre, c, r)).size(), middle ? 1u : 2u) << c << r;
+    EXPECT_EQ(names, (std::set<std::string>{"classic", "6x6-wide", "6x6-tall", "jigsaw", "symbols",
+                                            "samurai", "twin", "butterfly", "sohei", "windmill"}));
+    EXPECT_FALSE(Is_Puzzle_Kind("hexagon"));
+}
+
+// The figures with a known form share the cells it says, two boards at a time.
+TEST(Shapes, FiguresShareTheCellsTheirFormSays) {
+    const std::map<std::string, std::map<std::pair<int, int>, int>> figures = {
+        {"samurai", {{{0, 2}, 9}, {{1, 2}, 9}, {{2, 3}, 9}, {{2, 4}, 9}}},
+        {"twin", {{{0, 1}, 9}}},
+        {"butterfly",
+         {{{0, 1}, 54}, {{0, 2}, 54}, {{0, 3}, 36}, {{1, 2}, 36}, {{1, 3}, 54}, {{2, 3}, 54}}},
+        {"sohei", {{{0, 1}, 9}, {{0, 2}, 9}, {{1, 3}, 9}, {{2, 3}, 9}}},
+        {"windmill", {{{0, 2}, 18}, {{1, 2}, 18}, {{2, 3}, 18}, {{2, 4}, 18}}}};
+    for (const auto& [kind, shared] : figures) {
+        const Puzzle_State p = Kind_Shape(kind);
+        for (int a = 0; a < static_cast<int>(p.Sudoku_Boards.size()); ++a) {
+            for (int b = a + 1; b < static_cast<int>(p.Sudoku_Boards.size()); ++b) {
+                const auto said = shared.find({a, b});
+                EXPECT_EQ(Shared_Cells(p, a, b), said == shared.end() ? 0 : said->second)
+                    << kind << " boards " << a << ", " << b;
+            }
         }
     }
-    // 21 cells square; turned a quarter, every cell lands on a cell.
-    int cells = 0;
+    // The windmill, turned a quarter, lands every cell on a cell.
+    const auto cover = Coverage(Kind_Shape("windmill"));
     for (const auto& [cell, boards] : cover) {
-        ++cells;
-        const Page_Cell turned{1 + 20 - (cell.second - 1), cell.first};
-        EXPECT_EQ(cover.count(turned), 1u);
-    }
-    EXPECT_EQ(cells, 5 * 81 - 4 * 18);
-}
-
-TEST(Shapes, SoheiButterflyTwinAndSamuraiFigures) {
-    // Sohei: each board shares a corner block with its two neighbours, not with the one
-    // opposite, and the centre of the figure is empty.
-    const Puzzle_State sohei = Shape("sohei");
-    for (int a = 0; a < 4; ++a) {
-        int neighbours = 0;
-        for (int b = 0; b < 4; ++b) {
-            const int shared = a == b ? 0 : Shared_Cells(sohei, a, b);
-            EXPECT_TRUE(shared == 0 || shared == 9) << a << " " << b;
-            neighbours += shared == 9 ? 1 : 0;
-        }
-        EXPECT_EQ(neighbours, 2) << a;
-    }
-    const auto sohei_cover = Coverage(sohei);
-    EXPECT_EQ(sohei_cover.count({1 + 10, 1 + 10}), 0u);
-
-    // Butterfly: a full 12x12 square, every two boards linked.
-    const Puzzle_State butterfly = Shape("butterfly");
-    const auto wings = Coverage(butterfly);
-    EXPECT_EQ(wings.size(), 144u);
-    for (int b = 0; b < 4; ++b) {
-        EXPECT_EQ(butterfly.Board_Overlaps[b].Linked_Boards.size(), 3u);
-    }
-
-    // Twin: one corner block shared.
-    const Puzzle_State twin = Shape("twin");
-    EXPECT_EQ(Shared_Cells(twin, 0, 1), 9);
-    EXPECT_EQ(Coverage(twin).size(), 2u * 81 - 9);
-
-    // Samurai: the centre board shares a block with each corner board.
-    const Puzzle_State samurai = Shape("samurai");
-    EXPECT_EQ(samurai.Board_Overlaps[2].Linked_Boards.size(), 4u);
-    for (int corner : {0, 1, 3, 4}) {
-        EXPECT_EQ(Shared_Cells(samurai, corner, 2), 9);
+        EXPECT_EQ(cover.count({1 + 20 - (cell.second - 1), cell.first}), 1u);
     }
 }
 
 TEST(Shapes, JigsawRegionsAreConnectedNinesSymmetricByHalfATurn) {
     for (std::uint64_t seed : {1u, 2u, 3u}) {
-        const Puzzle_State p = Shape("jigsaw", seed);
+        SCOPED_TRACE(seed);
+        const Puzzle_State p = Kind_Shape("jigsaw", seed);
         ASSERT_EQ(p.Custom_Regions.size(), 9u);
         EXPECT_TRUE(p.Regions_Only);
         EXPECT_TRUE(p.Custom_Regions_On);
@@ -219,12 +139,12 @@ TEST(Shapes, JigsawRegionsAreConnectedNinesSymmetricByHalfATurn) {
                             cell.Row / 3 != p.Custom_Regions[k][0].Row / 3;
             }
         }
-        EXPECT_TRUE(irregular) << seed;
+        EXPECT_TRUE(irregular);
         for (int k = 0; k < 9; ++k) {
             // Flood from the region's first cell; it must reach all nine.
-            std::set<std::pair<int, int>> reached{
+            std::vector<std::pair<int, int>> todo{
                 {p.Custom_Regions[k][0].Col, p.Custom_Regions[k][0].Row}};
-            std::vector<std::pair<int, int>> todo(reached.begin(), reached.end());
+            std::set<std::pair<int, int>> reached(todo.begin(), todo.end());
             while (!todo.empty()) {
                 const auto [c, r] = todo.back();
                 todo.pop_back();
@@ -236,30 +156,22 @@ TEST(Shapes, JigsawRegionsAreConnectedNinesSymmetricByHalfATurn) {
                     }
                 }
             }
-            EXPECT_EQ(reached.size(), 9u) << "region " << k << ", seed " << seed;
+            EXPECT_EQ(reached.size(), 9u) << "region " << k;
         }
+        // Every cell of a region turns into one same region; a thick edge where two meet.
+        std::map<int, int> turned;
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 9; ++r) {
-                // The region half a turn away is the turned region.
-                const int here = region_of[c][r];
-                const int there = region_of[8 - c][8 - r];
-                for (int c2 = 0; c2 < 9; ++c2) {
-                    for (int r2 = 0; r2 < 9; ++r2) {
-                        if (region_of[c2][r2] == here) {
-                            EXPECT_EQ(region_of[8 - c2][8 - r2], there);
-                        }
-                    }
+                const auto to = turned.emplace(region_of[c][r], region_of[8 - c][8 - r]).first;
+                EXPECT_EQ(to->second, region_of[8 - c][8 - r]);
+                if (c + 1 < 9) {
+                    EXPECT_EQ(p.Sudoku_Boards[0].Cell_Borders[c][r][3] != 0,
+                              region_of[c][r] != region_of[c + 1][r]);
                 }
-            }
-        }
-        // A thick edge where two regions meet.
-        for (int c = 0; c + 1 < 9; ++c) {
-            for (int r = 0; r < 9; ++r) {
-                const bool edge = region_of[c][r] != region_of[c + 1][r];
-                EXPECT_EQ(p.Sudoku_Boards[0].Cell_Borders[c][r][3] != 0, edge);
             }
         }
     }
     // Seeds draw different layouts.
-    EXPECT_NE(Write_Puzzle_Bytes(Shape("jigsaw", 1)), Write_Puzzle_Bytes(Shape("jigsaw", 2)));
+    EXPECT_NE(Write_Puzzle_Bytes(Kind_Shape("jigsaw", 1)),
+              Write_Puzzle_Bytes(Kind_Shape("jigsaw", 2)));
 }

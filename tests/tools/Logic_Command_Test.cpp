@@ -9,13 +9,16 @@ using namespace tool_test;
 
 namespace {
 
-std::string Made(const std::string& name, const std::string& description) {
-    const std::string txt = Temp_Path(name + ".txt");
-    const std::string zd2 = Temp_Path(name + ".zd2");
-    if (!Exists(zd2)) {
-        Write_Text(txt, description);
-        EXPECT_EQ(Run_Program({"make", txt, "-o", zd2}).Exit, 0);
+// A board with a single given: many solutions, and no logical step.
+std::string Open_Board() {
+    const std::string txt = Temp_Path("open-board.txt");
+    const std::string zd2 = Temp_Path("open-board.zd2");
+    std::string text = "board 9x9 20 20\n1........\n";
+    for (int r = 1; r < 9; ++r) {
+        text += ".........\n";
     }
+    Write_Text(txt, text);
+    EXPECT_EQ(Run_Program({"make", txt, "-o", zd2}).Exit, 0);
     return zd2;
 }
 
@@ -48,76 +51,56 @@ std::vector<std::vector<int>> Expect_Step_Shape(const Json& step) {
     return placed;
 }
 
-const char* const Open_Board = "board 9x9 20 20\n"
-                               "1........\n.........\n.........\n.........\n.........\n"
-                               ".........\n.........\n.........\n.........\n";
-
 } // namespace
 
-TEST(Logic_Commands, HintJsonIsOneStepEndingInANumber) {
-    const Run_Result r = Run_Program({"hint", Sample("classic-easy.zd2"), "--json"});
+TEST(Logic_Commands, HintNamesTheNextNumberWrongEntriesAndSolutionCounts) {
+    Run_Result r = Run_Program({"hint", Sample("classic-easy.zd2"), "--json"});
     ASSERT_EQ(r.Exit, 0) << r.Err;
     EXPECT_EQ(r.Out.find('\n'), r.Out.size() - 1) << "one line";
-    const Json j = Parse_Json(r.Out);
-    const auto placed = Expect_Step_Shape(j);
+    const auto placed = Expect_Step_Shape(Parse_Json(r.Out));
     ASSERT_EQ(placed.size(), 1U);
     EXPECT_EQ(placed[0], (std::vector<int>{0, 0, 4, 4})) << "row 5, column 1 can only hold 4";
+    EXPECT_EQ(Run_Program({"hint", Sample("classic-easy.zd2")}).Out,
+              "Naked single: row 5, column 1 can only hold 4.\n");
 
-    const Run_Result text = Run_Program({"hint", Sample("classic-easy.zd2")});
-    EXPECT_EQ(text.Out, "Naked single: row 5, column 1 can only hold 4.\n");
-}
-
-TEST(Logic_Commands, HintNamesWrongEntriesAndSolutionCounts) {
     // Row 5, column 1 must hold 4: a 5 there is wrong.
     const std::string wrong = Temp_Path("wrong-entry.zd2");
     ASSERT_EQ(
         Run_Program({"play", Sample("classic-easy.zd2"), "--move", "0,0,4,5", "-o", wrong}).Exit,
         0);
-    Run_Result r = Run_Program({"hint", wrong, "--json"});
+    r = Run_Program({"hint", wrong, "--json"});
     EXPECT_EQ(r.Exit, 0) << r.Err;
     const Json j = Parse_Json(r.Out);
     ASSERT_EQ(j["wrong"].Items.size(), 1U);
     EXPECT_EQ(j["wrong"][0].Ints(), (std::vector<int>{0, 0, 4, 5}));
     EXPECT_EQ(Run_Program({"hint", wrong}).Out, "The 5 in row 5, column 1 is wrong.\n");
 
-    r = Run_Program({"hint", Made("open-board", Open_Board), "--json"});
+    r = Run_Program({"hint", Open_Board(), "--json"});
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Out, "{\"solutions\": 2}\n");
-    r = Run_Program({"hint",
-                     Made("no-solution", "board 9x9 20 20\n"
-                                         ".12345678\n9........\n.........\n.........\n"
-                                         ".........\n.........\n.........\n.........\n"
-                                         ".........\n"),
-                     "--json"});
-    EXPECT_EQ(r.Exit, 1);
-    EXPECT_EQ(r.Out, "{\"solutions\": 0}\n");
 }
 
-TEST(Logic_Commands, StepsJsonSolvesEverySample) {
+TEST(Logic_Commands, StepsJsonSolvesEverySampleAndStopsWhereNoLogicIsLeft) {
     for (const char* name : {"classic-hard.zd2", "samurai.zd2", "twin-region.zd2", "jigsaw.zd2"}) {
         const Run_Result r = Run_Program({"steps", Sample(name), "--json"});
         ASSERT_EQ(r.Exit, 0) << name << r.Err;
         const Json j = Parse_Json(r.Out);
         EXPECT_TRUE(j["solved"].Truth) << name;
         std::set<std::vector<int>> cells;
+        bool both = false; // the Samurai's shared cells are filled on both boards at once
         for (const Json& step : j["steps"].Items) {
-            for (const auto& p : Expect_Step_Shape(step)) {
+            const auto placed = Expect_Step_Shape(step);
+            both = both || placed.size() == 2;
+            for (const auto& p : placed) {
                 EXPECT_TRUE(cells.insert({p[0], p[1], p[2]}).second) << "a cell filled twice";
             }
         }
         EXPECT_FALSE(cells.empty());
+        EXPECT_EQ(both, std::string(name) == "samurai.zd2") << name;
     }
-    // The Samurai's shared cells are filled on both boards at once.
-    const Json samurai = Parse_Json(Run_Program({"steps", Sample("samurai.zd2"), "--json"}).Out);
-    bool both = false;
-    for (const Json& step : samurai["steps"].Items) {
-        both = both || step["placements"].Items.size() == 2;
-    }
-    EXPECT_TRUE(both);
-}
 
-TEST(Logic_Commands, StepsStopWithAMessageWhenNoLogicIsLeft) {
-    const Run_Result r = Run_Program({"steps", Made("open-board", Open_Board)});
+    // Steps stop with a message when no logic is left.
+    const Run_Result r = Run_Program({"steps", Open_Board()});
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Out, "not solved\n");
     EXPECT_NE(r.Err.find("no logical step is left"), std::string::npos) << r.Err;
@@ -128,31 +111,29 @@ TEST(Logic_Commands, GradeJsonCountsTechniques) {
     ASSERT_EQ(r.Exit, 0) << r.Err;
     const Json j = Parse_Json(r.Out);
     EXPECT_EQ(j["level"].Text, "extreme");
+    EXPECT_GT(j["score"].Value, 10000);
+    EXPECT_EQ(j["techniques"].Type, Json::Object);
     EXPECT_EQ(j["techniques"]["Trial"].Value, 1);
-    const Json steps = Parse_Json(Run_Program({"steps", Sample("classic-hard.zd2"), "--json"}).Out);
-    double score = 0;
-    for (const Json& step : steps["steps"].Items) {
-        score += step["score"].Value;
-    }
-    EXPECT_EQ(j["score"].Value, score);
-    const Json easy = Parse_Json(Run_Program({"grade", Sample("6x6-wide.zd2"), "--json"}).Out);
-    EXPECT_EQ(easy["level"].Text, "easy");
 }
 
 TEST(Logic_Commands, LinesGiveOneResultALine) {
     const std::string lines = Temp_Path("lines.txt");
     const std::string classic =
         "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+    std::string wrong = classic;
+    wrong[40] = 'x';
     Write_Text(lines, classic + "\n\n" + std::string(81, '.') + "\nnot a puzzle\n" + ".12345678" +
-                          "9" + std::string(71, '0') + "\n");
+                          "9" + std::string(71, '0') + "\n  " + classic + "\r\n" + wrong + "\n");
     Run_Result r = Run_Program({"solve", "--lines", lines});
     EXPECT_EQ(r.Exit, 1) << "a line was not a puzzle";
     // The empty grid: at least two solutions, the first one the search meets.
     EXPECT_EQ(r.Out, "1 534678912672195348198342567859761423426853791713924856961537284287419635"
                      "345286179\n"
                      "2 123456789456789123789123456231674895875912364694538217317265948542897631"
-                     "968341572\ninvalid\n0\n");
+                     "968341572\ninvalid\n0\n1 5346789126721953481983425678597614234268537917139248"
+                     "56961537284287419635345286179\ninvalid\n");
     EXPECT_NE(r.Err.find("line 4: a line holds 81 cells, this one 12"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("line 7: cell 41 is 'x', not a digit or ."), std::string::npos) << r.Err;
 
     Write_Text(lines, classic + "\n");
     r = Run_Program({"grade", "--lines", lines});

@@ -42,20 +42,6 @@ void Places_Json(std::ostream& out, const std::vector<Number_Place>& places) {
     out << ']';
 }
 
-const char* Unit_Kind_Word(Unit_Kind kind) {
-    switch (kind) {
-    case Unit_Kind::Column:
-        return "column";
-    case Unit_Kind::Block:
-        return "block";
-    case Unit_Kind::Region:
-        return "region";
-    case Unit_Kind::Row:
-        break;
-    }
-    return "row";
-}
-
 void Step_Json_Fields(std::ostream& out, const Step& step) {
     out << "\"technique\": " << Json_String(Technique_Name(step.Kind))
         << ", \"score\": " << Technique_Score(step.Kind) << ", \"text\": " << Json_String(step.Text)
@@ -71,7 +57,7 @@ void Step_Json_Fields(std::ostream& out, const Step& step) {
     out << "], \"units\": [";
     for (std::size_t i = 0; i < step.Units.size(); ++i) {
         const Unit_Id& u = step.Units[i];
-        out << (i ? ", " : "") << "{\"kind\": \"" << Unit_Kind_Word(u.Kind) << '"';
+        out << (i ? ", " : "") << "{\"kind\": \"" << Unit_Kind_Name(u.Kind) << '"';
         if (u.Kind != Unit_Kind::Region) {
             out << ", \"board\": " << u.Board;
         }
@@ -80,10 +66,15 @@ void Step_Json_Fields(std::ostream& out, const Step& step) {
     out << ']';
 }
 
-void Step_Json(std::ostream& out, const Step& step) {
-    out << '{';
-    Step_Json_Fields(out, step);
-    out << '}';
+// The first count steps, as an array of step objects.
+void Steps_Json(std::ostream& out, const std::vector<Step>& steps, std::size_t count) {
+    out << '[';
+    for (std::size_t i = 0; i < count; ++i) {
+        out << (i ? ", {" : "{");
+        Step_Json_Fields(out, steps[i]);
+        out << '}';
+    }
+    out << ']';
 }
 
 bool Read(const std::string& path, Puzzle_State& puzzle, std::ostream& err) {
@@ -116,12 +107,8 @@ int Hint_Command(const std::string& path, bool json, std::ostream& out, std::ost
             out << '{';
             Step_Json_Fields(out, hint.Steps.back());
             if (hint.Steps.size() > 1) {
-                out << ", \"before\": [";
-                for (std::size_t i = 0; i + 1 < hint.Steps.size(); ++i) {
-                    out << (i ? ", " : "");
-                    Step_Json(out, hint.Steps[i]);
-                }
-                out << ']';
+                out << ", \"before\": ";
+                Steps_Json(out, hint.Steps, hint.Steps.size() - 1);
             }
             out << "}\n";
         } else {
@@ -165,12 +152,9 @@ int Steps_Command(const std::string& path, bool json, std::ostream& out, std::os
     }
     const Steps_Result result = All_Steps(puzzle);
     if (json) {
-        out << "{\"steps\": [";
-        for (std::size_t i = 0; i < result.Steps.size(); ++i) {
-            out << (i ? ", " : "");
-            Step_Json(out, result.Steps[i]);
-        }
-        out << "], \"solved\": " << (result.Solved ? "true" : "false") << "}\n";
+        out << "{\"steps\": ";
+        Steps_Json(out, result.Steps, result.Steps.size());
+        out << ", \"solved\": " << (result.Solved ? "true" : "false") << "}\n";
     } else {
         for (std::size_t i = 0; i < result.Steps.size(); ++i) {
             out << i + 1 << ". " << result.Steps[i].Text << '\n';

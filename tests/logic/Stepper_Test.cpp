@@ -1,0 +1,90 @@
+// The stepper against hard classic puzzles with one solution: no step may place a wrong number
+// or remove the right one, and the steps must reach the solution (generated puzzles of every
+// kind are checked the same way in Generator_Test, the samples by hints in Hint_Test). Grades
+// by the hardest technique needed and the score. The structure and names on a Samurai: a
+// shared cell is one variable with every place, a block two boards share is one unit.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "logic/Grading.h"
+#include "tests/logic/Logic_Test_Support.h"
+
+using namespace logic_test;
+
+TEST(Stepper_Soundness, HardClassicPuzzlesSolvedSoundly) {
+    // Puzzles that need fish, wings, chains and trial steps.
+    int techniques_seen[Technique_Count] = {};
+    int i = 0;
+    for (const std::string& line : Hard_Classic_Lines(200)) {
+        const Steps_Result r =
+            Expect_Sound_To_The_End(Classic_Puzzle(line), "line " + std::to_string(++i));
+        for (const Step& s : r.Steps) {
+            ++techniques_seen[static_cast<int>(s.Kind)];
+        }
+    }
+    for (Technique t :
+         {Technique::Locked_Candidates, Technique::Naked_Pair, Technique::X_Wing,
+          Technique::XY_Wing, Technique::X_Chain, Technique::XY_Chain, Technique::Trial}) {
+        EXPECT_GT(techniques_seen[static_cast<int>(t)], 0) << Technique_Name(t);
+    }
+}
+
+TEST(Grading, LevelRisesWithAHighScoreAndUnsolvedIsExtreme) {
+    Steps_Result steps;
+    Step pair;
+    pair.Kind = Technique::Naked_Pair;
+    steps.Solved = true;
+    steps.Steps.assign(20, pair); // 1200 on 81 cells: still medium
+    EXPECT_EQ(Grade_Steps(steps, 81).Level, Puzzle_Level::Medium);
+    steps.Steps.push_back(pair); // 1260
+    EXPECT_EQ(Grade_Steps(steps, 81).Level, Puzzle_Level::Hard);
+    EXPECT_EQ(Grade_Steps(steps, 369).Level, Puzzle_Level::Medium) << "a Samurai allows more";
+    steps.Solved = false;
+    const Grade_Result stuck = Grade_Steps(steps, 81);
+    EXPECT_EQ(stuck.Level, Puzzle_Level::Extreme);
+    EXPECT_FALSE(stuck.Solved);
+    EXPECT_EQ(stuck.Techniques.at("Naked pair"), 21);
+}
+
+namespace {
+
+int Unit_Of(const Constraint_Structure& s, Unit_Id id) {
+    return static_cast<int>(std::find(s.Unit_Ids.begin(), s.Unit_Ids.end(), id) -
+                            s.Unit_Ids.begin());
+}
+
+} // namespace
+
+TEST(Structure, SamuraiSharedCellsAreOneVariableWithEveryPlace) {
+    const Logic_Shape shape(Sample("samurai.zd2"));
+    const Constraint_Structure& s = shape.Structure;
+    EXPECT_EQ(s.Var_Count, 5 * 81 - 4 * 9);
+    const int shared = Var_At(s, 0, 7, 8);
+    EXPECT_EQ(shared, Var_At(s, 2, 1, 2));
+    EXPECT_EQ(s.Places_Of_Var(shared), (std::vector<Cell_Place>{{0, 7, 8}, {2, 1, 2}}));
+    // The corner's shared block is the centre's block 1: one unit, named after board 1.
+    EXPECT_EQ(std::count_if(s.Unit_Ids.begin(), s.Unit_Ids.end(),
+                            [](const Unit_Id& id) { return id.Kind == Unit_Kind::Block; }),
+              5 * 9 - 4);
+    std::vector<int> block;
+    for (int c = 0; c < 3; ++c) {
+        for (int r = 0; r < 3; ++r) {
+            block.push_back(Var_At(s, 2, c, r));
+        }
+    }
+    std::sort(block.begin(), block.end());
+    ASSERT_LT(Unit_Of(s, {Unit_Kind::Block, 0, 8}), static_cast<int>(s.Units.size()));
+    EXPECT_EQ(s.Units[Unit_Of(s, {Unit_Kind::Block, 0, 8})], block);
+    EXPECT_EQ(Unit_Of(s, {Unit_Kind::Block, 2, 0}), static_cast<int>(s.Units.size()));
+
+    EXPECT_EQ(shape.Cell_Name(shared), "board 1, row 9, column 8");
+    EXPECT_EQ(shape.Cell_Name(shared, 2), "row 3, column 2") << "named on the board spoken of";
+    EXPECT_EQ(shape.Unit_Name(Unit_Of(s, {Unit_Kind::Column, 4, 5})), "column 6 of board 5");
+    const Logic_Shape twin(Sample("twin-region.zd2"));
+    EXPECT_EQ(twin.Unit_Name(Unit_Of(twin.Structure, {Unit_Kind::Region, -1, 0})), "region 1");
+    const Logic_Shape one(Sample("symbols.zd2"));
+    EXPECT_EQ(one.Cell_Name(Var_At(one.Structure, 0, 5, 3)), "row 4, column 6");
+    EXPECT_EQ(one.Number_Text(0, 1), "S") << "a symbols board writes its symbols";
+}
