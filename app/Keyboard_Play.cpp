@@ -2,15 +2,17 @@
 
 #include <QKeyEvent>
 
-#include "app/Unit1.h"
-#include "page/Boards_Layout.h"
+#include "app/Cursor_Play.h"
+#include "app/Hint_Presenter.h"
+#include "widgets/Boards_Layout.h"
 
-Keyboard_Play::Keyboard_Play(TForm1* form) : QObject(form), Form(form) {
-    TMainFrame_Boards_Layout_Page* page = Form->Frame_Boards_Layout_Page;
-    page->setFocusPolicy(Qt::StrongFocus);
-    page->installEventFilter(this);
-    page->viewport()->installEventFilter(this);
-    Form->installEventFilter(this);
+Keyboard_Play::Keyboard_Play(QWidget& window, TMainFrame_Boards_Layout_Page& page,
+                             Cursor_Play& cursor, Hint_Presenter& hints)
+    : QObject(&window), Cursor(cursor), Hints(hints) {
+    page.setFocusPolicy(Qt::StrongFocus);
+    page.installEventFilter(this);
+    page.viewport()->installEventFilter(this);
+    window.installEventFilter(this);
 }
 
 bool Keyboard_Play::eventFilter(QObject* /*watched*/, QEvent* event) {
@@ -25,7 +27,7 @@ bool Keyboard_Play::Key_Pressed(const QKeyEvent& event) {
         event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     const int key = event.key();
     if (key == Qt::Key_Home && modifiers == Qt::ControlModifier) {
-        Form->Cursor_Home();
+        Cursor.Home();
         return true;
     }
     if (modifiers != Qt::NoModifier) {
@@ -33,38 +35,38 @@ bool Keyboard_Play::Key_Pressed(const QKeyEvent& event) {
     }
     switch (key) {
     case Qt::Key_Left:
-        Form->Move_Cursor(-1, 0);
+        Cursor.Move(-1, 0);
         return true;
     case Qt::Key_Right:
-        Form->Move_Cursor(1, 0);
+        Cursor.Move(1, 0);
         return true;
     case Qt::Key_Up:
-        Form->Move_Cursor(0, -1);
+        Cursor.Move(0, -1);
         return true;
     case Qt::Key_Down:
-        Form->Move_Cursor(0, 1);
+        Cursor.Move(0, 1);
         return true;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        Form->Enter_At_Cursor(0);
+        Cursor.Enter_Here(0);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        Form->Open_Palette_At_Cursor();
+        Cursor.Open_Palette_Here();
         return true;
     case Qt::Key_Escape:
-        if (Form->Hint_Shown()) {
-            Form->Hide_Hint();
+        if (Hints.Shown()) {
+            Hints.Hide();
             return true;
         }
         return false;
     default:
         break;
     }
-    const Integer n = Form->Number_Of_Key_Text(event.text());
+    const Integer n = Cursor.Number_Of_Key_Text(event.text());
     if (n >= 0) {
-        Form->Enter_At_Cursor(n);
+        Cursor.Enter_Here(n);
         return true;
     }
     return false;

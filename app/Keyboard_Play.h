@@ -6,13 +6,18 @@
 
 #include <QObject>
 
+class Cursor_Play;
+class Hint_Presenter;
 class QKeyEvent;
-class TForm1;
+class QWidget;
+class TMainFrame_Boards_Layout_Page;
 
 class Keyboard_Play : public QObject {
     Q_OBJECT
   public:
-    explicit Keyboard_Play(TForm1* form);
+    // Watches the window and its page for keys; the cursor and the hints do what they ask.
+    Keyboard_Play(QWidget& window, TMainFrame_Boards_Layout_Page& page, Cursor_Play& cursor,
+                  Hint_Presenter& hints);
 
     // Handles one key press; true when the key was a play key.
     bool Key_Pressed(const QKeyEvent& event);
@@ -21,5 +26,6 @@ class Keyboard_Play : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    TForm1* Form;
+    Cursor_Play& Cursor;
+    Hint_Presenter& Hints;
 };

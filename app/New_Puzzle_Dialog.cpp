@@ -1,8 +1,8 @@
 #include "app/New_Puzzle_Dialog.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -11,7 +11,7 @@
 
 #include "app/Player_Dialogs.h"
 #include "logic/Shapes.h"
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
 
 namespace {
 

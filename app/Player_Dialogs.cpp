@@ -60,3 +60,29 @@ QString Qt_Player_Dialogs::Save_File_Name(QWidget* owner, const QString& title,
 void Qt_Player_Dialogs::Open_Url(const QString& url) {
     QDesktopServices::openUrl(QUrl(url));
 }
+
+void Choose_File_Then(Player_Dialogs& dialogs, QWidget* owner, File_Dialog_Kind kind,
+                      const char* title, const char* filter,
+                      const std::function<void(const QString&)>& act) {
+    const QString caption = QString::fromLatin1(title);
+    const QString filters = QString::fromLatin1(filter);
+    const QString folder = QStringLiteral(".");
+    QString path;
+    switch (kind) {
+    case File_Dialog_Kind::Open:
+        path = dialogs.Open_File_Name(owner, caption, filters, folder);
+        break;
+    case File_Dialog_Kind::Save:
+        path = dialogs.Save_File_Name(owner, caption, filters, folder);
+        break;
+    case File_Dialog_Kind::Import:
+        path = dialogs.Import_File_Name(owner, caption, filters, folder);
+        break;
+    case File_Dialog_Kind::Export:
+        path = dialogs.Export_File_Name(owner, caption, filters, folder);
+        break;
+    }
+    if (!path.isEmpty()) {
+        act(path);
+    }
+}

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPrinter;
 class QWidget;
@@ -68,6 +69,17 @@ class Qt_Player_Dialogs : public Player_Dialogs {
     bool Choose_Printer(QWidget* owner, QPrinter& printer) override;
     bool Choose_New_Puzzle(QWidget* owner, New_Puzzle_Choice& choice) override;
 };
+
+// The four file dialogs: the open and save dialogs of puzzle files, the import dialog and the
+// export dialog.
+enum class File_Dialog_Kind { Open, Save, Import, Export };
+
+// The file dialog of this kind with its title and filter, starting in the current folder
+// (the program's, where the sample puzzles are); then act on the chosen file. Nothing happens
+// when the dialog is cancelled.
+void Choose_File_Then(Player_Dialogs& dialogs, QWidget* owner, File_Dialog_Kind kind,
+                      const char* title, const char* filter,
+                      const std::function<void(const QString&)>& act);
 
 // Message texts keep the carriage return of the game's own texts; a message box shows it as
 // a line break.

@@ -12,14 +12,15 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 #include "app/Player_Dialogs.h"
-#include "app/Unit1.h"
+#include "io/Puzzle_Source.h"
+#include "io/Text_Import.h"
 #include "model/Cp1252.h"
-#include "model/Puzzle_Source.h"
-#include "model/Text_Import.h"
-#include "page/Busy_Cursor.h"
-#include "page/Page_Render.h"
+#include "render/Page_Render.h"
+#include "session/Game_Session.h"
+#include "widgets/Busy_Cursor.h"
 
 const char* const Import_Title = "Import Puzzle";
 const char* const Import_Filter = "All puzzle files (*.zd2 *.txt *.sdk *.ss *.sdm);;"
@@ -32,8 +33,9 @@ const char* const Export_Title = "Export the Page";
 const char* const Export_Filter = "PNG picture (*.png);;PDF document (*.pdf)";
 const char* const Clipboard_Source = "The clipboard";
 
-Puzzle_Exchange::Puzzle_Exchange(TForm1& form, Player_Dialogs& dialogs)
-    : QObject(&form), Form(form), Dialogs(dialogs) {
+Puzzle_Exchange::Puzzle_Exchange(QWidget& window, Game_Door& door, Game_Session& session,
+                                 Player_Dialogs& dialogs)
+    : QObject(&window), Window(window), Door(door), Session(session), Dialogs(dialogs) {
     setObjectName(QStringLiteral("Puzzle_Exchange"));
     Import_Action =
         Add_Action(QStringLiteral("Import Puzzle..."), QKeySequence(Qt::CTRL | Qt::Key_I),
@@ -54,31 +56,26 @@ Puzzle_Exchange::Puzzle_Exchange(TForm1& form, Player_Dialogs& dialogs)
 
 QAction* Puzzle_Exchange::Add_Action(const QString& text, const QKeySequence& keys,
                                      const QString& tip, void (Puzzle_Exchange::*handler)()) {
-    auto* action = new QAction(text, &Form);
+    auto* action = new QAction(text, &Window);
     action->setShortcut(keys);
     action->setToolTip(tip);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, handler);
-    Form.addAction(action);
+    Window.addAction(action);
     return action;
 }
 
 void Puzzle_Exchange::Import_Puzzle() {
-    if (!Form.Confirm_Discard_Changes()) {
-        return;
-    }
-    const QString path =
-        Dialogs.Import_File_Name(&Form, QString::fromLatin1(Import_Title),
-                                 QString::fromLatin1(Import_Filter), QStringLiteral("."));
-    if (!path.isEmpty()) {
-        Open_Path(path);
+    if (Door.Confirm_Discard_Changes()) {
+        Choose_File_Then(Dialogs, &Window, File_Dialog_Kind::Import, Import_Title, Import_Filter,
+                         [this](const QString& path) { Open_Path(path); });
     }
 }
 
 bool Puzzle_Exchange::Open_Path(const QString& path) {
     const std::string name = QFile::encodeName(path).toStdString();
     if (Is_Puzzle_File(name)) {
-        return Form.Load_Puzzle_From(path);
+        return Door.Load_Puzzle_From(path);
     }
     std::string text;
     Text_Import_Result imported;
@@ -99,7 +96,7 @@ bool Puzzle_Exchange::Show_Imported(const std::string& text, const std::string& 
         const int count = imported.Puzzle_Count > static_cast<std::size_t>(INT32_MAX)
                               ? INT32_MAX
                               : static_cast<int>(imported.Puzzle_Count);
-        const int chosen = Dialogs.Choose_Puzzle(&Form, source, count);
+        const int chosen = Dialogs.Choose_Puzzle(&Window, source, count);
         if (chosen < 0 || chosen >= count) {
             return false;
         }
@@ -110,11 +107,11 @@ bool Puzzle_Exchange::Show_Imported(const std::string& text, const std::string& 
         }
     }
     if (!imported.Ok()) {
-        Dialogs.Error(&Form, QString::fromStdString(imported.Error));
+        Dialogs.Error(&Window, QString::fromStdString(imported.Error));
         return false;
     }
     Busy_Cursor busy;
-    Form.Show_Loaded_Puzzle(std::move(imported.Puzzle));
+    Door.Show_Loaded_Puzzle(std::move(imported.Puzzle));
     return true;
 }
 
@@ -128,24 +125,19 @@ void Puzzle_Exchange::Paste_Puzzle() {
         imported = Import_Puzzle_Text(text);
     }
     if (!imported.Ok()) {
-        Dialogs.Error(&Form, QString::fromStdString(imported.Error));
+        Dialogs.Error(&Window, QString::fromStdString(imported.Error));
         return;
     }
-    if (!Form.Confirm_Discard_Changes()) {
+    if (!Door.Confirm_Discard_Changes()) {
         return;
     }
     Show_Imported(text, std::string(), QString::fromLatin1(Clipboard_Source), std::move(imported));
 }
 
 void Puzzle_Exchange::Export_Page() {
-    if (Form.State_Of_Game().Sudoku_Boards.empty()) {
-        return;
-    }
-    const QString path =
-        Dialogs.Export_File_Name(&Form, QString::fromLatin1(Export_Title),
-                                 QString::fromLatin1(Export_Filter), QStringLiteral("."));
-    if (!path.isEmpty()) {
-        Export_Page_To(path);
+    if (!Session.State().Sudoku_Boards.empty()) {
+        Choose_File_Then(Dialogs, &Window, File_Dialog_Kind::Export, Export_Title, Export_Filter,
+                         [this](const QString& path) { Export_Page_To(path); });
     }
 }
 
@@ -154,17 +146,17 @@ bool Puzzle_Exchange::Export_Page_To(const QString& path) {
     {
         Busy_Cursor busy;
         QCoreApplication::processEvents();
-        failure = ::Export_Page(Form.State_Of_Game(), path);
+        failure = ::Export_Page(Session.State(), path);
     }
     if (failure.empty()) {
         return true;
     }
-    Dialogs.Error(&Form, QString::fromStdString(failure));
+    Dialogs.Error(&Window, QString::fromStdString(failure));
     return false;
 }
 
 void Puzzle_Exchange::Print_Page() {
-    const Puzzle_State& state = Form.State_Of_Game();
+    const Puzzle_State& state = Session.State();
     if (state.Sudoku_Boards.empty()) {
         return;
     }
@@ -175,7 +167,7 @@ void Puzzle_Exchange::Print_Page() {
     const QString title = QString::fromStdString(Cp1252_To_Utf8(state.Puzzle_Title.Text()));
     printer.setDocName(
         state.Info_Visible != 0 && !title.isEmpty() ? title : QStringLiteral("Tessel Sudoku"));
-    if (Dialogs.Choose_Printer(&Form, printer)) {
+    if (Dialogs.Choose_Printer(&Window, printer)) {
         Print_Page_On(printer);
     }
 }
@@ -189,14 +181,14 @@ bool Puzzle_Exchange::Print_Page_On(QPrinter& printer) {
         started = painter.begin(&printer);
         if (started) {
             Paint_Page_Fitted(
-                painter, Form.State_Of_Game(),
+                painter, Session.State(),
                 QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
             started = painter.end();
         }
     }
     if (!started) {
-        Dialogs.Error(&Form, QStringLiteral("The page could not be printed: the printer did not "
-                                            "start"));
+        Dialogs.Error(&Window, QStringLiteral("The page could not be printed: the printer did not "
+                                              "start"));
     }
     return started;
 }

@@ -12,9 +12,24 @@
 
 class QAction;
 class QPrinter;
+class QWidget;
+class Game_Session;
 class Player_Dialogs;
-class TForm1;
+struct Puzzle_State;
 struct Text_Import_Result;
+
+// What the exchange asks of the window that shows the game: the modified prompt, a puzzle file
+// loaded as the open button loads it, and a puzzle read or imported shown in place of the game.
+class Game_Door {
+  public:
+    virtual ~Game_Door() = default;
+    // The modified prompt before the game is replaced; true when it may go.
+    virtual bool Confirm_Discard_Changes() = 0;
+    // Loads the puzzle file at path; true when it was loaded.
+    virtual bool Load_Puzzle_From(const QString& path) = 0;
+    // Shows a puzzle read or imported completely in place of the current game.
+    virtual void Show_Loaded_Puzzle(Puzzle_State&& loaded) = 0;
+};
 
 extern const char* const Import_Title;     // "Import Puzzle"
 extern const char* const Import_Filter;    // all puzzle files first, then each format
@@ -27,7 +42,8 @@ class Puzzle_Exchange : public QObject {
   public:
     // Creates the four actions on the window, where their shortcuts work wherever the focus
     // is. The window owns the exchange.
-    Puzzle_Exchange(TForm1& form, Player_Dialogs& dialogs);
+    Puzzle_Exchange(QWidget& window, Game_Door& door, Game_Session& session,
+                    Player_Dialogs& dialogs);
 
     QAction* Import_Action = nullptr; // "Import Puzzle...", Ctrl+I
     QAction* Paste_Action = nullptr;  // "Paste Puzzle", Ctrl+V
@@ -60,7 +76,9 @@ class Puzzle_Exchange : public QObject {
     void Open_At_Start_Up(const QString& path);
 
   private:
-    TForm1& Form;
+    QWidget& Window;
+    Game_Door& Door;
+    Game_Session& Session;
     Player_Dialogs& Dialogs;
 
     // Shows the first puzzle of a text as imported (name: the file's name or path, or empty),

@@ -8,9 +8,9 @@
 #include "app/Player_Dialogs.h"
 #include "app/Puzzle_Exchange.h"
 #include "app/Unit1.h"
-#include "palette/Board_Drawing.h"
-#include "palette/Original_6x6.h"
-#include "palette/Original_9x9.h"
+#include "render/Board_Drawing.h"
+#include "widgets/Original_6x6.h"
+#include "widgets/Original_9x9.h"
 
 TForm1* Create_Game_Windows(Puzzle_State& game, Player_Dialogs& dialogs) {
     auto* Form1 = new TForm1(game, dialogs);

@@ -4,51 +4,30 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
-#include <atomic>
-#include <random>
-#include <vector>
 
-#include "app/Hint_Bar.h"
+#include "app/Generation_Runner.h"
+#include "app/Hint_Presenter.h"
 #include "app/Keyboard_Play.h"
 #include "app/Player_Dialogs.h"
-#include "app/Puzzle_Exchange.h"
 #include "app/Tool_Images.h"
-#include "logic/Generator.h"
-#include "logic/Technique.h"
-#include "model/Cp1252.h"
-#include "model/Puzzle_File.h"
-#include "model/Puzzle_Groups.h"
-#include "page/Board_Picture.h"
-#include "page/Boards_Layout.h"
-#include "page/Busy_Cursor.h"
-#include "page/Page_Overlay.h"
-#include "palette/Original_6x6.h"
-#include "palette/Original_9x9.h"
+#include "widgets/Boards_Layout.h"
+#include "widgets/Original_6x6.h"
+#include "widgets/Original_9x9.h"
 
 const char* const Modified_Prompt =
     "Current Sudoku Game have been Modified.\rAre you sure you want to Continue?";
 
 namespace {
-
-const char* const File_Filter = "Tessel Sudoku File (*.zd2)";
-const char* const Open_Title = "Load Tessel Sudoku File (*.zd2)";
-const char* const Save_Title = "Save to Tessel Sudoku File (*.zd2)";
 
 QFont Window_Font() {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -70,6 +49,13 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Frame_Boards_Layout_Page = new TMainFrame_Boards_Layout_Page(State, this);
     Frame_Boards_Layout_Page->setObjectName(QStringLiteral("Frame_Boards_Layout_Page"));
     Frame_Boards_Layout_Page->Redraw_Board = [this](int i) { Redraw_Board(i); };
+    Cursor_Keys.Attach_Page(Frame_Boards_Layout_Page);
+    Cursor_Keys.Enter_Number = [this](int board, int col, int row, Integer n) {
+        Enter_Number(board, col, row, n);
+    };
+    Cursor_Keys.Open_Palette = [this](int board, int col, int row) {
+        Open_Palette_At(board, col, row);
+    };
     setCentralWidget(Frame_Boards_Layout_Page);
     connect(Frame_Boards_Layout_Page, &TMainFrame_Boards_Layout_Page::Board_Clicked, this,
             &TForm1::BoardImageClick);
@@ -85,14 +71,17 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Menu();
     Create_Tool_Bar();
     Create_Status_Bar();
-    Create_Hint_Bar();
-    Exchange = new Puzzle_Exchange(*this, Dialogs);
+    Hints = new Hint_Presenter(*this, Session, *Frame_Boards_Layout_Page, Cursor_Keys);
+    HintBar1 = Hints->Bar;
+    Hints->Finish_Change = [this](Busy_Cursor* busy) { After_Change(busy); };
+    Runner = new Generation_Runner(this);
+    Exchange = new Puzzle_Exchange(*this, *this, Session, Dialogs);
     Session.On_History_Changed = [this] {
         Update_Undo_Actions();
-        Hide_Hint();
+        Hints->Hide();
     };
     Update_Undo_Actions();
-    Keys = new Keyboard_Play(this);
+    Keys = new Keyboard_Play(*this, *Frame_Boards_Layout_Page, Cursor_Keys, *Hints);
 }
 
 TForm1::~TForm1() {
@@ -192,22 +181,6 @@ void TForm1::Create_Tool_Bar() {
     ToolButton7 = Add_Tool_Button("ToolButton7", Hint_Action);
 }
 
-void TForm1::Create_Hint_Bar() {
-    addToolBarBreak(Qt::TopToolBarArea);
-    Hint_Tool_Bar = new QToolBar(QStringLiteral("Hint"), this);
-    Hint_Tool_Bar->setObjectName(QStringLiteral("Hint_Tool_Bar"));
-    Hint_Tool_Bar->setMovable(false);
-    Hint_Tool_Bar->setFloatable(false);
-    Hint_Tool_Bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    HintBar1 = new Hint_Bar(Hint_Tool_Bar);
-    HintBar1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    Hint_Tool_Bar->addWidget(HintBar1);
-    addToolBar(Qt::TopToolBarArea, Hint_Tool_Bar);
-    Hint_Tool_Bar->hide();
-    connect(HintBar1, &Hint_Bar::Apply_Clicked, this, &TForm1::Apply_Hint);
-    connect(HintBar1, &Hint_Bar::Close_Clicked, this, &TForm1::Hide_Hint);
-}
-
 QToolButton* TForm1::Add_Tool_Button(const char* name, QAction* action) {
     auto* button = new QToolButton(ToolBar1);
     button->setObjectName(QString::fromLatin1(name));
@@ -236,38 +209,6 @@ void TForm1::Update_Undo_Actions() {
     Undo_Action->setToolTip(describe("Undo", Session.Undo_Name(), "Ctrl+Z"));
     Redo_Action->setEnabled(Session.Can_Redo());
     Redo_Action->setToolTip(describe("Redo", Session.Redo_Name(), "Ctrl+Y"));
-}
-
-void TForm1::Create_Menu() {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    LockNumbers1 =
-        PopupMenu1->addAction(QStringLiteral("Lock Numbers"), this, &TForm1::LockNumbers1Click);
-    UnlockNumbers1 =
-        PopupMenu1->addAction(QStringLiteral("Unlock Numbers"), this, &TForm1::UnlockNumbers1Click);
-    SetNumbers1 =
-        PopupMenu1->addAction(QStringLiteral("Set Numbers"), this, &TForm1::SetNumbers1Click);
-    N1 = PopupMenu1->addSeparator();
-    ShowLabels1 =
-        PopupMenu1->addAction(QStringLiteral("Show Labels"), this, &TForm1::ShowLabels1Click);
-    HelpmeSolveit1 = PopupMenu1->addAction(QStringLiteral("Help me Solve it"), this,
-                                           &TForm1::HelpmeSolveit1Click);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
-    // The menu took the pointer's leaving of the restart button; unless the pointer is back
-    // over it, the button is drawn flat again as the menu closes.
-    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            if (ToolButton3 == nullptr) {
-                return;
-            }
-            const QPoint at = ToolButton3->mapFromGlobal(QCursor::pos());
-            if (!ToolButton3->rect().contains(at)) {
-                ToolButton3->setAttribute(Qt::WA_UnderMouse, false);
-            }
-            ToolButton3->setDown(false);
-            ToolButton3->update();
-        });
-    });
 }
 
 void TForm1::Create_Status_Bar() {
@@ -306,10 +247,6 @@ void TForm1::FormShow() {
     Show_Board_Count();
 }
 
-bool TForm1::Confirm_Discard_Changes() {
-    return !State.Game_Modified || Dialogs.Confirm(this, QString::fromLatin1(Modified_Prompt));
-}
-
 void TForm1::FormCloseQuery(bool& CanClose) {
     if (!Confirm_Discard_Changes()) {
         CanClose = false;
@@ -337,519 +274,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     FormClose();
     event->accept();
-}
-
-void TForm1::ToolButton1Click() {
-    if (!State.Sudoku_Boards.empty()) {
-        Save_Puzzle_File();
-    }
-}
-
-void TForm1::ToolButton2Click() {
-    Load_Puzzle_File();
-}
-
-void TForm1::ToolButton3Click() {
-    if (!Confirm_Discard_Changes()) {
-        return;
-    }
-    Restart_Boards();
-}
-
-void TForm1::Restart_Boards() {
-    Busy_Cursor busy;
-    if (Session.Restart()) {
-        Redraw_All_Boards();
-    }
-}
-
-void TForm1::ToolButton4Click() {
-    Busy_Cursor busy;
-    if (Session.Undo()) {
-        After_Change(&busy);
-    }
-}
-
-void TForm1::ToolButton5Click() {
-    Busy_Cursor busy;
-    if (Session.Redo()) {
-        After_Change(&busy);
-    }
-}
-
-void TForm1::Load_Puzzle_File() {
-    if (!Confirm_Discard_Changes()) {
-        return;
-    }
-    const QString path =
-        Dialogs.Open_File_Name(this, QString::fromLatin1(Open_Title),
-                               QString::fromLatin1(File_Filter), QStringLiteral("."));
-    if (path.isEmpty()) {
-        return;
-    }
-    Load_Puzzle_From(path);
-}
-
-bool TForm1::Load_Puzzle_From(const QString& path) {
-    QString refusal;
-    {
-        Busy_Cursor busy;
-        QCoreApplication::processEvents();
-        Puzzle_Read_Result result = Read_Puzzle_File(QFile::encodeName(path).toStdString());
-        if (result.Ok()) {
-            Show_Loaded_Puzzle(std::move(result.Puzzle));
-            return true;
-        }
-        refusal = QString::fromStdString(result.Error);
-    }
-    if (refusal == QString::fromLatin1(New_Version_Message)) {
-        Dialogs.Information(this, refusal);
-    } else {
-        Dialogs.Error(this, refusal);
-    }
-    return false;
-}
-
-void TForm1::Show_Loaded_Puzzle(Puzzle_State&& loaded) {
-    // The old puzzle goes only once the new one was read completely.
-    Frame_Boards_Layout_Page->Free_Board_Pictures();
-    Hide_Cursor();
-    Session.Adopt(std::move(loaded));
-    Frame_Boards_Layout_Page->Show_Info_Panel();
-    for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
-        Frame_Boards_Layout_Page->Add_Board_Picture(i);
-        if (Selection_Palette* palette = Palette_For(State.Sudoku_Boards[i].Board_Type)) {
-            palette->Set_Captions(i, State.Sudoku_Boards[i].Use_Symbols);
-        }
-    }
-    Frame_Boards_Layout_Page->Update_Page_Range();
-    Show_Board_Count();
-    State.Game_Modified = false;
-}
-
-void TForm1::Save_Puzzle_File() {
-    const QString path =
-        Dialogs.Save_File_Name(this, QString::fromLatin1(Save_Title),
-                               QString::fromLatin1(File_Filter), QStringLiteral("."));
-    if (path.isEmpty()) {
-        return;
-    }
-    Save_Puzzle_To(path);
-}
-
-bool TForm1::Save_Puzzle_To(const QString& path) {
-    std::string failure;
-    {
-        Busy_Cursor busy;
-        QCoreApplication::processEvents();
-        failure = Write_Puzzle_File(QFile::encodeName(path).toStdString(), State);
-        if (failure.empty()) {
-            Session.Saved();
-            return true;
-        }
-    }
-    Dialogs.Error(this, QString::fromStdString(failure));
-    return false;
-}
-
-void TForm1::Redraw_Board(int i) {
-    if (!Drawing) {
-        return;
-    }
-    Selection_Palette* palette = Palette_For(State.Sudoku_Boards[i].Board_Type);
-    if (palette == nullptr || Drawn.Unchanged(State, i, *Drawing)) {
-        return;
-    }
-    palette->Draw_Board_Of(i, *Drawing);
-    Drawn.Remember(State, i, *Drawing);
-}
-
-void TForm1::Enter_Number(int board, int col, int row, Integer n) {
-    Busy_Cursor busy;
-    if (!Cell_Exists(State, board, col, row)) {
-        return;
-    }
-    Session.Enter(board, col, row, n);
-    After_Change(&busy);
-}
-
-void TForm1::After_Change(Busy_Cursor* busy) {
-    Redraw_All_Boards();
-    QCoreApplication::processEvents();
-    const Check_Verdict verdict = Check_Boards(State);
-    if (busy != nullptr) {
-        // The check's message box shows the ordinary pointer, as a message box does.
-        busy->Release();
-    }
-    Show_Check_Result(verdict);
-}
-
-void TForm1::Redraw_All_Boards() {
-    for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
-        Redraw_Board(i);
-    }
-}
-
-void TForm1::Show_Check_Result(Check_Verdict verdict) {
-    switch (verdict) {
-    case Check_Verdict::Duplicates:
-        Dialogs.Warning(this, QString::fromLatin1(Check_Message(verdict)));
-        break;
-    case Check_Verdict::All_Completed:
-        Dialogs.Information(this, QString::fromLatin1(Check_Message(verdict)));
-        break;
-    case Check_Verdict::Nothing_To_Say:
-        break;
-    }
-}
-
-Selection_Palette* TForm1::Palette_For(Integer board_type) const {
-    return ZD_Board_Original_9x9 != nullptr ? ZD_Board_Original_9x9->Palette_For(board_type)
-                                            : nullptr;
-}
-
-void TForm1::BoardImageClick() {
-    const Board_Cursor hover{State.Current_Board, State.Mouse_Col, State.Mouse_Row};
-    if (Cell_Exists(State, hover.Board, hover.Col, hover.Row)) {
-        Place_Cursor(hover);
-    }
-    // Opening works on the hover cell, whichever palette is asked: every palette picks the one
-    // its board's kind needs, so the 9x9 palette serves a click on any board.
-    if (ZD_Board_Original_9x9 != nullptr) {
-        ZD_Board_Original_9x9->Open_For_Cell();
-    }
-}
-
-void TForm1::Place_Cursor(const Board_Cursor& cell) {
-    if (!Cell_Exists(State, cell.Board, cell.Col, cell.Row)) {
-        return;
-    }
-    Cursor = cell;
-    Frame_Boards_Layout_Page->Overlay()->Set_Cursor(cell.Board, cell.Col, cell.Row);
-    Frame_Boards_Layout_Page->Show_Cell(cell.Board, cell.Col, cell.Row);
-}
-
-void TForm1::Hide_Cursor() {
-    Cursor = Board_Cursor{};
-    Frame_Boards_Layout_Page->Overlay()->Hide_Cursor();
-}
-
-void TForm1::Move_Cursor(int dx, int dy) {
-    // The first key shows the cursor where it was, or on the first board's first cell; a
-    // cursor off the boards starts again there too.
-    if (!Frame_Boards_Layout_Page->Overlay()->Cursor_Shown()) {
-        Place_Cursor(Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ? Cursor
-                                                                              : First_Cell(State));
-        return;
-    }
-    Place_Cursor(::Move_Cursor(State, Cursor, dx, dy));
-}
-
-void TForm1::Cursor_Home() {
-    Place_Cursor(First_Cell(State));
-}
-
-Integer TForm1::Number_Of_Key_Text(const QString& text) const {
-    if (!Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) || text.size() != 1) {
-        return -1;
-    }
-    const Sudoku_Boards_FrameWork& board = State.Sudoku_Boards[Cursor.Board];
-    const QChar key = text.at(0);
-    if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
-        const Integer n = key.digitValue();
-        return n <= board.Max_Number ? n : -1;
-    }
-    if (!board.Use_Symbols) {
-        return -1;
-    }
-    // The symbol as typed, else the only symbol that differs from it in case alone.
-    const auto only_symbol = [&](Qt::CaseSensitivity sensitivity) {
-        Integer found = -1;
-        for (std::size_t k = 0; k < board.Symbols.size(); ++k) {
-            const QString symbol = QString::fromStdString(Cp1252_Char_To_Utf8(board.Symbols[k]));
-            if (symbol.compare(text, sensitivity) == 0) {
-                if (found >= 0) {
-                    return Integer{-1};
-                }
-                found = static_cast<Integer>(k) + 1;
-            }
-        }
-        return found;
-    };
-    const Integer exact = only_symbol(Qt::CaseSensitive);
-    return exact >= 0 ? exact : only_symbol(Qt::CaseInsensitive);
-}
-
-void TForm1::Enter_At_Cursor(Integer n) {
-    if (!Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ||
-        Session.Is_Locked(Cursor.Board, Cursor.Col, Cursor.Row)) {
-        return;
-    }
-    Enter_Number(Cursor.Board, Cursor.Col, Cursor.Row, n);
-}
-
-void TForm1::ToolButton6Click() {
-    New_Puzzle();
-}
-
-bool TForm1::New_Puzzle() {
-    if (!Confirm_Discard_Changes()) {
-        return false;
-    }
-    New_Puzzle_Choice choice = Last_New_Puzzle;
-    if (!Dialogs.Choose_New_Puzzle(this, choice)) {
-        return false;
-    }
-    Last_New_Puzzle = choice;
-    Last_New_Puzzle.Seed = 0;
-    if (choice.Seed == 0) {
-        choice.Seed = (static_cast<std::uint64_t>(std::random_device{}()) << 32) ^
-                      static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
-    }
-    Generate_Result made;
-    if (!Generate_In_Background(choice, made) || !made.Ok()) {
-        if (!made.Error.empty()) {
-            Dialogs.Error(this, QString::fromStdString(made.Error));
-        }
-        return false;
-    }
-    {
-        Busy_Cursor busy;
-        Show_Loaded_Puzzle(std::move(made.Puzzle));
-    }
-    if (!made.Level_Reached()) {
-        Dialogs.Information(
-            this, QStringLiteral("No %1 puzzle of this kind turned up in time; this one is %2.")
-                      .arg(QLatin1String(Level_Name(made.Asked)),
-                           QLatin1String(Level_Name(made.Reached))));
-    }
-    return true;
-}
-
-bool TForm1::Generate_In_Background(const New_Puzzle_Choice& choice, Generate_Result& result) {
-    std::atomic<bool> cancel{false};
-    std::atomic<int> percent{0};
-    Generate_Options options;
-    options.Cancel = &cancel;
-    options.Progress = [&percent](const Generate_Progress& progress) {
-        percent.store(static_cast<int>(progress.Fraction * 100));
-    };
-    const std::string kind = choice.Kind.toStdString();
-    const std::uint64_t seed = choice.Seed;
-    const Puzzle_Level level = choice.Level;
-    std::unique_ptr<QThread> worker(QThread::create([&result, &options, kind, seed, level] {
-        result = Generate_Puzzle(kind, seed, level, options);
-    }));
-
-    QProgressDialog progress(QStringLiteral("Making a new puzzle..."), QStringLiteral("Cancel"), 0,
-                             100, this);
-    progress.setObjectName(QStringLiteral("New_Puzzle_Progress"));
-    progress.setWindowTitle(QStringLiteral("New Puzzle"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(200);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setValue(0);
-    // Its Cancel button, its close box and Escape all stop the generator.
-    connect(&progress, &QProgressDialog::canceled, this, [&cancel] { cancel.store(true); });
-    connect(&progress, &QDialog::rejected, this, [&cancel] { cancel.store(true); });
-    QTimer ticker;
-    connect(&ticker, &QTimer::timeout, this,
-            [&progress, &percent] { progress.setValue(std::min(percent.load(), 99)); });
-    QEventLoop waiting;
-    connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
-    ticker.start(50);
-    worker->start();
-    waiting.exec();
-    worker->wait();
-    ticker.stop();
-    const bool made = !cancel.load() && !result.Cancelled;
-    progress.disconnect(this);
-    progress.close();
-    return made;
-}
-
-void TForm1::ToolButton7Click() {
-    if (Shown_Hint && HintBar1->Apply_Button->isVisible()) {
-        Apply_Hint();
-    } else {
-        Show_Hint();
-    }
-}
-
-void TForm1::Show_Hint() {
-    if (State.Sudoku_Boards.empty()) {
-        return;
-    }
-    Hint hint;
-    {
-        Busy_Cursor busy;
-        hint = Find_Hint(State);
-    }
-    QString technique;
-    QStringList sentences;
-    QString apply;
-    bool can_apply = false;
-    switch (hint.Kind) {
-    case Hint_Kind::Next_Number:
-        technique = QString::fromLatin1(Technique_Name(hint.Steps.back().Kind));
-        for (const Step& step : hint.Steps) {
-            sentences << QString::fromStdString(step.Text);
-        }
-        // The bar names the technique of the step that places the number; its sentence
-        // goes on from there.
-        if (sentences.back().startsWith(technique + QStringLiteral(": "))) {
-            QString rest = sentences.back().mid(technique.size() + 2);
-            rest[0] = rest[0].toUpper();
-            sentences.back() = rest;
-        }
-        can_apply = !hint.Placement.empty();
-        apply = QStringLiteral("Apply");
-        break;
-    case Hint_Kind::Wrong_Entries:
-        technique = QStringLiteral("Wrong entry");
-        sentences << QString::fromStdString(hint.Text);
-        can_apply = !hint.Wrong.empty();
-        apply = QStringLiteral("Clear");
-        break;
-    default:
-        sentences << QString::fromStdString(hint.Text);
-        break;
-    }
-    Mark_Hint_Cells(hint);
-    Shown_Hint = std::move(hint);
-    HintBar1->Show_Hint(technique, sentences, can_apply, apply);
-    Hint_Tool_Bar->show();
-}
-
-void TForm1::Mark_Hint_Cells(const Hint& hint) {
-    std::vector<Page_Overlay::Highlight> marks;
-    const Puzzle_Groups& groups = Groups_Of(State);
-    for (const Step& step : hint.Steps) {
-        for (const Unit_Id& unit : step.Units) {
-            for (const Cell_Group& group : groups.Groups) {
-                if (group.Kind != unit.Kind || group.Board != unit.Board ||
-                    group.Index != unit.Index) {
-                    continue;
-                }
-                for (int j = group.Begin; j < group.End; ++j) {
-                    const Cell_Address& at = groups.Address[groups.Group_Cells[j]];
-                    marks.push_back({at.Board, at.Col, at.Row, Page_Overlay::Mark::Unit});
-                }
-            }
-        }
-        for (const Cell_Place& cell : step.Cells) {
-            marks.push_back({cell.Board, cell.Col, cell.Row, Page_Overlay::Mark::Reason});
-        }
-        for (const Number_Place& gone : step.Eliminations) {
-            marks.push_back({gone.Board, gone.Col, gone.Row, Page_Overlay::Mark::Eliminate});
-        }
-    }
-    for (const Number_Place& target : hint.Placement) {
-        marks.push_back({target.Board, target.Col, target.Row, Page_Overlay::Mark::Target});
-    }
-    for (const Number_Place& wrong : hint.Wrong) {
-        marks.push_back({wrong.Board, wrong.Col, wrong.Row, Page_Overlay::Mark::Wrong});
-    }
-    Frame_Boards_Layout_Page->Overlay()->Set_Highlights(std::move(marks));
-    const std::vector<Number_Place>& focus = !hint.Placement.empty() ? hint.Placement : hint.Wrong;
-    if (!focus.empty()) {
-        Frame_Boards_Layout_Page->Show_Cell(focus.front().Board, focus.front().Col,
-                                            focus.front().Row);
-    }
-}
-
-void TForm1::Apply_Hint() {
-    if (!Shown_Hint) {
-        return;
-    }
-    const Hint hint = std::move(*Shown_Hint);
-    Hide_Hint();
-    Busy_Cursor busy;
-    if (hint.Kind == Hint_Kind::Next_Number && !hint.Placement.empty()) {
-        const Number_Place& p = hint.Placement.front();
-        Place_Cursor({p.Board, p.Col, p.Row});
-        Session.Enter(p.Board, p.Col, p.Row, p.Number, "Hint " + std::to_string(p.Number));
-    } else if (hint.Kind == Hint_Kind::Wrong_Entries) {
-        // Every wrong entry goes in one step, so one undo brings them all back.
-        std::vector<Game_Session::Cell_Entry> clears;
-        for (const Number_Place& p : hint.Wrong) {
-            clears.push_back({p.Board, p.Col, p.Row, 0});
-        }
-        Session.Enter_All(clears, hint.Wrong.size() == 1
-                                      ? "Clear wrong " + std::to_string(hint.Wrong.front().Number)
-                                      : std::string("Clear wrong entries"));
-    } else {
-        return;
-    }
-    After_Change(&busy);
-}
-
-void TForm1::Hide_Hint() {
-    Shown_Hint.reset();
-    if (Hint_Tool_Bar != nullptr) {
-        Hint_Tool_Bar->hide();
-    }
-    if (Frame_Boards_Layout_Page != nullptr) {
-        Frame_Boards_Layout_Page->Overlay()->Clear_Highlights();
-    }
-}
-
-void TForm1::Open_Palette_At_Cursor() {
-    if (!Cell_Exists(State, Cursor.Board, Cursor.Col, Cursor.Row) ||
-        ZD_Board_Original_9x9 == nullptr) {
-        return;
-    }
-    Palette_Cell = Cursor;
-    ZD_Board_Original_9x9->Open_At(Cursor.Board, Cursor.Col, Cursor.Row);
-    Palette_Cell.reset();
-}
-
-void TForm1::PopupMenu1Popup() {
-    ToolButton3->setDown(false);
-    const bool has_boards = !State.Sudoku_Boards.empty();
-    LockNumbers1->setEnabled(has_boards);
-    UnlockNumbers1->setEnabled(has_boards);
-    SetNumbers1->setEnabled(has_boards);
-    ShowLabels1->setEnabled(true);
-    HelpmeSolveit1->setEnabled(true);
-    ShowLabels1->setText(State.Show_Labels ? QStringLiteral("Hide Labels")
-                                           : QStringLiteral("Show Labels"));
-    HelpmeSolveit1->setText(State.Help_Solve ? QStringLiteral("Don't Help me Solve it")
-                                             : QStringLiteral("Help me Solve it"));
-}
-
-void TForm1::LockNumbers1Click() {
-    Busy_Cursor busy;
-    Session.Lock();
-    Redraw_All_Boards();
-}
-
-void TForm1::UnlockNumbers1Click() {
-    Busy_Cursor busy;
-    Session.Unlock();
-    Redraw_All_Boards();
-}
-
-void TForm1::SetNumbers1Click() {
-    if (State.Sudoku_Boards.empty() || Session.Set_Numbers() == 0) {
-        return;
-    }
-    After_Change(nullptr);
-}
-
-void TForm1::ShowLabels1Click() {
-    Session.Toggle_Labels();
-    Busy_Cursor busy;
-    Redraw_All_Boards();
-}
-
-void TForm1::HelpmeSolveit1Click() {
-    Busy_Cursor busy;
-    Session.Toggle_Help();
-    if (!State.Sudoku_Boards.empty()) {
-        Redraw_All_Boards();
-    }
 }
 
 QString TForm1::Link_Address(const QString& link) {

@@ -1,40 +1,46 @@
 #pragma once
 // The main window: tool bar (save, open, restart with its drop-down menu), the board page
-// and the status bar, the modified prompt, and the menu commands.
+// and the status bar, the modified prompt, and the menu commands. Its member definitions
+// live by concern: Unit1.cpp (making the window, closing it), Unit1_Files.cpp (open, save,
+// a puzzle shown in place of the game), Unit1_Play.cpp (entries, redraws, the entry check,
+// undo and redo, the palettes), Unit1_Menu.cpp (the drop-down menu's commands) and
+// Unit1_New_Puzzle.cpp. Hints, the making of new puzzles and the cell cursor are objects of
+// their own that the window owns.
 
 #include <QMainWindow>
-#include <cstdint>
 #include <memory>
 #include <optional>
-#include <vector>
 
+#include "app/Cursor_Play.h"
 #include "app/New_Puzzle_Dialog.h"
-#include "logic/Generator.h"
+#include "app/Puzzle_Exchange.h"
+#include "engine/Entry_Check.h"
 #include "logic/Hint.h"
 #include "model/Board_Model.h"
-#include "page/Board_Cursor.h"
-#include "page/Entry_Check.h"
-#include "page/Game_Session.h"
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
+#include "session/Board_Cursor.h"
+#include "session/Game_Session.h"
+#include "widgets/Drawn_Boards.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class Busy_Cursor;
+class Generation_Runner;
+class Hint_Bar;
+class Hint_Presenter;
+class Keyboard_Play;
 class Player_Dialogs;
-class Puzzle_Exchange;
 class Selection_Palette;
 class TMainFrame_Boards_Layout_Page;
 class TZD_Board_Original_6x6;
 class TZD_Board_Original_9x9;
-class Busy_Cursor;
-class Hint_Bar;
-class Keyboard_Play;
 
 extern const char* const Modified_Prompt;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public Game_Door {
     Q_OBJECT
   public:
     TForm1(Puzzle_State& state, Player_Dialogs& dialogs);
@@ -54,8 +60,6 @@ class TForm1 : public QMainWindow {
     QToolButton* ToolButton5 = nullptr; // redo
     QToolButton* ToolButton6 = nullptr; // new puzzle
     QToolButton* ToolButton7 = nullptr; // hint
-    QToolBar* Hint_Tool_Bar = nullptr;  // holds the hint bar, below ToolBar1
-    Hint_Bar* HintBar1 = nullptr;
     TMainFrame_Boards_Layout_Page* Frame_Boards_Layout_Page = nullptr;
     QLabel* Status_Panels[3] = {nullptr, nullptr, nullptr};
     QMenu* PopupMenu1 = nullptr;
@@ -72,8 +76,14 @@ class TForm1 : public QMainWindow {
     QAction* Redo_Action = nullptr;
     QAction* Hint_Action = nullptr;
     QAction* New_Action = nullptr;
+
     // Import, paste, export and print, beside the game's own commands.
     Puzzle_Exchange* Exchange = nullptr;
+    // Hints: the bar below the tool bar and the marks on the page.
+    Hint_Presenter* Hints = nullptr;
+    Hint_Bar* HintBar1 = nullptr; // the hint presenter's bar
+    // New puzzles made on a worker thread.
+    Generation_Runner* Runner = nullptr;
 
     void FormCreate();
     void FormShow();
@@ -98,13 +108,13 @@ class TForm1 : public QMainWindow {
     void Load_Puzzle_File();
     void Save_Puzzle_File();
     // Loads the file at path (after the prompt and the dialog); true when it was loaded.
-    bool Load_Puzzle_From(const QString& path);
+    bool Load_Puzzle_From(const QString& path) override;
     // Shows a puzzle that was read or imported completely in place of the current game: the
     // old pictures freed, the puzzle adopted (history emptied), the info panel, the pictures,
     // the palette captions, the board count, and the game not modified.
-    void Show_Loaded_Puzzle(Puzzle_State&& loaded);
+    void Show_Loaded_Puzzle(Puzzle_State&& loaded) override;
     // The modified prompt before the game is replaced; true when it may go.
-    bool Confirm_Discard_Changes();
+    bool Confirm_Discard_Changes() override;
     // Saves to path; true when the file was written.
     bool Save_Puzzle_To(const QString& path);
     void Restart_Boards();
@@ -117,37 +127,15 @@ class TForm1 : public QMainWindow {
     // (when the change showed one) is gone.
     void After_Change(Busy_Cursor* busy);
 
-    // Keyboard play: the cell cursor, drawn above the pictures, and what the keys do at it.
-    Board_Cursor Cursor;
-    void Move_Cursor(int dx, int dy);
-    void Cursor_Home();
-    void Place_Cursor(const Board_Cursor& cell);
-    void Hide_Cursor();
-    // The number n entered at the cursor as the palette would; a locked cell refuses.
-    void Enter_At_Cursor(Integer n);
-    // The number a typed text stands for on the cursor's board (a digit, or the board's
-    // symbol), or -1.
-    Integer Number_Of_Key_Text(const QString& text) const;
-    void Open_Palette_At_Cursor();
-
     // A new puzzle: after the modified prompt, the "New Puzzle" dialog, then the generator on
     // a worker thread behind a progress window whose Cancel stops it; the new game replaces
     // the old one as a loaded file does. False when nothing was made (a refused prompt, the
     // dialog or the generation cancelled).
     bool New_Puzzle();
-    // Generates the choice's puzzle off the GUI thread while the window goes on; false when
-    // cancelled.
-    bool Generate_In_Background(const New_Puzzle_Choice& choice, Generate_Result& result);
     New_Puzzle_Choice Last_New_Puzzle; // the dialog opens with the last choice made
 
-    // Hints: the first press shows the hint of the logic library in the hint bar with its
-    // cells marked on the page; the next press (or Apply) enters its number through the
-    // session, so it can be undone. Any change of the game takes the hint away.
-    void Show_Hint();
-    void Apply_Hint();
-    void Hide_Hint();
-    bool Hint_Shown() const { return Shown_Hint.has_value(); }
-    const Hint* Current_Hint() const { return Shown_Hint ? &*Shown_Hint : nullptr; }
+    bool Hint_Shown() const;
+    const Hint* Current_Hint() const;
 
     void Redraw_Board(int i);
     void Redraw_All_Boards();
@@ -167,25 +155,31 @@ class TForm1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    Puzzle_State& State;
+    // Every change of the game goes through the session, which keeps the undo history.
+    Game_Session Session;
+
+  public:
+    // The keyboard's cell cursor and what the keys do at it.
+    Cursor_Play Cursor_Keys{Session};
+    const Board_Cursor& Cursor = Cursor_Keys.Cursor;
+
+  private:
     void Create_Tool_Bar();
     QToolButton* Add_Tool_Button(const char* name, QAction* action);
-    void Create_Hint_Bar();
-    void Mark_Hint_Cells(const Hint& hint);
     void Update_Undo_Actions();
     void Create_Menu();
     void Create_Status_Bar();
     void Show_Board_Count();
+    // Opens the palette of the cell's board kind at a cell the keyboard's cursor names.
+    void Open_Palette_At(int board, int col, int row);
 
-    Puzzle_State& State;
-    // Every change of the game goes through the session, which keeps the undo history.
-    Game_Session Session;
     Player_Dialogs& Dialogs;
     std::unique_ptr<Drawing_Resources> Drawing;
     // What each board's picture was last drawn from, so unchanged boards are not drawn again.
     Drawn_Boards Drawn;
     // The cell a palette opened from the keyboard enters into (else the hover cell).
     std::optional<Board_Cursor> Palette_Cell;
-    std::optional<Hint> Shown_Hint;
     Keyboard_Play* Keys = nullptr;
     bool Closed = false;
 };

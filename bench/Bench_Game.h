@@ -10,7 +10,7 @@
 #include "app/Tessel_Application.h"
 #include "app/Unit1.h"
 #include "model/Board_Model.h"
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
 
 class Silent_Dialogs : public Player_Dialogs {
   public:

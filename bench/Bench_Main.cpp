@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "io/Puzzle_File.h"
 #include "model/Board_Geometry.h"
-#include "model/Puzzle_File.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "bench/Bench_Game.h"
 #include "bench/Bench_Puzzles.h"
-#include "page/Candidate_Engine.h"
+#include "engine/Candidate_Engine.h"
 
 namespace {
 

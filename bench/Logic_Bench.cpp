@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "io/Puzzle_File.h"
 #include "logic/Classic_Solver.h"
 #include "logic/Grading.h"
 #include "logic/Hint.h"
 #include "logic/Solver.h"
-#include "model/Puzzle_File.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "bench/Bench_Game.h"
 #include "bench/Bench_Puzzles.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "palette/Selection_Palette.h"
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "widgets/Selection_Palette.h"
 
 namespace {
 

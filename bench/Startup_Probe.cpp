@@ -13,7 +13,7 @@
 #include <string>
 
 #include "bench/Bench_Game.h"
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
 
 namespace {
 

@@ -9,45 +9,6 @@
 #include "logic/Solver.h"
 #include "logic/Stepper.h"
 #include "logic/Unique_Check.h"
-#include "model/Board_Geometry.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Number_Locking.h"
-
-bool Solved_By_Set_Numbers(const Puzzle_State& puzzle, bool help) {
-    Puzzle_State play = puzzle;
-    play.Help_Solve = help;
-    if (play.Sudoku_Boards.empty()) {
-        return false;
-    }
-    if (play.Custom_Regions_On) {
-        Build_Cell_Regions(play);
-    }
-    Recompute_All(play);
-    // Each round fills at least one cell, so the rounds are bounded by the cell count.
-    while (Set_Numbers_Fill(play) > 0) {
-    }
-    for (const Sudoku_Boards_FrameWork& board : play.Sudoku_Boards) {
-        for (const auto& column : board.Cell_Values) {
-            for (Integer v : column) {
-                if (v == 0) {
-                    return false;
-                }
-            }
-        }
-    }
-    return Check_Boards(play) == Check_Verdict::All_Completed;
-}
-
-Puzzle_Level Grade_By_Game_Help(const Puzzle_State& puzzle) {
-    if (Solved_By_Set_Numbers(puzzle, false)) {
-        return Puzzle_Level::Easy;
-    }
-    if (Solved_By_Set_Numbers(puzzle, true)) {
-        return Puzzle_Level::Medium;
-    }
-    return Puzzle_Level::Hard;
-}
 
 const char* Symmetry_Name(Given_Symmetry symmetry) {
     return symmetry == Given_Symmetry::None ? "none" : "rotational";
@@ -246,7 +207,8 @@ bool Generator::Better(const Grade_Result& grade, int givens) const {
 // whole grade (a few grades of a big figure take several hundred milliseconds). The steps
 // and so the grade are Grade_Puzzle's. False when cancelled.
 bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const {
-    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle, Structure.Shape));
+    state.Set_Unique_Solution_Known(true); // only unique puzzles are graded
     Steps_Result all;
     for (;;) {
         if (Cancelled()) {

@@ -1,6 +1,5 @@
 #pragma once
-// Making new puzzles with exactly one solution at a level graded by Grade_Puzzle, and the
-// grade by the game's own help.
+// Making new puzzles with exactly one solution at a level graded by Grade_Puzzle.
 //
 // For a "New Puzzle" dialog: Puzzle_Kinds() and Empty_Puzzle_Of_Kind() (logic/Shapes.h)
 // list the kinds and give each one's empty shape to draw; Generate_Puzzle() runs on a worker
@@ -15,14 +14,6 @@
 #include "logic/Grading.h"
 #include "logic/Shapes.h"
 #include "model/Board_Model.h"
-
-// True when repeating "Set Numbers" from the numbers on the boards, with help on or off,
-// fills every cell and the entry check says the puzzle is complete.
-bool Solved_By_Set_Numbers(const Puzzle_State& puzzle, bool help);
-
-// The level by the game's own help: easy when repeating "Set Numbers" with help off solves
-// the puzzle, medium when it needs help on, hard when neither does.
-Puzzle_Level Grade_By_Game_Help(const Puzzle_State& puzzle);
 
 // Where the givens stand: anywhere, or each with its partner half a turn round the centre
 // of the figure on the page (on every kind: all of them look the same turned that way).

@@ -62,7 +62,11 @@ Grade_Result Grade_Steps(const Steps_Result& steps, int cells) {
 }
 
 Grade_Result Grade_Puzzle(const Puzzle_State& puzzle) {
-    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    return Grade_Puzzle(puzzle, nullptr);
+}
+
+Grade_Result Grade_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape) {
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle, std::move(shape)));
     const Steps_Result steps = All_Steps(state);
     return Grade_Steps(steps, state.Var_Count());
 }

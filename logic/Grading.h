@@ -2,9 +2,12 @@
 // Grading a puzzle by the techniques a person needs to solve it from its givens.
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "model/Board_Model.h"
+
+class Puzzle_Shape;
 
 enum class Puzzle_Level {
     Easy,    // singles only
@@ -29,6 +32,9 @@ struct Grade_Result {
 // puzzle's size (medium to hard above 1200, hard to expert above 2500, per 81 cells), and
 // extreme when the steps do not reach a full grid (Solved is then false).
 Grade_Result Grade_Puzzle(const Puzzle_State& puzzle);
+// The same with the puzzle's shape, made once for it (a generator grades many puzzles of one
+// shape).
+Grade_Result Grade_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape);
 
 struct Steps_Result;
 // The grade of steps already taken, on a puzzle of the given number of cells (a shared cell

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "logic/Technique_Finders.h"
+#include "logic/techniques/Technique_Finders.h"
 
 namespace {
 
@@ -77,11 +77,18 @@ void Keep_Needed_Steps(const Logic_Shape& shape, std::vector<Step>& steps) {
 } // namespace
 
 Hint Find_Hint(const Puzzle_State& puzzle) {
+    return Find_Hint(puzzle, nullptr);
+}
+
+Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> puzzle_shape) {
     Hint hint;
-    const auto shape = std::make_shared<const Logic_Shape>(puzzle);
+    if (!puzzle_shape || !puzzle_shape->Fits(puzzle)) {
+        puzzle_shape = Shape_Of(puzzle);
+    }
+    const auto shape = std::make_shared<const Logic_Shape>(puzzle, puzzle_shape);
     const Constraint_Structure& s = shape->Structure;
-    const Solve_Result solved =
-        Solve_Structure(Build_Constraint_Structure(Locked_Only(puzzle)), 2, Search_Budget);
+    const Solve_Result solved = Solve_Structure(
+        Build_Constraint_Structure(Locked_Only(puzzle), puzzle_shape), 2, Search_Budget);
     hint.Solutions = solved.Count;
     if (solved.Gave_Up) {
         hint.Kind = Hint_Kind::Undecided;
@@ -127,6 +134,7 @@ Hint Find_Hint(const Puzzle_State& puzzle) {
     }
 
     Logic_State state(shape);
+    state.Set_Unique_Solution_Known(true);
     if (state.Solved()) {
         hint.Kind = Hint_Kind::Already_Solved;
         hint.Text = "The puzzle is solved.";

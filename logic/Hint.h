@@ -3,6 +3,7 @@
 // enter with every step of reasoning that leads to it. Qt-free; the window calls Find_Hint
 // (on any thread) and shows Text in its bar and the steps' cells and units on the boards.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,3 +33,5 @@ struct Hint {
 // are compared with it. When they all agree, the steps start from every number on the
 // boards.
 Hint Find_Hint(const Puzzle_State& puzzle);
+// The same with the puzzle's shape, made once for it (the session's).
+Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape);

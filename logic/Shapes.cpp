@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
+#include "io/Puzzle_Description.h"
 #include "logic/Random.h"
 #include "model/Board_Geometry.h"
 #include "model/Board_Kinds.h"
-#include "model/Puzzle_Description.h"
 
 namespace {
 

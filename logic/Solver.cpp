@@ -1,24 +1,10 @@
 #include "logic/Solver.h"
 
 #include <algorithm>
-#include <limits>
-#include <numeric>
 #include <utility>
 
 #include "model/Board_Geometry.h"
-#include "model/Puzzle_Groups.h"
-
-namespace {
-
-int Find_Root(std::vector<int>& parent, int x) {
-    while (parent[x] != x) {
-        parent[x] = parent[parent[x]];
-        x = parent[x];
-    }
-    return x;
-}
-
-} // namespace
+#include "model/Puzzle_Shape.h"
 
 const char* Unit_Kind_Name(Unit_Kind kind) {
     switch (kind) {
@@ -35,47 +21,32 @@ const char* Unit_Kind_Name(Unit_Kind kind) {
 }
 
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
+    return Build_Constraint_Structure(state, Shape_Of(state));
+}
+
+Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state,
+                                                std::shared_ptr<const Puzzle_Shape> shape) {
+    if (!shape || !shape->Fits(state)) {
+        shape = Shape_Of(state);
+    }
+    const Puzzle_Shape& p = *shape;
+    const Puzzle_Groups& groups = p.Groups;
     Constraint_Structure s;
-    // The rows, columns, blocks, regions and shared cells are the puzzle's groups; the
-    // structure merges the copies of shared cells into variables over them.
-    const Puzzle_Groups& groups = Groups_Of(state);
-    const int cells = groups.Cells;
     s.Board_Offset.assign(groups.Board_First.begin(), groups.Board_First.end() - 1);
+    s.Var_Count = p.Var_Count;
+    s.Var_Of_Cell = p.Var_Of_Cell;
+    s.Cells_Of_Var = p.Cells_Of_Var;
+    s.Max_Of_Var = p.Max_Of_Var;
+    s.Units = p.Units;
+    s.Unit_Ids = p.Unit_Ids;
+    s.Places = p.Places;
+    s.Peers = p.Var_Peers;
 
-    // Shared cells: every link joins its two copies, whichever board owns the link.
-    std::vector<int> parent(cells);
-    std::iota(parent.begin(), parent.end(), 0);
-    for (const Linked_Cells& pair : groups.Links) {
-        const int x = Find_Root(parent, pair.Here);
-        const int y = Find_Root(parent, pair.There);
-        if (x != y) {
-            parent[std::max(x, y)] = std::min(x, y);
-        }
-    }
-
-    s.Places.resize(cells);
-    for (int i = 0; i < cells; ++i) {
-        const Cell_Address& at = groups.Address[i];
-        s.Places[i] = {at.Board, at.Col, at.Row};
-    }
-
-    s.Var_Of_Cell.assign(cells, -1);
-    for (int i = 0; i < cells; ++i) {
-        const int root = Find_Root(parent, i);
-        if (s.Var_Of_Cell[root] < 0) {
-            s.Var_Of_Cell[root] = s.Var_Count++;
-            s.Cells_Of_Var.emplace_back();
-        }
-        s.Var_Of_Cell[i] = s.Var_Of_Cell[root];
-        s.Cells_Of_Var[s.Var_Of_Cell[i]].push_back(i);
-    }
-
-    s.Max_Of_Var.assign(s.Var_Count, std::numeric_limits<int>::max());
+    // The numbers on the boards are the variables' fixed values.
     s.Given.assign(s.Var_Count, 0);
-    for (int i = 0; i < cells; ++i) {
+    for (int i = 0; i < groups.Cells; ++i) {
         const Cell_Address& at = groups.Address[i];
         const int v = s.Var_Of_Cell[i];
-        s.Max_Of_Var[v] = std::min<int>(s.Max_Of_Var[v], groups.Board_Size[at.Board]);
         const int value = state.Sudoku_Boards[at.Board].Cell_Values[at.Col][at.Row];
         if (value == 0) {
             continue;
@@ -90,50 +61,11 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state) {
             s.Contradiction = "a cell holds a number above its board's highest";
         }
     }
-
-    // Units with their identities, in the groups' order; sorted below.
-    std::vector<std::pair<std::vector<int>, Unit_Id>> found;
-    for (const Cell_Group& group : groups.Groups) {
-        std::vector<int> sorted;
-        for (int j = group.Begin; j < group.End; ++j) {
-            sorted.push_back(s.Var_Of_Cell[groups.Group_Cells[j]]);
-        }
-        std::sort(sorted.begin(), sorted.end());
-        if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end() &&
-            s.Contradiction.empty()) {
-            s.Contradiction = "a unit holds the same cell twice";
-        }
-        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-        if (sorted.size() > 1) {
-            found.emplace_back(std::move(sorted), Unit_Id{group.Kind, group.Board, group.Index});
-        }
+    // A unit that lists the same cell twice can hold no solution.
+    if (s.Contradiction.empty() && !p.Contradiction.empty()) {
+        s.Contradiction = p.Contradiction;
     }
-
-    // Identical units (a row shared whole by two boards) need checking only once; the
-    // stable sort keeps the identity met first.
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& x, const auto& y) { return x.first < y.first; });
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        if (s.Units.empty() || found[i].first != s.Units.back()) {
-            s.Units.push_back(std::move(found[i].first));
-            s.Unit_Ids.push_back(found[i].second);
-        }
-    }
-
-    s.Peers.assign(s.Var_Count, {});
-    for (const std::vector<int>& unit : s.Units) {
-        for (int v : unit) {
-            for (int w : unit) {
-                if (w != v) {
-                    s.Peers[v].push_back(w);
-                }
-            }
-        }
-    }
-    for (std::vector<int>& p : s.Peers) {
-        std::sort(p.begin(), p.end());
-        p.erase(std::unique(p.begin(), p.end()), p.end());
-    }
+    s.Shape = std::move(shape);
     return s;
 }
 

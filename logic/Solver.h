@@ -6,11 +6,13 @@
 // region (when on) is a unit whose variables must all differ.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/Board_Model.h"
 #include "model/Puzzle_Groups.h"
+#include "model/Puzzle_Shape.h"
 
 // Numbers as bit sets: bit n-1 set = number n.
 using Number_Set = std::uint32_t;
@@ -30,34 +32,8 @@ inline Number_Set All_Numbers(int n) {
     return (Number_Set{1} << n) - 1;
 }
 
-// What a unit is on the page, for explanations: a row, column or block of one board (index
-// from 0: rows top to bottom, columns left to right, blocks row by row), or a custom region
-// (index from 0 in file order; Board is -1).
-using Unit_Kind = Group_Kind;
-
 // "row", "column", "block" or "region".
 const char* Unit_Kind_Name(Unit_Kind kind);
-
-struct Unit_Id {
-    Unit_Kind Kind = Unit_Kind::Row;
-    int Board = 0;
-    int Index = 0;
-
-    bool operator==(const Unit_Id& o) const {
-        return Kind == o.Kind && Board == o.Board && Index == o.Index;
-    }
-};
-
-// One cell on the page: board index, column and row, all from 0.
-struct Cell_Place {
-    int Board = 0;
-    int Col = 0;
-    int Row = 0;
-
-    bool operator==(const Cell_Place& o) const {
-        return Board == o.Board && Col == o.Col && Row == o.Row;
-    }
-};
 
 struct Constraint_Structure {
     int Var_Count = 0;
@@ -71,6 +47,8 @@ struct Constraint_Structure {
     std::vector<std::vector<int>> Peers;        // per variable, the others of all its units
     std::vector<int> Given;                     // per variable, 0 or the number on the boards
     std::string Contradiction; // why the puzzle cannot be solved, found while building
+    // The shape the structure was made from.
+    std::shared_ptr<const Puzzle_Shape> Shape;
 
     int Cell_Index(int board, int col, int row, const Puzzle_State& state) const {
         return Board_Offset[board] + col * state.Sudoku_Boards[board].Max_Number + row;
@@ -95,6 +73,9 @@ bool Unit_Holds_Every_Number(const Constraint_Structure& structure, int unit);
 // share whole is kept once, under the identity that comes first (boards in file order, on
 // each board rows, then columns, then blocks; regions last).
 Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state);
+// The same from a shape made for the puzzle (its variables and units are taken as they are).
+Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state,
+                                                std::shared_ptr<const Puzzle_Shape> shape);
 
 struct Solve_Result {
     int Count = 0;             // solutions found, at most the limit

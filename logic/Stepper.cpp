@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "logic/Technique_Finders.h"
+#include "logic/techniques/Technique_Finders.h"
 #include "model/Cp1252.h"
 
-Logic_Shape::Logic_Shape(const Puzzle_State& puzzle)
-    : Structure(Build_Constraint_Structure(puzzle)) {
+Logic_Shape::Logic_Shape(const Puzzle_State& puzzle) : Logic_Shape(puzzle, nullptr) {}
+
+Logic_Shape::Logic_Shape(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape)
+    : Structure(Build_Constraint_Structure(puzzle, std::move(shape))) {
     const Constraint_Structure& s = Structure;
     Single_Board = puzzle.Sudoku_Boards.size() <= 1;
     Units_Of_Var.assign(s.Var_Count, {});
@@ -317,55 +319,20 @@ void Finish_Step(const Logic_Shape& shape, Step& step) {
     Add_Copies(shape, step.Var_Eliminations, step.Eliminations);
 }
 
-bool Find_Of(const Logic_State& state, Technique technique, Step& step) {
-    switch (technique) {
-    case Technique::Full_House:
-        return Find_Full_House(state, step);
-    case Technique::Naked_Single:
-        return Find_Naked_Single(state, step);
-    case Technique::Hidden_Single:
-        return Find_Hidden_Single(state, step);
-    case Technique::Locked_Candidates:
-        return Find_Locked_Candidates(state, step);
-    case Technique::Naked_Pair:
-        return Find_Naked_Subset(state, 2, step);
-    case Technique::Hidden_Pair:
-        return Find_Hidden_Subset(state, 2, step);
-    case Technique::Naked_Triple:
-        return Find_Naked_Subset(state, 3, step);
-    case Technique::Hidden_Triple:
-        return Find_Hidden_Subset(state, 3, step);
-    case Technique::Naked_Quad:
-        return Find_Naked_Subset(state, 4, step);
-    case Technique::X_Wing:
-        return Find_Fish(state, 2, step);
-    case Technique::Hidden_Quad:
-        return Find_Hidden_Subset(state, 4, step);
-    case Technique::Swordfish:
-        return Find_Fish(state, 3, step);
-    case Technique::Jellyfish:
-        return Find_Fish(state, 4, step);
-    case Technique::XY_Wing:
-    case Technique::XYZ_Wing:
-        return Find_Wing(state, technique, step);
-    case Technique::X_Chain:
-        return Find_X_Chain(state, step);
-    case Technique::XY_Chain:
-        return Find_XY_Chain(state, step);
-    case Technique::Trial:
-        return Find_Trial(state, step);
-    }
-    return false;
-}
-
 // The easiest step from a state that is neither solved nor broken.
+// The registry's rows are tried in their order, up to and including the hardest allowed.
 bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
-    for (int t = 0; t <= static_cast<int>(hardest); ++t) {
-        step = Step{};
-        step.Kind = static_cast<Technique>(t);
-        if (Find_Of(state, step.Kind, step)) {
-            Finish_Step(state.Shape(), step);
-            return true;
+    for (const Technique_Row& row : Technique_Registry()) {
+        if (!row.Needs_Unique || state.Unique_Solution_Known()) {
+            step = Step{};
+            step.Kind = row.Id;
+            if (row.Find(state, step)) {
+                Finish_Step(state.Shape(), step);
+                return true;
+            }
+        }
+        if (row.Id == hardest) {
+            break;
         }
     }
     return false;

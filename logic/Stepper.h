@@ -58,6 +58,8 @@ struct Step {
 class Logic_Shape {
   public:
     explicit Logic_Shape(const Puzzle_State& puzzle);
+    // The same from the puzzle's shape, made once for it (the session's).
+    Logic_Shape(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape);
 
     Constraint_Structure Structure;
     std::vector<std::vector<int>> Units_Of_Var;
@@ -100,6 +102,11 @@ class Logic_State {
     void Eliminate(int var, int number);
     void Apply(const Step& step);
 
+    // The puzzle is known to have exactly one solution (the solver said so): the techniques
+    // that rest on uniqueness may be used. Off unless a caller that checked sets it.
+    bool Unique_Solution_Known() const { return Unique_Known; }
+    void Set_Unique_Solution_Known(bool known) { Unique_Known = known; }
+
     bool Solved() const;
     // Why no solution can follow from here (a cell without candidates, a unit missing a
     // number, two equal numbers in a unit), or empty.
@@ -109,6 +116,7 @@ class Logic_State {
     std::shared_ptr<const Logic_Shape> Shape_Ptr;
     std::vector<int> Values;
     std::vector<Number_Set> Cands;
+    bool Unique_Known = false;
 };
 
 // The easiest step from the state, trying techniques in order of difficulty (up to and

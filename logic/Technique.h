@@ -1,33 +1,45 @@
 #pragma once
-// The solving techniques the stepper knows, easiest first, with the name a player reads, the
-// score a step of it adds to a puzzle's grade and the level it belongs to.
+// The solving techniques the stepper knows, as one registry: a row per technique with its
+// name, score, level and finder, in the order the stepper tries them (easiest first). The
+// rows are listed once, in logic/techniques/Technique_List.h.
+
+#include <vector>
 
 #include "logic/Grading.h"
 
 enum class Technique {
-    Full_House,
-    Naked_Single,
-    Hidden_Single,
-    Locked_Candidates,
-    Naked_Pair,
-    Hidden_Pair,
-    Naked_Triple,
-    Hidden_Triple,
-    Naked_Quad,
-    X_Wing,
-    Hidden_Quad,
-    Swordfish,
-    Jellyfish,
-    XY_Wing,
-    XYZ_Wing,
-    X_Chain,
-    XY_Chain,
-    Trial,
+#define TECHNIQUE(Id, Name, Score, Level, Needs_Unique, Finder) Id,
+#include "logic/techniques/Technique_List.h"
+#undef TECHNIQUE
 };
 
-constexpr int Technique_Count = static_cast<int>(Technique::Trial) + 1;
+class Logic_State;
+struct Step;
 
-// "Hidden single", "X-Wing", ...
+// A finder looks for the easiest step of its technique in the state and fills the step's
+// variable-level fields and its sentence; the stepper adds the page-facing lists.
+using Technique_Finder = bool (*)(const Logic_State& state, Step& step);
+
+struct Technique_Row {
+    Technique Id = Technique::Full_House;
+    const char* Name = ""; // "Hidden single", "X-Wing", ...
+    int Score = 0;         // added to a puzzle's grade for each step of it
+    Puzzle_Level Level = Puzzle_Level::Easy;
+    bool Needs_Unique = false; // only on a puzzle whose single solution is known
+    Technique_Finder Find = nullptr;
+};
+
+// Every technique, in search order.
+const std::vector<Technique_Row>& Technique_Registry();
+// The row of a technique.
+const Technique_Row& Technique_Info(Technique technique);
+
+constexpr int Technique_Count = 0
+#define TECHNIQUE(Id, Name, Score, Level, Needs_Unique, Finder) +1
+#include "logic/techniques/Technique_List.h"
+#undef TECHNIQUE
+    ;
+
 const char* Technique_Name(Technique technique);
 int Technique_Score(Technique technique);
 Puzzle_Level Technique_Level(Technique technique);

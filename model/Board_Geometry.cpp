@@ -1,6 +1,9 @@
 #include "model/Board_Geometry.h"
 
+#include <algorithm>
 #include <cassert>
+#include <climits>
+#include <cstdint>
 #include <utility>
 
 #include "model/Board_Kinds.h"
@@ -138,4 +141,22 @@ void Build_Cell_Regions(Puzzle_State& state) {
                 static_cast<Integer>(k + 1));
         }
     }
+}
+
+int Page_Pixel(Integer v) {
+    // Computed wide so that no stored value can overflow; page positions stay in range.
+    const std::int64_t pixel = static_cast<std::int64_t>(v / 20) * Cell_Size + 1;
+    return static_cast<int>(std::clamp<std::int64_t>(pixel, INT32_MIN, INT32_MAX));
+}
+
+long long Board_Left_Cell(const Puzzle_State& state, int board) {
+    return board >= 0 && board < static_cast<int>(state.Board_Positions.size())
+               ? state.Board_Positions[board].X / 20
+               : 0;
+}
+
+long long Board_Top_Cell(const Puzzle_State& state, int board) {
+    return board >= 0 && board < static_cast<int>(state.Board_Positions.size())
+               ? state.Board_Positions[board].Y / 20
+               : 0;
 }

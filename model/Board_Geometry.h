@@ -72,3 +72,13 @@ void Copy_To_Linked_Boards(Puzzle_State& state, int board, int col, int row, Int
 
 // Rebuilds Cell_Regions from Custom_Regions.
 void Build_Cell_Regions(Puzzle_State& state);
+
+// Where boards lie on the page. A stored position is in file units of 20 per cell; the page
+// snaps it to whole cells of Cell_Size pixels, one pixel in: (v div 20) x 30 + 1.
+int Page_Pixel(Integer v);
+
+// The page cell of board b's top-left cell (a board without a stored position lies at 0, 0).
+// Boards lie on one grid of page cells, so a cell of one board and a cell of another are the
+// same page cell when they lie on top of each other.
+long long Board_Left_Cell(const Puzzle_State& state, int board);
+long long Board_Top_Cell(const Puzzle_State& state, int board);

@@ -224,29 +224,10 @@ class Group_Builder {
     }
 };
 
-struct Kept_Groups {
-    std::vector<Integer> Key;
-    std::vector<Integer> Scratch;
-    Puzzle_Groups Groups;
-    bool Built = false;
-};
-
-thread_local Kept_Groups Kept;
-
 } // namespace
 
 Puzzle_Groups Build_Puzzle_Groups(const Puzzle_State& state) {
     Puzzle_Groups groups;
     Group_Builder(state, groups).Build();
     return groups;
-}
-
-const Puzzle_Groups& Groups_Of(const Puzzle_State& state) {
-    Puzzle_Shape_Key(state, Kept.Scratch);
-    if (!Kept.Built || Kept.Scratch != Kept.Key) {
-        Kept.Groups = Build_Puzzle_Groups(state);
-        Kept.Key.swap(Kept.Scratch);
-        Kept.Built = true;
-    }
-    return Kept.Groups;
 }

@@ -81,7 +81,3 @@ void Puzzle_Shape_Key(const Puzzle_State& state, std::vector<Integer>& key);
 
 // Builds the groups of the puzzle as it stands.
 Puzzle_Groups Build_Puzzle_Groups(const Puzzle_State& state);
-
-// The groups of the puzzle's shape, kept per thread and built again only when the shape
-// (boards, their kinds and block fields, links, region flags and regions) has changed.
-const Puzzle_Groups& Groups_Of(const Puzzle_State& state);

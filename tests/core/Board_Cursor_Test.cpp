@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Test_Puzzles.h"
-#include "page/Board_Cursor.h"
+#include "session/Board_Cursor.h"
 
 using namespace test_puzzles;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/Board_Kind_6x6.h"
+#include "engine/Board_Kind_9x9.h"
 #include "model/Board_Geometry.h"
-#include "palette/Board_Kind_6x6.h"
-#include "palette/Board_Kind_9x9.h"
 #include "tests/core/Test_Puzzles.h"
 
 using namespace test_puzzles;

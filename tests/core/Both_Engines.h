@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "page/Candidate_Engine.h"
+#include "engine/Candidate_Engine.h"
 
 class On_Both_Engines : public ::testing::TestWithParam<Engine_Choice> {
   protected:

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "page/Candidate_Engine.h"
+#include "engine/Candidate_Engine.h"
 #include "tests/core/Both_Engines.h"
 #include "tests/core/Test_Puzzles.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "page/Entry_Check.h"
+#include "engine/Entry_Check.h"
 #include "tests/core/Test_Puzzles.h"
 
 using namespace test_puzzles;

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/Candidate_Engine.h"
+#include "engine/Fast_Engine.h"
 #include "model/Board_Geometry.h"
 #include "model/Board_Model.h"
-#include "page/Candidate_Engine.h"
-#include "page/Fast_Engine.h"
 
 namespace {
 

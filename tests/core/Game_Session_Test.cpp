@@ -6,9 +6,9 @@
 #include <random>
 
 #include "Test_Puzzles.h"
-#include "page/Candidate_Engine.h"
-#include "page/Game_Session.h"
-#include "page/Puzzle_Loading.h"
+#include "engine/Candidate_Engine.h"
+#include "session/Game_Session.h"
+#include "session/Puzzle_Loading.h"
 
 using namespace test_puzzles;
 

@@ -14,8 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "model/Puzzle_File.h"
-#include "page/Puzzle_Loading.h"
+#include "io/Puzzle_File.h"
+#include "session/Puzzle_Loading.h"
 #include "tests/core/File_Builder.h"
 
 namespace fs = std::filesystem;

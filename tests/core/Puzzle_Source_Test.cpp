@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "model/Puzzle_File.h"
-#include "model/Puzzle_Source.h"
+#include "io/Puzzle_File.h"
+#include "io/Puzzle_Source.h"
 #include "tests/core/Test_Puzzles.h"
 
 namespace fs = std::filesystem;

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Number_Locking.h"
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "engine/Number_Locking.h"
 #include "tests/core/Both_Engines.h"
 #include "tests/core/Test_Puzzles.h"
 

@@ -10,9 +10,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "model/Puzzle_Description.h"
-#include "model/Puzzle_File.h"
-#include "model/Text_Import.h"
+#include "io/Puzzle_Description.h"
+#include "io/Puzzle_File.h"
+#include "io/Text_Import.h"
 
 namespace fs = std::filesystem;
 

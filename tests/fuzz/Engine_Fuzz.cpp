@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "engine/Fast_Engine.h"
+#include "engine/Number_Locking.h"
 #include "model/Board_Geometry.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Fast_Engine.h"
-#include "page/Number_Locking.h"
 
 namespace {
 

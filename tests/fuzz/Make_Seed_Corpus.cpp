@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "model/Puzzle_File.h"
+#include "io/Puzzle_File.h"
 #include "tests/core/File_Builder.h"
 
 int main(int argc, char** argv) {

@@ -14,14 +14,14 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "engine/Fast_Engine.h"
+#include "engine/Number_Locking.h"
+#include "io/Puzzle_File.h"
 #include "logic/Hint.h"
 #include "logic/Stepper.h"
-#include "model/Puzzle_File.h"
-#include "page/Puzzle_Loading.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Fast_Engine.h"
-#include "page/Number_Locking.h"
+#include "session/Puzzle_Loading.h"
 
 namespace {
 
@@ -137,8 +137,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!hint.Text.empty(), "a hint without a sentence");
         Require(hint.Kind != Hint_Kind::Next_Number || !hint.Placement.empty(),
                 "a hint without its number");
+        const std::vector<Technique_Row>& rows = Technique_Registry();
         const Technique hardest =
-            hint.Kind == Hint_Kind::Next_Number ? Technique::Trial : Technique::XY_Chain;
+            hint.Kind == Hint_Kind::Next_Number ? rows.back().Id : rows[rows.size() - 2].Id;
         Logic_State state(std::make_shared<const Logic_Shape>(read.Puzzle));
         Step step;
         for (int i = 0; i < 40 && Next_Step(state, step, hardest); ++i) {

@@ -13,11 +13,11 @@
 #include <utility>
 #include <vector>
 
-#include "model/Puzzle_File.h"
-#include "model/Text_Import.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Puzzle_Loading.h"
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "io/Puzzle_File.h"
+#include "io/Text_Import.h"
+#include "session/Puzzle_Loading.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "Game_Fixture.h"
 #include "app/Puzzle_Exchange.h"
-#include "page/Boards_Layout.h"
+#include "widgets/Boards_Layout.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
 
 namespace {
 

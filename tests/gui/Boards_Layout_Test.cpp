@@ -8,9 +8,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "page/Board_Picture.h"
-#include "page/Boards_Layout.h"
-#include "palette/Board_Drawing.h"
+#include "render/Board_Drawing.h"
+#include "widgets/Board_Picture.h"
+#include "widgets/Boards_Layout.h"
 
 namespace {
 

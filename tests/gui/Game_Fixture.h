@@ -13,14 +13,15 @@
 #include <deque>
 #include <functional>
 
+#include "app/Hint_Presenter.h"
 #include "app/New_Puzzle_Dialog.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tessel_Application.h"
 #include "app/Unit1.h"
+#include "io/Puzzle_File.h"
 #include "model/Board_Geometry.h"
-#include "model/Puzzle_File.h"
-#include "page/Board_Picture.h"
-#include "palette/Selection_Palette.h"
+#include "widgets/Board_Picture.h"
+#include "widgets/Selection_Palette.h"
 
 struct Shown_Message {
     QString Kind; // "confirm", "warning", "information", "error"

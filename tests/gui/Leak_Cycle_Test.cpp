@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "Game_Fixture.h"
-#include "page/Boards_Layout.h"
+#include "widgets/Boards_Layout.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TESSEL_HAS_LSAN 1

@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "Game_Fixture.h"
-#include "page/Boards_Layout.h"
-#include "palette/Original_6x6.h"
-#include "palette/Original_9x9.h"
+#include "widgets/Boards_Layout.h"
+#include "widgets/Original_6x6.h"
+#include "widgets/Original_9x9.h"
 
 namespace {
 

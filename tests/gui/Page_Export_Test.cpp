@@ -8,8 +8,8 @@
 
 #include "Game_Fixture.h"
 #include "app/Puzzle_Exchange.h"
-#include "page/Boards_Layout.h"
-#include "page/Page_Render.h"
+#include "render/Page_Render.h"
+#include "widgets/Boards_Layout.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include <QtTest>
 
 #include "Game_Fixture.h"
-#include "app/Hint_Bar.h"
+#include "io/Puzzle_File.h"
 #include "logic/Generator.h"
 #include "logic/Technique.h"
-#include "model/Puzzle_File.h"
-#include "page/Boards_Layout.h"
-#include "page/Page_Overlay.h"
-#include "palette/Original_9x9.h"
+#include "widgets/Boards_Layout.h"
+#include "widgets/Hint_Bar.h"
+#include "widgets/Original_9x9.h"
+#include "widgets/Page_Overlay.h"
 
 class Play_Window_Test : public QObject {
     Q_OBJECT
@@ -129,7 +129,7 @@ void Play_Window_Test::paletteFromTheKeyboard() {
     // The pointer rests on another cell: the palette opened from the keyboard enters at the
     // cursor, not under the pointer.
     f.Hover(0, 8, 8);
-    f.Form1->Place_Cursor({0, 3, 3});
+    f.Form1->Cursor_Keys.Place({0, 3, 3});
     Selection_Palette* seen = nullptr;
     QTimer::singleShot(0, [&seen] {
         seen = qobject_cast<Selection_Palette*>(QApplication::activeModalWidget());
@@ -235,7 +235,7 @@ void Play_Window_Test::hintShownThenApplied() {
     const Puzzle_Data before = f.Game;
     Key(f, Qt::Key_H);
     QVERIFY(f.Form1->Hint_Shown());
-    QVERIFY(f.Form1->Hint_Tool_Bar->isVisible());
+    QVERIFY(f.Form1->Hints->Hint_Tool_Bar->isVisible());
     QVERIFY(static_cast<const Puzzle_Data&>(f.Game) == before); // showing changes nothing
     const Hint* hint = f.Form1->Current_Hint();
     QVERIFY(hint != nullptr && hint->Kind == Hint_Kind::Next_Number);

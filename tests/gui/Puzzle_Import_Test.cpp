@@ -10,9 +10,9 @@
 
 #include "Game_Fixture.h"
 #include "app/Puzzle_Exchange.h"
-#include "model/Text_Import.h"
-#include "page/Boards_Layout.h"
-#include "page/Puzzle_Loading.h"
+#include "io/Text_Import.h"
+#include "session/Puzzle_Loading.h"
+#include "widgets/Boards_Layout.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <random>
 
 #include "Game_Fixture.h"
-#include "page/Boards_Layout.h"
-#include "page/Candidate_Engine.h"
-#include "palette/Board_Drawing.h"
+#include "engine/Candidate_Engine.h"
+#include "render/Board_Drawing.h"
+#include "widgets/Boards_Layout.h"
 
 namespace {
 

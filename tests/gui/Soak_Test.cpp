@@ -37,16 +37,16 @@
 #include <random>
 
 #include "Game_Fixture.h"
-#include "app/Hint_Bar.h"
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "engine/Number_Locking.h"
 #include "logic/Hint.h"
 #include "model/Board_Geometry.h"
-#include "page/Board_Cursor.h"
-#include "page/Boards_Layout.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Number_Locking.h"
-#include "page/Page_Overlay.h"
-#include "page/Puzzle_Loading.h"
+#include "session/Board_Cursor.h"
+#include "session/Puzzle_Loading.h"
+#include "widgets/Boards_Layout.h"
+#include "widgets/Hint_Bar.h"
+#include "widgets/Page_Overlay.h"
 
 namespace {
 
@@ -412,7 +412,7 @@ QString Play_Problem(Game_Fixture& f, const Shadow_Play& play) {
         return QStringLiteral("undo or redo is enabled with nothing to take or bring back");
     }
     if (f.Form1->Hint_Shown() != play.Shown_Hint.has_value() ||
-        f.Form1->Hint_Tool_Bar->isHidden() == play.Shown_Hint.has_value()) {
+        f.Form1->Hints->Hint_Tool_Bar->isHidden() == play.Shown_Hint.has_value()) {
         return QStringLiteral("the hint is %1, expected %2")
             .arg(f.Form1->Hint_Shown() ? "shown" : "hidden", play.Shown_Hint ? "shown" : "hidden");
     }
@@ -818,7 +818,7 @@ void Soak_Test::randomSession() {
                         QTest::keyClick(page, Qt::Key_H);
                         play.Shown_Hint = Find_Hint(shadow);
                     } else {
-                        f.Form1->Apply_Hint();
+                        f.Form1->Hints->Apply();
                         play.Shown_Hint.reset();
                     }
                     QCoreApplication::processEvents();

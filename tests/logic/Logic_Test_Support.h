@@ -13,11 +13,11 @@
 #include <utility>
 #include <vector>
 
+#include "io/Puzzle_Description.h"
+#include "io/Puzzle_File.h"
 #include "logic/Shapes.h"
 #include "logic/Solver.h"
 #include "logic/Stepper.h"
-#include "model/Puzzle_Description.h"
-#include "model/Puzzle_File.h"
 
 namespace logic_test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/Puzzle_Description.h"
+#include "io/Puzzle_Description.h"
 
 namespace {
 

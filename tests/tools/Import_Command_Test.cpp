@@ -4,8 +4,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "model/Puzzle_File.h"
-#include "model/Text_Import.h"
+#include "io/Puzzle_File.h"
+#include "io/Text_Import.h"
 #include "tests/tools/Tool_Test_Support.h"
 #include "tools/tessel-puzzle/Commands.h"
 

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <sstream>
 
-#include "page/Page_Render.h"
-#include "page/Puzzle_Loading.h"
+#include "render/Page_Render.h"
+#include "session/Puzzle_Loading.h"
 #include "tests/tools/Tool_Test_Support.h"
 #include "tools/tessel-puzzle/Commands.h"
 

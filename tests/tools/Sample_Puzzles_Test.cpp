@@ -3,7 +3,8 @@
 
 #include "tests/tools/Tool_Test_Support.h"
 
-#include "model/Puzzle_File.h"
+#include "io/Puzzle_File.h"
+#include "logic/Game_Help.h"
 #include "logic/Generator.h"
 #include "logic/Solver.h"
 

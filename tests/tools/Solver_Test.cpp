@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/Board_Geometry.h"
-#include "model/Puzzle_File.h"
-#include "model/Puzzle_Description.h"
+#include "io/Puzzle_Description.h"
+#include "io/Puzzle_File.h"
 #include "logic/Solver.h"
+#include "model/Board_Geometry.h"
 
 namespace {
 

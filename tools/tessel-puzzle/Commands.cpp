@@ -9,16 +9,16 @@
 #include <random>
 #include <sstream>
 
+#include "engine/Candidate_Engine.h"
+#include "engine/Entry_Check.h"
+#include "engine/Number_Locking.h"
+#include "io/Puzzle_Description.h"
+#include "io/Puzzle_File.h"
 #include "logic/Generator.h"
 #include "logic/Solver.h"
 #include "model/Board_Geometry.h"
-#include "model/Puzzle_Description.h"
-#include "model/Puzzle_File.h"
-#include "page/Puzzle_Loading.h"
-#include "page/Candidate_Engine.h"
-#include "page/Entry_Check.h"
-#include "page/Game_Session.h"
-#include "page/Number_Locking.h"
+#include "session/Game_Session.h"
+#include "session/Puzzle_Loading.h"
 #include "tools/tessel-puzzle/Import_Commands.h"
 #include "tools/tessel-puzzle/Logic_Commands.h"
 #include "tools/tessel-puzzle/Printing.h"

@@ -3,9 +3,9 @@
 #include <iostream>
 #include <vector>
 
+#include "io/Puzzle_File.h"
+#include "io/Text_Import.h"
 #include "model/Board_Kinds.h"
-#include "model/Puzzle_File.h"
-#include "model/Text_Import.h"
 #include "tools/tessel-puzzle/Printing.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "io/Puzzle_File.h"
 #include "logic/Classic_Solver.h"
 #include "logic/Grading.h"
 #include "logic/Hint.h"
 #include "logic/Stepper.h"
-#include "model/Puzzle_File.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "engine/Entry_Check.h"
 #include "model/Board_Model.h"
-#include "page/Entry_Check.h"
 
 // "none", "duplicates" or "complete".
 const char* Verdict_Word(Check_Verdict verdict);
@@ -21,4 +21,3 @@ std::string Info_Text(const Puzzle_State& state);
 
 // The character shown for number n on a board, as UTF-8 ('1'..'9' without symbols).
 std::string Number_Text(const Sudoku_Boards_FrameWork& board, int n);
-

@@ -4,11 +4,11 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "model/Puzzle_Source.h"
-#include "model/Text_Import.h"
-#include "page/Page_Render.h"
-#include "page/Puzzle_Loading.h"
-#include "palette/Board_Drawing.h"
+#include "io/Puzzle_Source.h"
+#include "io/Text_Import.h"
+#include "render/Board_Drawing.h"
+#include "render/Page_Render.h"
+#include "session/Puzzle_Loading.h"
 
 namespace {
 

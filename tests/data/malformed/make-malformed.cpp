@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Puzzle_File.h"
+#include "io/Puzzle_File.h"
 #include "tests/core/File_Builder.h"
 
 namespace {

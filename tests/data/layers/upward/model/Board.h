@@ -1,0 +1,3 @@
+#pragma once
+#include "io/Reader.h"
+#include "model/Fine.h"

@@ -1,0 +1,2 @@
+#include "io/Reader.h"
+#include <QImage>

@@ -1,0 +1,3 @@
+#pragma once
+#include <QImage>
+#include <QWidget>

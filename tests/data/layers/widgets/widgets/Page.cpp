@@ -1,0 +1,2 @@
+#include "render/Picture.h"
+#include <QWidget>
