@@ -9,23 +9,12 @@
 #include <vector>
 
 #include "model/Board_Model.h"
+#include "tests/Puzzle_Builder.h"
 
 namespace File_Builder {
 
-// Appends a board with its position and an empty link list; returns its 0-based index.
-inline int Add_Board(Puzzle_State& s, Integer type, Integer n, Integer x = 0, Integer y = 0,
-                     Flag wide = 0) {
-    const int i = Add_Board_Model(s, type, n, n, n, wide);
-    s.Board_Positions.push_back({x, y});
-    s.Board_Overlaps.emplace_back();
-    return i;
-}
-
-// A link from board `from` (0-based) to board `to` (0-based), stored 1-based.
-inline void Link(Puzzle_State& s, int from, int to, Link_Area area) {
-    s.Board_Overlaps[from].Linked_Boards.push_back(to + 1);
-    s.Board_Overlaps[from].Link_Areas.push_back(area);
-}
+using puzzle_builder::Add_Board;
+using puzzle_builder::Link;
 
 // One 9x9 board, nothing else.
 inline Puzzle_State Single_9x9() {
@@ -37,20 +26,7 @@ inline Puzzle_State Single_9x9() {
 // Five 9x9 boards: four corner boards, each sharing one block with the centre board (the
 // last one), with links both ways.
 inline Puzzle_State Samurai() {
-    Puzzle_State s;
-    const Integer spot[4][2] = {{0, 0}, {240, 0}, {0, 240}, {240, 240}};
-    for (const auto& p : spot) {
-        Add_Board(s, Board_Type_9x9, 9, p[0], p[1]);
-    }
-    const int centre = Add_Board(s, Board_Type_9x9, 9, 120, 120);
-    // Corner block of each corner board (1-based start) and the centre block it covers.
-    const Integer corner[4][2] = {{7, 7}, {1, 7}, {7, 1}, {1, 1}};
-    const Integer middle[4][2] = {{1, 1}, {7, 1}, {1, 7}, {7, 7}};
-    for (int k = 0; k < 4; ++k) {
-        Link(s, k, centre, {corner[k][0], corner[k][1], middle[k][0], middle[k][1]});
-        Link(s, centre, k, {middle[k][0], middle[k][1], corner[k][0], corner[k][1]});
-    }
-    return s;
+    return puzzle_builder::Samurai(puzzle_builder::Samurai_Order::Centre_Last);
 }
 
 // A puzzle that uses every stored feature: a Samurai group with numbers (some locked) that

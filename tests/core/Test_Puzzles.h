@@ -15,6 +15,7 @@
 
 #include "model/Board_Geometry.h"
 #include "model/Board_Model.h"
+#include "tests/Puzzle_Builder.h"
 
 namespace test_puzzles {
 
@@ -28,27 +29,20 @@ struct Test_Puzzle {
 
 // A state with one board of the given kind and the per-board lists sized.
 inline Puzzle_State One_Board_State(Integer type, Integer n, Flag wide) {
-    Puzzle_State s;
-    Add_Board_Model(s, type, n, n, n, wide);
-    s.Board_Overlaps.resize(1);
-    s.Board_Positions.resize(1);
-    return s;
+    return puzzle_builder::One_Board(type, n, wide);
 }
 
 // Adds a link from board `from` to board `to` (0-based) with a 1-based Link_Area.
 inline void Add_Link(Puzzle_State& s, int from, int to, Link_Area area) {
-    s.Board_Overlaps[from].Linked_Boards.push_back(to + 1);
-    s.Board_Overlaps[from].Link_Areas.push_back(area);
+    puzzle_builder::Link(s, from, to, area);
 }
 
 // Two 9x9 boards: board 0 is a corner whose bottom-right block is the top-left block of the
 // centre board 1; each carries its own link to the other.
 inline Puzzle_State Corner_And_Centre() {
     Puzzle_State s;
-    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-    Add_Board_Model(s, Board_Type_9x9, 9, 9, 9, 0);
-    s.Board_Overlaps.resize(2);
-    s.Board_Positions.resize(2);
+    puzzle_builder::Add_Board(s, Board_Type_9x9, 9);
+    puzzle_builder::Add_Board(s, Board_Type_9x9, 9);
     Add_Link(s, 0, 1, {7, 7, 1, 1});
     Add_Link(s, 1, 0, {1, 1, 7, 7});
     return s;
@@ -58,9 +52,7 @@ inline Puzzle_State Corner_And_Centre() {
 // bottom-left, bottom-right. Each corner shares one block with the centre; both boards of a
 // pair carry their own link. Board_Positions are in file units (20 per cell).
 inline Puzzle_State Samurai_Layout() {
-    Puzzle_State s;
-    Add_Samurai_Boards(s, 0, 0);
-    return s;
+    return puzzle_builder::Samurai(puzzle_builder::Samurai_Order::Figure);
 }
 
 inline std::array<int, 2> Samurai_Offset(int board) {

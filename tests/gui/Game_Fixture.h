@@ -20,6 +20,7 @@
 #include "app/Unit1.h"
 #include "io/Puzzle_File.h"
 #include "model/Board_Geometry.h"
+#include "tests/Puzzle_Builder.h"
 #include "widgets/Board_Picture.h"
 #include "widgets/Selection_Palette.h"
 
@@ -165,9 +166,7 @@ inline Puzzle_State Classic_With_Holes(const std::vector<std::pair<int, int>>& h
 // Five empty 9x9 boards in the Samurai layout: corners 0, 1, 3, 4 share one block each
 // with the centre board 2.
 inline Puzzle_State Empty_Samurai() {
-    Puzzle_State s;
-    Add_Samurai_Boards(s, 0, 0);
-    return s;
+    return puzzle_builder::Samurai(puzzle_builder::Samurai_Order::Figure);
 }
 
 class Game_Fixture {
