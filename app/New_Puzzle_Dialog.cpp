@@ -11,6 +11,7 @@
 
 #include "app/Player_Dialogs.h"
 #include "logic/Shapes.h"
+#include "model/Board_Geometry.h"
 #include "render/Board_Drawing.h"
 
 namespace {
@@ -39,8 +40,8 @@ QPixmap Kind_Picture(const QString& kind, int side) {
     int left = 1 << 30;
     int top = 1 << 30;
     for (std::size_t b = 0; b < shape.Sudoku_Boards.size(); ++b) {
-        const int x = shape.Board_Positions[b].X / 20;
-        const int y = shape.Board_Positions[b].Y / 20;
+        const int x = static_cast<int>(Board_Left_Cell(shape, static_cast<int>(b)));
+        const int y = static_cast<int>(Board_Top_Cell(shape, static_cast<int>(b)));
         left = std::min(left, x);
         top = std::min(top, y);
         right = std::max(right, x + shape.Sudoku_Boards[b].Cols);
@@ -53,8 +54,9 @@ QPixmap Kind_Picture(const QString& kind, int side) {
     p.setRenderHint(QPainter::Antialiasing);
     for (std::size_t b = 0; b < shape.Sudoku_Boards.size(); ++b) {
         const Sudoku_Boards_FrameWork& board = shape.Sudoku_Boards[b];
-        const QPointF at = origin + QPointF((shape.Board_Positions[b].X / 20 - left) * cell,
-                                            (shape.Board_Positions[b].Y / 20 - top) * cell);
+        const QPointF at =
+            origin + QPointF((Board_Left_Cell(shape, static_cast<int>(b)) - left) * cell,
+                             (Board_Top_Cell(shape, static_cast<int>(b)) - top) * cell);
         const QRectF area(at, QSizeF(board.Cols * cell, board.Rows * cell));
         p.fillRect(area, Qt::white);
         const int width = board.Block_Width_Max + 1;

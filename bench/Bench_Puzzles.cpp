@@ -17,8 +17,8 @@ namespace {
 void Fill_Givens(Puzzle_State& s, int percent, unsigned seed) {
     for (std::size_t b = 0; b < s.Sudoku_Boards.size(); ++b) {
         Sudoku_Boards_FrameWork& board = s.Sudoku_Boards[b];
-        const int left = s.Board_Positions[b].X / 20;
-        const int top = s.Board_Positions[b].Y / 20;
+        const int left = static_cast<int>(Board_Left_Cell(s, static_cast<int>(b)));
+        const int top = static_cast<int>(Board_Top_Cell(s, static_cast<int>(b)));
         for (int c = 0; c < 9; ++c) {
             for (int r = 0; r < 9; ++r) {
                 const unsigned x = static_cast<unsigned>(left + c);
@@ -54,7 +54,7 @@ Puzzle_State Bench_Lattice(int rows, int cols, int region_rows) {
             // of (i, j-1) and its bottom-left block with the top-right block of (i-1, j).
             const int x = 6 * (i + j);
             const int y = 6 * (j - i + rows - 1);
-            s.Board_Positions.push_back({x * 20, y * 20});
+            s.Board_Positions.push_back({x * File_Units_Per_Cell, y * File_Units_Per_Cell});
         }
     }
     s.Board_Overlaps.resize(s.Sudoku_Boards.size());

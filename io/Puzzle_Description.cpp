@@ -233,13 +233,15 @@ class Parser {
         const int n = ba.Max_Number;
         const int ux = P.Board_Positions[b].X - P.Board_Positions[a].X;
         const int uy = P.Board_Positions[b].Y - P.Board_Positions[a].Y;
-        if (a == b || bb.Max_Number != n || ux % 20 != 0 || uy % 20 != 0 || ux / 20 >= n ||
-            -ux / 20 >= n || uy / 20 >= n || -uy / 20 >= n) {
+        if (a == b || bb.Max_Number != n || ux % File_Units_Per_Cell != 0 ||
+            uy % File_Units_Per_Cell != 0 || ux / File_Units_Per_Cell >= n ||
+            -ux / File_Units_Per_Cell >= n || uy / File_Units_Per_Cell >= n ||
+            -uy / File_Units_Per_Cell >= n) {
             throw Parse_Error("boards " + std::to_string(a) + " and " + std::to_string(b) +
                               " do not overlap cell on cell (same size, positions on the "
                               "20-unit grid, less than a board apart)");
         }
-        Link_Boards_Both_Ways(P, a, b, ux / 20, uy / 20);
+        Link_Boards_Both_Ways(P, a, b, ux / File_Units_Per_Cell, uy / File_Units_Per_Cell);
 
         const Shared_Area s =
             Shared_Area_Of(P, a, static_cast<int>(P.Board_Overlaps[a].Link_Areas.size() - 1));
@@ -301,7 +303,8 @@ class Parser {
         const Board_Options o = Options(w, 3, 9);
         const int first = static_cast<int>(P.Sudoku_Boards.size());
         for (const auto& off : Samurai_Offsets) {
-            New_Board(Board_Type_9x9, 9, 0, x + off[0] * 20, y + off[1] * 20, o);
+            New_Board(Board_Type_9x9, 9, 0, x + off[0] * File_Units_Per_Cell,
+                      y + off[1] * File_Units_Per_Cell, o);
         }
         for (int r = 0; r < Samurai_Side; ++r) {
             const std::string cells = Grid_Line("the samurai rows");

@@ -25,8 +25,8 @@ struct Refusal {
 
 // Where a grid format puts its board: the place the generator uses, one cell from the
 // page's corner.
-constexpr Integer Board_X = 20;
-constexpr Integer Board_Y = 20;
+constexpr Integer Board_X = File_Units_Per_Cell;
+constexpr Integer Board_Y = File_Units_Per_Cell;
 
 // A row of a row-by-row grid never holds more cells than this; a longer first line is a
 // whole puzzle on one line.

@@ -9,6 +9,7 @@
 #include "logic/Solver.h"
 #include "logic/Stepper.h"
 #include "logic/Unique_Check.h"
+#include "model/Board_Geometry.h"
 
 const char* Symmetry_Name(Given_Symmetry symmetry) {
     return symmetry == Given_Symmetry::None ? "none" : "rotational";
@@ -125,8 +126,8 @@ void Generator::Find_Orbits() {
     for (int v = 0; v < Structure.Var_Count; ++v) {
         for (int cell : Structure.Cells_Of_Var[v]) {
             const Cell_Place& c = Structure.Places[cell];
-            const int x = Shape.Board_Positions[c.Board].X / 20 + c.Col;
-            const int y = Shape.Board_Positions[c.Board].Y / 20 + c.Row;
+            const int x = Board_Left_Cell(Shape, c.Board) + c.Col;
+            const int y = Board_Top_Cell(Shape, c.Board) + c.Row;
             var_at[{x, y}] = v;
             min_x = std::min(min_x, x);
             min_y = std::min(min_y, y);

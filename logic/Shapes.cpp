@@ -65,8 +65,7 @@ const Kind_Layout* Find_Layout(const std::string& name) {
     return nullptr;
 }
 
-constexpr int Units_Per_Cell = 20;
-constexpr int Margin = Units_Per_Cell;
+constexpr int Margin = File_Units_Per_Cell;
 
 std::vector<int> Neighbours(int i) {
     std::vector<int> out;
@@ -232,7 +231,8 @@ bool Build_Kind_Shape(const std::string& kind, Tool_Random& random, bool symmetr
     for (const auto& [x, y] : layout->Offsets) {
         Add_Board_Model(p, board.Board_Type, size, size, size, board.Wide_Blocks);
         p.Board_Overlaps.emplace_back();
-        p.Board_Positions.push_back({Margin + x * Units_Per_Cell, Margin + y * Units_Per_Cell});
+        p.Board_Positions.push_back(
+            {Margin + x * File_Units_Per_Cell, Margin + y * File_Units_Per_Cell});
     }
     const int boards = static_cast<int>(layout->Offsets.size());
     for (int a = 0; a < boards; ++a) {

@@ -106,7 +106,8 @@ int Add_Samurai_Boards(Puzzle_State& state, Integer x, Integer y) {
     for (const auto& offset : Samurai_Offsets) {
         Add_Board_Model(state, Board_Type_9x9, 9, 9, 9, 0);
         state.Board_Overlaps.emplace_back();
-        state.Board_Positions.push_back({x + offset[0] * 20, y + offset[1] * 20});
+        state.Board_Positions.push_back(
+            {x + offset[0] * File_Units_Per_Cell, y + offset[1] * File_Units_Per_Cell});
     }
     Link_Samurai_Boards(state, first);
     return first;
@@ -145,18 +146,18 @@ void Build_Cell_Regions(Puzzle_State& state) {
 
 int Page_Pixel(Integer v) {
     // Computed wide so that no stored value can overflow; page positions stay in range.
-    const std::int64_t pixel = static_cast<std::int64_t>(v / 20) * Cell_Size + 1;
+    const std::int64_t pixel = static_cast<std::int64_t>(v / File_Units_Per_Cell) * Cell_Size + 1;
     return static_cast<int>(std::clamp<std::int64_t>(pixel, INT32_MIN, INT32_MAX));
 }
 
 long long Board_Left_Cell(const Puzzle_State& state, int board) {
     return board >= 0 && board < static_cast<int>(state.Board_Positions.size())
-               ? state.Board_Positions[board].X / 20
+               ? state.Board_Positions[board].X / File_Units_Per_Cell
                : 0;
 }
 
 long long Board_Top_Cell(const Puzzle_State& state, int board) {
     return board >= 0 && board < static_cast<int>(state.Board_Positions.size())
-               ? state.Board_Positions[board].Y / 20
+               ? state.Board_Positions[board].Y / File_Units_Per_Cell
                : 0;
 }

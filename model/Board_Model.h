@@ -59,6 +59,9 @@ constexpr Integer Board_Type_6x6 = 2;
 // Pixels per cell in every board picture.
 constexpr int Cell_Size = 30;
 
+// A board's stored position is in file units, this many to a cell.
+constexpr Integer File_Units_Per_Cell = 20;
+
 struct Tracking_Array_FrameWork {
     std::vector<Byte> Possible;      // N entries, entry n-1 nonzero = n still possible
     std::vector<Integer> Candidates; // ascending, as of the last rebuild
