@@ -1,6 +1,6 @@
 #include "app/Cursor_Play.h"
 
-#include "model/Cp1252.h"
+#include "app/Key_Table.h"
 #include "session/Game_Session.h"
 #include "widgets/Boards_Layout.h"
 #include "widgets/Page_Overlay.h"
@@ -12,6 +12,9 @@ void Cursor_Play::Place(const Board_Cursor& cell) {
         return;
     }
     Cursor = cell;
+    if (Moved) {
+        Moved();
+    }
     if (Page != nullptr) {
         Page->Overlay()->Set_Cursor(cell.Board, cell.Col, cell.Row);
         Page->Show_Cell(cell.Board, cell.Col, cell.Row);
@@ -47,34 +50,21 @@ void Cursor_Play::Home() {
 
 Integer Cursor_Play::Number_Of_Key_Text(const QString& text) const {
     const Puzzle_State& state = Session.State();
-    if (!Cell_Exists(state, Cursor.Board, Cursor.Col, Cursor.Row) || text.size() != 1) {
+    if (!Cell_Exists(state, Cursor.Board, Cursor.Col, Cursor.Row)) {
         return -1;
     }
-    const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[Cursor.Board];
-    const QChar key = text.at(0);
-    if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
-        const Integer n = key.digitValue();
-        return n <= board.Max_Number ? n : -1;
-    }
-    if (!board.Use_Symbols) {
-        return -1;
-    }
-    // The symbol as typed, else the only symbol that differs from it in case alone.
-    const auto only_symbol = [&](Qt::CaseSensitivity sensitivity) {
-        Integer found = -1;
-        for (std::size_t k = 0; k < board.Symbols.size(); ++k) {
-            const QString symbol = QString::fromStdString(Cp1252_Char_To_Utf8(board.Symbols[k]));
-            if (symbol.compare(text, sensitivity) == 0) {
-                if (found >= 0) {
-                    return Integer{-1};
-                }
-                found = static_cast<Integer>(k) + 1;
-            }
-        }
-        return found;
-    };
-    const Integer exact = only_symbol(Qt::CaseSensitive);
-    return exact >= 0 ? exact : only_symbol(Qt::CaseInsensitive);
+    return ::Number_Of_Key_Text(state.Sudoku_Boards[Cursor.Board], text);
+}
+
+const Sudoku_Boards_FrameWork* Cursor_Play::Board() const {
+    const Puzzle_State& state = Session.State();
+    return Cell_Exists(state, Cursor.Board, Cursor.Col, Cursor.Row)
+               ? &state.Sudoku_Boards[Cursor.Board]
+               : nullptr;
+}
+
+bool Cursor_Play::On_Cell() const {
+    return Board() != nullptr;
 }
 
 void Cursor_Play::Enter_Here(Integer n) {

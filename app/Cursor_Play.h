@@ -25,6 +25,8 @@ class Cursor_Play {
     std::function<void(int board, int col, int row, Integer n)> Enter_Number;
     // Opens the palette of the cell's board kind at the cell.
     std::function<void(int board, int col, int row)> Open_Palette;
+    // Told whenever the cursor is placed.
+    std::function<void()> Moved;
 
     // The first move shows the cursor where it was, or on the first board's first cell; the
     // next ones move it one cell on the page.
@@ -40,6 +42,9 @@ class Cursor_Play {
     // symbol), or -1.
     Integer Number_Of_Key_Text(const QString& text) const;
     void Open_Palette_Here();
+    // The cursor's board, or nullptr while it is on no cell.
+    const Sudoku_Boards_FrameWork* Board() const;
+    bool On_Cell() const;
 
   private:
     Game_Session& Session;

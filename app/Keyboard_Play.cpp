@@ -4,11 +4,13 @@
 
 #include "app/Cursor_Play.h"
 #include "app/Hint_Presenter.h"
+#include "app/Key_Table.h"
+#include "app/Play_Marks.h"
 #include "widgets/Boards_Layout.h"
 
 Keyboard_Play::Keyboard_Play(QWidget& window, TMainFrame_Boards_Layout_Page& page,
-                             Cursor_Play& cursor, Hint_Presenter& hints)
-    : QObject(&window), Cursor(cursor), Hints(hints) {
+                             Cursor_Play& cursor, Hint_Presenter& hints, Play_Marks& marks)
+    : QObject(&window), Cursor(cursor), Hints(hints), Marks(marks) {
     page.setFocusPolicy(Qt::StrongFocus);
     page.installEventFilter(this);
     page.viewport()->installEventFilter(this);
@@ -23,51 +25,46 @@ bool Keyboard_Play::eventFilter(QObject* /*watched*/, QEvent* event) {
 }
 
 bool Keyboard_Play::Key_Pressed(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers =
-        event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
-    const int key = event.key();
-    if (key == Qt::Key_Home && modifiers == Qt::ControlModifier) {
+    using Action = Key_Command::Action;
+    const Key_Command command = Command_Of_Key(event.key(), event.modifiers(), event.text(),
+                                               Cursor.Board(), Marks.Note_Mode());
+    switch (command.What) {
+    case Action::None:
+        return false;
+    case Action::Enter:
+        Cursor.Enter_Here(command.Number);
+        return true;
+    case Action::Note:
+        Marks.Toggle_Note_At_Cursor(command.Number);
+        return true;
+    case Action::Highlight:
+        if (command.Number == 0) {
+            Marks.End_Highlight();
+        } else {
+            Marks.Highlight(command.Number);
+        }
+        return true;
+    case Action::Hint:
+        Hints.Next();
+        return true;
+    case Action::Note_Mode:
+        Marks.Set_Note_Mode(!Marks.Note_Mode());
+        return true;
+    case Action::Move:
+        Cursor.Move(command.Dx, command.Dy);
+        return true;
+    case Action::Home:
         Cursor.Home();
         return true;
-    }
-    if (modifiers != Qt::NoModifier) {
-        return false;
-    }
-    switch (key) {
-    case Qt::Key_Left:
-        Cursor.Move(-1, 0);
-        return true;
-    case Qt::Key_Right:
-        Cursor.Move(1, 0);
-        return true;
-    case Qt::Key_Up:
-        Cursor.Move(0, -1);
-        return true;
-    case Qt::Key_Down:
-        Cursor.Move(0, 1);
-        return true;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        Cursor.Enter_Here(0);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    case Action::Palette:
         Cursor.Open_Palette_Here();
         return true;
-    case Qt::Key_Escape:
+    case Action::Escape:
         if (Hints.Shown()) {
             Hints.Hide();
             return true;
         }
-        return false;
-    default:
-        break;
-    }
-    const Integer n = Cursor.Number_Of_Key_Text(event.text());
-    if (n >= 0) {
-        Cursor.Enter_Here(n);
-        return true;
+        return Marks.End_Highlight();
     }
     return false;
 }

@@ -230,3 +230,65 @@ QPixmap New_Puzzle_Image() {
     p.drawPath(star);
     return pixmap;
 }
+
+QPixmap Notes_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A cell with small numbers noted in it, and a pencil across its corner.
+    p.setPen(QPen(QColor(70, 70, 80), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5, 3.5, 22, 22));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(7);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(130, 0, 180));
+    const char* noted[3] = {"1 3", " 5 ", "7  "};
+    for (int line = 0; line < 3; ++line) {
+        p.drawText(QRectF(4, 4 + line * 7, 21, 7), Qt::AlignCenter,
+                   QString::fromLatin1(noted[line]));
+    }
+    p.save();
+    p.translate(26, 26);
+    p.rotate(-45);
+    p.setPen(QPen(QColor(90, 60, 20), 1));
+    p.setBrush(QColor(250, 200, 60));
+    p.drawRect(QRectF(-2.5, -14, 5, 11));
+    p.setBrush(QColor(240, 210, 170));
+    QPainterPath tip;
+    tip.moveTo(-2.5, -3);
+    tip.lineTo(2.5, -3);
+    tip.lineTo(0, 2);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    p.restore();
+    return pixmap;
+}
+
+QPixmap Marks_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Two cells with the same number, the second underlined in red, and a highlighted third.
+    p.setPen(QPen(QColor(70, 70, 80), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2.5, 9.5, 13, 13));
+    p.drawRect(QRectF(15.5, 9.5, 13, 13));
+    p.fillRect(QRectF(3, 10, 12, 12), QColor(255, 200, 0, 140));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(2.5, 9.5, 13, 13), Qt::AlignCenter, QStringLiteral("5"));
+    p.drawText(QRectF(15.5, 9.5, 13, 13), Qt::AlignCenter, QStringLiteral("5"));
+    p.fillRect(QRectF(18, 20, 8, 2), QColor(220, 0, 0));
+    QPainterPath corner;
+    corner.moveTo(28.5, 9.5);
+    corner.lineTo(24.5, 9.5);
+    corner.lineTo(28.5, 13.5);
+    corner.closeSubpath();
+    p.fillPath(corner, QColor(220, 0, 0));
+    return pixmap;
+}

@@ -12,3 +12,5 @@ QPixmap Undo_Image();
 QPixmap Redo_Image();
 QPixmap Hint_Image();
 QPixmap New_Puzzle_Image();
+QPixmap Notes_Image();
+QPixmap Marks_Image();

@@ -18,6 +18,7 @@
 #include "app/Generation_Runner.h"
 #include "app/Hint_Presenter.h"
 #include "app/Keyboard_Play.h"
+#include "app/Play_Marks.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tool_Images.h"
 #include "widgets/Boards_Layout.h"
@@ -72,6 +73,9 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Tool_Bar();
     Create_Status_Bar();
     Hints = new Hint_Presenter(*this, Session, *Frame_Boards_Layout_Page, Cursor_Keys);
+    Marks = new Play_Marks(*this, Session, *Frame_Boards_Layout_Page, Cursor_Keys);
+    Cursor_Keys.Moved = [this] { Marks->Refresh(); };
+    Create_Marks_Controls();
     HintBar1 = Hints->Bar;
     Hints->Finish_Change = [this](Busy_Cursor* busy) { After_Change(busy); };
     Runner = new Generation_Runner(this);
@@ -79,9 +83,10 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Session.On_History_Changed = [this] {
         Update_Undo_Actions();
         Hints->Hide();
+        Marks->Refresh();
     };
     Update_Undo_Actions();
-    Keys = new Keyboard_Play(*this, *Frame_Boards_Layout_Page, Cursor_Keys, *Hints);
+    Keys = new Keyboard_Play(*this, *Frame_Boards_Layout_Page, Cursor_Keys, *Hints, *Marks);
 }
 
 TForm1::~TForm1() {
@@ -175,10 +180,120 @@ void TForm1::Create_Tool_Bar() {
     connect(New_Action, &QAction::triggered, this, &TForm1::ToolButton6Click);
     ToolButton6 = Add_Tool_Button("ToolButton6", New_Action);
     Hint_Action = new QAction(QIcon(Hint_Image()), QStringLiteral("Hint"), this);
-    Hint_Action->setShortcut(QKeySequence(Qt::Key_H));
-    Hint_Action->setToolTip(QStringLiteral("Hint: the next number and why (H); H again enters it"));
+    // Plain H comes through the key table (a board of letters types H as a number).
+    Hint_Action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    Hint_Action->setToolTip(
+        QStringLiteral("Hint: the next number and why (H or Ctrl+H); again enters it"));
     connect(Hint_Action, &QAction::triggered, this, &TForm1::ToolButton7Click);
     ToolButton7 = Add_Tool_Button("ToolButton7", Hint_Action);
+}
+
+QAction* TForm1::Add_Action(const QString& text, const QKeySequence& keys, const QString& tip) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(keys);
+    action->setToolTip(tip);
+    addAction(action); // the shortcut works wherever the focus is
+    return action;
+}
+
+void TForm1::Create_Marks_Controls() {
+    // Notes: the button switches note mode; its arrow opens the notes commands.
+    Note_Mode_Action = Add_Action(QStringLiteral("Note Mode"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                                  QStringLiteral("Note mode: number keys toggle notes instead "
+                                                 "of entering numbers (N or Ctrl+M)"));
+    Note_Mode_Action->setIcon(QIcon(Notes_Image()));
+    Note_Mode_Action->setCheckable(true);
+    connect(Note_Mode_Action, &QAction::toggled, this,
+            [this](bool on) { Marks->Set_Note_Mode(on); });
+    Marks->Note_Mode_Switched = [this](bool on) {
+        if (Note_Mode_Action->isChecked() != on) {
+            Note_Mode_Action->setChecked(on);
+        }
+    };
+    Notes_Window_Action =
+        Add_Action(QStringLiteral("Notes Window..."), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                   QStringLiteral("A window with a button per number for the cursor's cell's notes "
+                                  "(Ctrl+Enter)"));
+    connect(Notes_Window_Action, &QAction::triggered, this, [this] { Marks->Open_Notes_Window(); });
+    Fill_Notes_Action = Add_Action(
+        QStringLiteral("Fill All Notes"), QKeySequence(Qt::CTRL | Qt::Key_F),
+        QStringLiteral("Note in every empty cell the numbers still possible there (Ctrl+F)"));
+    connect(Fill_Notes_Action, &QAction::triggered, this, [this] { Session.Fill_Notes(); });
+    Clear_Notes_Action = Add_Action(
+        QStringLiteral("Clear All Notes"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+        QStringLiteral("Take every note off the boards (Ctrl+Shift+F)"));
+    connect(Clear_Notes_Action, &QAction::triggered, this, [this] { Session.Clear_Notes(); });
+    Auto_Remove_Notes_Action = Add_Action(
+        QStringLiteral("Remove Notes on Entry"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+        QStringLiteral("A number entered takes its note out of every cell that sees it "
+                       "(Ctrl+Shift+R)"));
+    Auto_Remove_Notes_Action->setCheckable(true);
+    Auto_Remove_Notes_Action->setChecked(Session.Auto_Remove_Notes);
+    connect(Auto_Remove_Notes_Action, &QAction::toggled, this,
+            [this](bool on) { Session.Auto_Remove_Notes = on; });
+    Notes_Menu = new QMenu(this);
+    Notes_Menu->setObjectName(QStringLiteral("Notes_Menu"));
+    Notes_Menu->addAction(Note_Mode_Action);
+    Notes_Menu->addAction(Notes_Window_Action);
+    Notes_Menu->addSeparator();
+    Notes_Menu->addAction(Fill_Notes_Action);
+    Notes_Menu->addAction(Clear_Notes_Action);
+    Notes_Menu->addSeparator();
+    Notes_Menu->addAction(Auto_Remove_Notes_Action);
+
+    // Marks: clashes and highlighting.
+    Conflicts_Action = Add_Action(
+        QStringLiteral("Show Conflicts"), QKeySequence(Qt::CTRL | Qt::Key_D),
+        QStringLiteral("Mark in red every number that stands twice in a row, column, block or "
+                       "region (Ctrl+D)"));
+    Conflicts_Action->setCheckable(true);
+    Conflicts_Action->setChecked(Marks->Conflicts_Shown());
+    connect(Conflicts_Action, &QAction::toggled, this,
+            [this](bool on) { Marks->Set_Conflicts_Shown(on); });
+    Cursor_Number_Action = Add_Action(
+        QStringLiteral("Highlight the Cursor's Number"), QKeySequence(Qt::CTRL | Qt::Key_L),
+        QStringLiteral("Light up every cell of the number in the cursor's cell (Ctrl+L)"));
+    Cursor_Number_Action->setCheckable(true);
+    Cursor_Number_Action->setChecked(Marks->Cursor_Number_Highlighted());
+    connect(Cursor_Number_Action, &QAction::toggled, this,
+            [this](bool on) { Marks->Set_Cursor_Number_Highlighted(on); });
+    Highlight_Menu = new QMenu(QStringLiteral("Highlight Number"), this);
+    Highlight_Menu->setObjectName(QStringLiteral("Highlight_Menu"));
+    connect(Highlight_Menu, &QMenu::aboutToShow, this, [this] {
+        Highlight_Menu->clear();
+        Integer largest = 9;
+        if (const Sudoku_Boards_FrameWork* board = Cursor_Keys.Board()) {
+            largest = board->Max_Number;
+        } else if (!State.Sudoku_Boards.empty()) {
+            largest = State.Sudoku_Boards.front().Max_Number;
+        }
+        for (Integer n = 1; n <= largest; ++n) {
+            QAction* item = Highlight_Menu->addAction(n <= 9 ? QStringLiteral("%1\tAlt+%1").arg(n)
+                                                             : QString(QChar('A' + n - 10)));
+            item->setCheckable(true);
+            item->setChecked(Marks->Highlighted() == n);
+            connect(item, &QAction::triggered, this, [this, n] { Marks->Highlight(n); });
+        }
+        Highlight_Menu->addSeparator();
+        QAction* none = Highlight_Menu->addAction(QStringLiteral("None\tEscape"));
+        none->setEnabled(Marks->Highlighted() != 0);
+        connect(none, &QAction::triggered, this, [this] { Marks->End_Highlight(); });
+    });
+    Marks_Menu = new QMenu(this);
+    Marks_Menu->setObjectName(QStringLiteral("Marks_Menu"));
+    Marks_Menu->addAction(Conflicts_Action);
+    Marks_Menu->addMenu(Highlight_Menu);
+    Marks_Menu->addAction(Cursor_Number_Action);
+
+    ToolBar1->addSeparator();
+    ToolButton8 = Add_Tool_Button("ToolButton8", Note_Mode_Action);
+    ToolButton8->setMenu(Notes_Menu);
+    ToolButton8->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* marks = new QAction(QIcon(Marks_Image()), QStringLiteral("Marks"), this);
+    marks->setToolTip(QStringLiteral("Marks: conflicts shown in red, a number highlighted"));
+    ToolButton9 = Add_Tool_Button("ToolButton9", marks);
+    ToolButton9->setMenu(Marks_Menu);
+    ToolButton9->setPopupMode(QToolButton::InstantPopup);
 }
 
 QToolButton* TForm1::Add_Tool_Button(const char* name, QAction* action) {

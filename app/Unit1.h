@@ -32,6 +32,7 @@ class Generation_Runner;
 class Hint_Bar;
 class Hint_Presenter;
 class Keyboard_Play;
+class Play_Marks;
 class Player_Dialogs;
 class Selection_Palette;
 class TMainFrame_Boards_Layout_Page;
@@ -60,6 +61,8 @@ class TForm1 : public QMainWindow, public Game_Door {
     QToolButton* ToolButton5 = nullptr; // redo
     QToolButton* ToolButton6 = nullptr; // new puzzle
     QToolButton* ToolButton7 = nullptr; // hint
+    QToolButton* ToolButton8 = nullptr; // notes: note mode, with the notes commands on its arrow
+    QToolButton* ToolButton9 = nullptr; // marks: conflicts and highlighting
     TMainFrame_Boards_Layout_Page* Frame_Boards_Layout_Page = nullptr;
     QLabel* Status_Panels[3] = {nullptr, nullptr, nullptr};
     QMenu* PopupMenu1 = nullptr;
@@ -76,6 +79,17 @@ class TForm1 : public QMainWindow, public Game_Door {
     QAction* Redo_Action = nullptr;
     QAction* Hint_Action = nullptr;
     QAction* New_Action = nullptr;
+    // The player's marks.
+    QAction* Note_Mode_Action = nullptr;
+    QAction* Notes_Window_Action = nullptr;
+    QAction* Fill_Notes_Action = nullptr;
+    QAction* Clear_Notes_Action = nullptr;
+    QAction* Auto_Remove_Notes_Action = nullptr;
+    QAction* Conflicts_Action = nullptr;
+    QAction* Cursor_Number_Action = nullptr;
+    QMenu* Notes_Menu = nullptr;
+    QMenu* Marks_Menu = nullptr;
+    QMenu* Highlight_Menu = nullptr;
 
     // Import, paste, export and print, beside the game's own commands.
     Puzzle_Exchange* Exchange = nullptr;
@@ -84,6 +98,8 @@ class TForm1 : public QMainWindow, public Game_Door {
     Hint_Bar* HintBar1 = nullptr; // the hint presenter's bar
     // New puzzles made on a worker thread.
     Generation_Runner* Runner = nullptr;
+    // Notes, conflicts and highlighting on the page.
+    Play_Marks* Marks = nullptr;
 
     void FormCreate();
     void FormShow();
@@ -166,6 +182,8 @@ class TForm1 : public QMainWindow, public Game_Door {
 
   private:
     void Create_Tool_Bar();
+    void Create_Marks_Controls();
+    QAction* Add_Action(const QString& text, const QKeySequence& keys, const QString& tip);
     QToolButton* Add_Tool_Button(const char* name, QAction* action);
     void Update_Undo_Actions();
     void Create_Menu();

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/Play_Marks.h"
 #include "app/Unit1.h"
 #include "widgets/Busy_Cursor.h"
 
@@ -78,6 +79,7 @@ void TForm1::ShowLabels1Click() {
     Session.Toggle_Labels();
     Busy_Cursor busy;
     Redraw_All_Boards();
+    Marks->Refresh();
 }
 
 void TForm1::HelpmeSolveit1Click() {
@@ -86,4 +88,5 @@ void TForm1::HelpmeSolveit1Click() {
     if (!State.Sudoku_Boards.empty()) {
         Redraw_All_Boards();
     }
+    Marks->Refresh();
 }

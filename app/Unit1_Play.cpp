@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/Hint_Presenter.h"
+#include "app/Play_Marks.h"
 #include "app/Player_Dialogs.h"
 #include "app/Unit1.h"
 #include "widgets/Boards_Layout.h"
@@ -98,6 +99,11 @@ void TForm1::BoardImageClick() {
     const Board_Cursor hover{State.Current_Board, State.Mouse_Col, State.Mouse_Row};
     if (Cell_Exists(State, hover.Board, hover.Col, hover.Row)) {
         Cursor_Keys.Place(hover);
+        // While the notes window is open, a click takes it to the cell instead of opening
+        // the palette: the window is for noting with the mouse.
+        if (Marks->Notes_Window_Open()) {
+            return;
+        }
     }
     // Opening works on the hover cell, whichever palette is asked: every palette picks the one
     // its board's kind needs, so the 9x9 palette serves a click on any board.

@@ -104,3 +104,55 @@ const char* Check_Message(Check_Verdict verdict) {
     }
     return "";
 }
+
+std::vector<Cell_Address> Conflicting_Cells(const Puzzle_State& state, const Puzzle_Shape* shape) {
+    const Puzzle_Shape& s = Shape_For(state, shape);
+    const Puzzle_Groups& groups = s.Groups;
+    std::vector<char> clash(static_cast<std::size_t>(groups.Cells), 0);
+    const auto value_of = [&](int cell) {
+        const Cell_Address& at = groups.Address[static_cast<std::size_t>(cell)];
+        const Integer v = state.Sudoku_Boards[at.Board].Cell_Values[at.Col][at.Row];
+        return v >= 1 && v <= groups.Board_Size[at.Board] ? v : 0;
+    };
+    // Per group: where each number was first met, and whether it came again. A cell listed
+    // twice (or a copy of a shared cell beside the cell) is one cell, not a clash.
+    std::vector<int> first_var;
+    std::vector<int> first_cell;
+    for (const Cell_Group& group : groups.Groups) {
+        first_var.assign(33, -1);
+        first_cell.assign(33, -1);
+        for (int j = group.Begin; j < group.End; ++j) {
+            const int cell = groups.Group_Cells[j];
+            const Integer v = value_of(cell);
+            if (v == 0 || v > 32) {
+                continue;
+            }
+            const int var = s.Var_Of_Cell[static_cast<std::size_t>(cell)];
+            if (first_var[v] < 0) {
+                first_var[v] = var;
+                first_cell[v] = cell;
+            } else if (first_var[v] != var) {
+                clash[static_cast<std::size_t>(cell)] = 1;
+                clash[static_cast<std::size_t>(first_cell[v])] = 1;
+            }
+        }
+    }
+    // Every copy of a clashing cell clashes too: the cell shows on each board that has it.
+    for (int cell = 0; cell < groups.Cells; ++cell) {
+        if (clash[static_cast<std::size_t>(cell)] == 1) {
+            const int var = s.Var_Of_Cell[static_cast<std::size_t>(cell)];
+            for (int copy : s.Cells_Of_Var[static_cast<std::size_t>(var)]) {
+                if (clash[static_cast<std::size_t>(copy)] == 0) {
+                    clash[static_cast<std::size_t>(copy)] = 2;
+                }
+            }
+        }
+    }
+    std::vector<Cell_Address> out;
+    for (int cell = 0; cell < groups.Cells; ++cell) {
+        if (clash[static_cast<std::size_t>(cell)] != 0) {
+            out.push_back(groups.Address[static_cast<std::size_t>(cell)]);
+        }
+    }
+    return out;
+}

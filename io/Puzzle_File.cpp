@@ -29,6 +29,13 @@ constexpr std::size_t Link_Record_Bytes = 20;  // board number + Link_Area
 constexpr std::size_t Region_Cell_Bytes = 16;  // Board, Col, Row, Spare
 constexpr std::size_t Region_Header_Bytes = 4; // the cell count
 
+// The player's notes follow the last board section in a block of their own: this tag, the
+// Int32 length of what follows, the Int32 count of cells, then per cell Int32 board (from 0),
+// column, row and the notes (bit n-1 = n). A reader that does not know the block ignores
+// it, as it ignores any bytes after the boards.
+constexpr Byte Notes_Tag[4] = {'T', 'S', 'N', 'T'};
+constexpr std::size_t Notes_Record_Bytes = 16;
+
 // The smallest board section a valid file can hold: a board of one number with no links,
 // symbols, colours or regions. Used to refuse an impossible board count up front.
 constexpr std::size_t Smallest_Section_Bytes = 4 * 4 + 1 + 1 + 4 + 4 +
@@ -59,6 +66,10 @@ class Byte_Reader {
     explicit Byte_Reader(const std::vector<Byte>& bytes) : bytes_(bytes) {}
 
     std::size_t Remaining() const { return bytes_.size() - pos_; }
+    // The next bytes are these (nothing is read).
+    bool Comes(const Byte* tag, std::size_t n) const {
+        return Remaining() >= n && std::memcmp(bytes_.data() + pos_, tag, n) == 0;
+    }
 
     // Refuses as a truncated file unless count items of item_bytes each can still be read.
     // Called before anything is allocated for the items.
@@ -321,6 +332,74 @@ void Check_Links_And_Regions(const Puzzle_State& puzzle) {
     }
 }
 
+[[noreturn]] void Refuse_Notes(const std::string& why) {
+    Refuse("The notes saved after the boards are damaged: " + why + ".");
+}
+
+void Read_Notes(Byte_Reader& in, Puzzle_State& puzzle) {
+    Byte tag[sizeof Notes_Tag];
+    in.Raw(tag, sizeof tag);
+    if (in.Remaining() < 4) {
+        Refuse_Notes("the block is cut off before its length");
+    }
+    const Integer length = in.Int32();
+    if (length < 4 || static_cast<std::uint64_t>(length) > in.Remaining()) {
+        Refuse_Notes("the block's length does not fit the file");
+    }
+    const Integer count = in.Int32();
+    if (count < 0 || static_cast<std::uint64_t>(count) * Notes_Record_Bytes + 4 !=
+                         static_cast<std::uint64_t>(length)) {
+        Refuse_Notes("the block's length does not match its count of cells");
+    }
+    const int boards = static_cast<int>(puzzle.Sudoku_Boards.size());
+    for (Integer k = 0; k < count; ++k) {
+        const Integer b = in.Int32();
+        const Integer c = in.Int32();
+        const Integer r = in.Int32();
+        const Integer bits = in.Int32();
+        std::ostringstream where;
+        where << "cell " << k + 1 << " of the block";
+        if (b < 0 || b >= boards) {
+            Refuse_Notes(where.str() + " names a board the file does not have");
+        }
+        Sudoku_Boards_FrameWork& board = puzzle.Sudoku_Boards[b];
+        const Integer n = board.Max_Number;
+        if (c < 0 || r < 0 || c >= n || r >= n) {
+            Refuse_Notes(where.str() + " lies outside its board");
+        }
+        const Note_Set notes = static_cast<Note_Set>(bits);
+        if (notes == 0 || (n < 32 && (notes >> n) != 0)) {
+            Refuse_Notes(where.str() + " notes no number of its board, or one above its highest");
+        }
+        if (board.Cell_Values[c][r] != 0) {
+            Refuse_Notes(where.str() + " holds a number");
+        }
+        if (board.Cell_Notes[c][r] != 0) {
+            Refuse_Notes(where.str() + " is listed twice");
+        }
+        board.Cell_Notes[c][r] = notes;
+    }
+    // The copies of a shared cell hold the same notes.
+    for (int i = 0; i < boards; ++i) {
+        for (std::size_t k = 0; k < puzzle.Board_Overlaps[i].Linked_Boards.size(); ++k) {
+            const Shared_Area area = Shared_Area_Of(puzzle, i, static_cast<int>(k));
+            const Sudoku_Boards_FrameWork& here = puzzle.Sudoku_Boards[i];
+            const Sudoku_Boards_FrameWork& there = puzzle.Sudoku_Boards[area.Other_Board];
+            for (int c = area.First_Col; c <= area.Last_Col; ++c) {
+                for (int r = area.First_Row; r <= area.Last_Row; ++r) {
+                    if (Notes_Of(here, c, r) !=
+                        Notes_Of(there, c + area.Col_Offset, r + area.Row_Offset)) {
+                        std::ostringstream out;
+                        out << "the copies of a cell that boards " << i + 1 << " and "
+                            << area.Other_Board + 1 << " share hold different notes";
+                        Refuse_Notes(out.str());
+                    }
+                }
+            }
+        }
+    }
+}
+
 Puzzle_State Parse_Puzzle(const std::vector<Byte>& bytes) {
     Byte_Reader in(bytes);
     Puzzle_State puzzle;
@@ -338,8 +417,12 @@ Puzzle_State Parse_Puzzle(const std::vector<Byte>& bytes) {
     for (Integer i = 0; i < board_count; ++i) {
         Read_Board_Section(in, puzzle, i);
     }
-    // Whatever follows the last section is not part of the puzzle.
     Check_Links_And_Regions(puzzle);
+    // The notes block, when the bytes after the boards start with its tag; anything else
+    // that follows the last section is not part of the puzzle.
+    if (in.Comes(Notes_Tag, sizeof Notes_Tag)) {
+        Read_Notes(in, puzzle);
+    }
     return puzzle;
 }
 
@@ -438,6 +521,37 @@ void Write_Board_Section(Byte_Writer& out, const Puzzle_State& state, std::size_
 
 // ---------------------------------------------------------------------------------------
 // Files.
+
+Note_Set Note_Range(Integer n) {
+    return n >= 32 ? ~Note_Set{0} : n <= 0 ? 0 : (Note_Set{1} << n) - 1;
+}
+
+// Every cell with notes, on every board (the copies of a shared cell each).
+void Write_Notes(Byte_Writer& out, const Puzzle_State& state) {
+    std::vector<Integer> records;
+    for (std::size_t b = 0; b < state.Sudoku_Boards.size(); ++b) {
+        const Sudoku_Boards_FrameWork& board = state.Sudoku_Boards[b];
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                // A filled cell keeps no notes; only numbers of the board can be noted.
+                const Note_Set notes = board.Cell_Values[c][r] == 0
+                                           ? Notes_Of(board, c, r) & Note_Range(board.Max_Number)
+                                           : 0;
+                if (notes != 0) {
+                    records.insert(records.end(),
+                                   {static_cast<Integer>(b), c, r, static_cast<Integer>(notes)});
+                }
+            }
+        }
+    }
+    const Integer count = static_cast<Integer>(records.size() / 4);
+    out.Raw(Notes_Tag, sizeof Notes_Tag);
+    out.Int32(static_cast<Integer>(4 + count * Notes_Record_Bytes));
+    out.Int32(count);
+    for (const Integer v : records) {
+        out.Int32(v);
+    }
+}
 
 std::string Errno_Text(int error) {
     return std::strerror(error);
@@ -588,6 +702,9 @@ std::vector<Byte> Write_Puzzle_Bytes(const Puzzle_State& state) {
     out.Int32(static_cast<Integer>(state.Sudoku_Boards.size()));
     for (std::size_t i = 0; i < state.Sudoku_Boards.size(); ++i) {
         Write_Board_Section(out, state, i);
+    }
+    if (Has_Notes(state)) {
+        Write_Notes(out, state);
     }
     return out.Take();
 }

@@ -1,5 +1,6 @@
 #include "model/Board_Model.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "model/Board_Geometry.h"
@@ -22,6 +23,7 @@ int Add_Board_Model(Puzzle_State& state, Integer board_type, Integer cols, Integ
     board.Cell_Shaded.assign(cols, std::vector<Byte>(rows, 0));
     board.Cell_Borders.assign(cols, std::vector<std::array<Byte, 4>>(rows, {0, 0, 0, 0}));
     board.Cell_Colours.assign(cols, std::vector<Integer>(rows, 0xFFFFFF));
+    board.Cell_Notes.assign(cols, std::vector<Note_Set>(rows, 0));
     Tracking_Array_FrameWork fresh;
     fresh.Possible.assign(max_number, 1);
     fresh.Candidate_Count = cols;
@@ -57,6 +59,56 @@ bool operator==(const Custom_Regions_DataGrid_FrameWork& a,
     return a.Region_Numbers == b.Region_Numbers;
 }
 
+Note_Set Notes_Of(const Sudoku_Boards_FrameWork& board, int col, int row) {
+    if (col < 0 || row < 0 || col >= static_cast<int>(board.Cell_Notes.size()) ||
+        row >= static_cast<int>(board.Cell_Notes[col].size())) {
+        return 0;
+    }
+    return board.Cell_Notes[col][row];
+}
+
+bool Has_Notes(const Puzzle_Data& data) {
+    for (const Sudoku_Boards_FrameWork& board : data.Sudoku_Boards) {
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                const Note_Set range = board.Max_Number >= 32 ? ~Note_Set{0}
+                                       : board.Max_Number <= 0
+                                           ? 0
+                                           : (Note_Set{1} << board.Max_Number) - 1;
+                if ((Notes_Of(board, c, r) & range) != 0 &&
+                    c < static_cast<int>(board.Cell_Values.size()) &&
+                    r < static_cast<int>(board.Cell_Values[c].size()) &&
+                    board.Cell_Values[c][r] == 0) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+namespace {
+
+// Notes compare as sets per cell: a board that keeps no notes grid has none.
+bool Same_Notes(const Sudoku_Boards_FrameWork& a, const Sudoku_Boards_FrameWork& b) {
+    const auto rows_of = [](const Sudoku_Boards_FrameWork& board, std::size_t c) {
+        return c < board.Cell_Notes.size() ? board.Cell_Notes[c].size() : std::size_t{0};
+    };
+    const std::size_t cols = std::max(a.Cell_Notes.size(), b.Cell_Notes.size());
+    for (std::size_t c = 0; c < cols; ++c) {
+        const std::size_t rows = std::max(rows_of(a, c), rows_of(b, c));
+        for (std::size_t r = 0; r < rows; ++r) {
+            if (Notes_Of(a, static_cast<int>(c), static_cast<int>(r)) !=
+                Notes_Of(b, static_cast<int>(c), static_cast<int>(r))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool operator==(const Sudoku_Boards_FrameWork& a, const Sudoku_Boards_FrameWork& b) {
     return a.Board_Type == b.Board_Type && a.Cols == b.Cols && a.Rows == b.Rows &&
            a.Max_Number == b.Max_Number && a.Cell_Values == b.Cell_Values &&
@@ -66,7 +118,8 @@ bool operator==(const Sudoku_Boards_FrameWork& a, const Sudoku_Boards_FrameWork&
            a.Wide_Blocks == b.Wide_Blocks && a.Use_Symbols == b.Use_Symbols &&
            a.Symbols == b.Symbols && a.Draw_Block_Lines == b.Draw_Block_Lines &&
            a.Cell_Borders == b.Cell_Borders && a.Cell_Shaded == b.Cell_Shaded &&
-           a.Use_Cell_Colours == b.Use_Cell_Colours && a.Cell_Colours == b.Cell_Colours;
+           a.Use_Cell_Colours == b.Use_Cell_Colours && a.Cell_Colours == b.Cell_Colours &&
+           Same_Notes(a, b);
 }
 
 bool operator==(const Puzzle_Data& a, const Puzzle_Data& b) {

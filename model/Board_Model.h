@@ -98,6 +98,9 @@ struct Custom_Regions_DataGrid_FrameWork {
 
 template <typename T> using Cell_Grid = std::vector<std::vector<T>>; // [column][row]
 
+// A set of numbers as bits: bit n-1 set = number n.
+using Note_Set = std::uint32_t;
+
 struct Sudoku_Boards_FrameWork {
     Integer Board_Type = 0;
     Picture_Link Board_Image; // owned by the board page, not by the game data
@@ -119,7 +122,13 @@ struct Sudoku_Boards_FrameWork {
     Cell_Grid<Byte> Cell_Shaded;
     Flag Use_Cell_Colours = 0;
     Cell_Grid<Integer> Cell_Colours; // 0x00BBGGRR
+    // The player's own notes (pencil marks) of each empty cell: bit n-1 set = n noted. The
+    // copies of a shared cell hold the same notes. Saved only when some cell has notes.
+    Cell_Grid<Note_Set> Cell_Notes;
 };
+
+// The notes of a cell, 0 where the board keeps none.
+Note_Set Notes_Of(const Sudoku_Boards_FrameWork& board, int col, int row);
 
 // A fixed-size short string buffer: a length byte followed by Capacity character bytes.
 // The whole buffer is read and written as it stands; bytes past the length are kept.
@@ -163,6 +172,10 @@ struct Puzzle_Data {
     Integer Info_Left = 10;
     Integer Info_Top = 8;
 };
+
+// True when some empty cell of the puzzle has notes of its board's numbers: what a save
+// writes.
+bool Has_Notes(const Puzzle_Data& data);
 
 // Whether the game changed since it was loaded or saved, and the two display modes.
 struct Play_Status {

@@ -24,20 +24,25 @@ class Session_Step {
   public:
     std::string Name; // what the command was ("Enter 5", "Restart", "Set Numbers", ...)
 
-    bool Empty() const { return Value_Count == 0 && Lock_Count == 0; }
-    // Changes kept: one for each number and each lock that changed.
-    std::size_t Changes() const { return static_cast<std::size_t>(Value_Count + Lock_Count); }
+    bool Empty() const { return Value_Count == 0 && Lock_Count == 0 && Note_Count == 0; }
+    // Changes kept: one for each number, each lock and each cell's notes that changed.
+    std::size_t Changes() const {
+        return static_cast<std::size_t>(Value_Count + Lock_Count + Note_Count);
+    }
     // Bytes of change data the step keeps.
-    std::size_t Stored_Bytes() const { return Values.size() + Locks.size(); }
+    std::size_t Stored_Bytes() const { return Values.size() + Locks.size() + Notes.size(); }
     bool Changes_Numbers() const { return Value_Count > 0; }
+    bool Changes_Notes() const { return Note_Count > 0; }
 
     // Cells are numbered as Puzzle_Groups numbers them and come in ascending order.
     void Add_Value(int cell, Integer old_value, Integer new_value);
     void Add_Lock(int cell, Byte old_lock, Byte new_lock);
+    void Add_Notes(int cell, Note_Set old_notes, Note_Set new_notes);
 
     // Calls visit(cell, old, new) for every number (lock) that changed.
     template <typename Visit> void For_Each_Value(Visit visit) const;
     template <typename Visit> void For_Each_Lock(Visit visit) const;
+    template <typename Visit> void For_Each_Notes(Visit visit) const;
 
   private:
     // A number change is the distance from the previous change's cell, doubled and marked in
@@ -47,10 +52,14 @@ class Session_Step {
     // each copy of its cell, and a restart of a whole Samurai well under a kilobyte.
     std::vector<std::uint8_t> Values;
     std::vector<std::uint8_t> Locks;
+    // A cell's notes: the distance, then the old and the new set as variable-length numbers.
+    std::vector<std::uint8_t> Notes;
     int Value_Count = 0;
     int Lock_Count = 0;
+    int Note_Count = 0;
     int Last_Value_Cell = 0;
     int Last_Lock_Cell = 0;
+    int Last_Note_Cell = 0;
 };
 
 class Game_Session {
@@ -84,6 +93,24 @@ class Game_Session {
     // "Lock Numbers" and "Unlock Numbers" (they do not mark the game modified).
     void Lock();
     void Unlock();
+
+    // The player's notes (pencil marks). Only an empty cell takes notes, and only numbers of
+    // its board; every copy of a shared cell gets the same notes. Each change is a step.
+    // Toggle_Note: n noted or un-noted in the cell; false (no step) when refused.
+    bool Toggle_Note(int board, int col, int row, Integer n);
+    // The cell's notes become these (numbers above the board's highest left out); false (no
+    // step) when refused or nothing changes.
+    bool Set_Notes(int board, int col, int row, Note_Set notes, const std::string& name);
+    // True when the cell may take notes: it exists, is empty and is not locked.
+    bool Takes_Notes(int board, int col, int row) const;
+    Note_Set Notes(int board, int col, int row) const;
+    // Every empty cell's notes become its candidates as they stand; the count of cells changed.
+    int Fill_Notes();
+    // Every note gone; false when there was none.
+    bool Clear_Notes();
+    // A number entered takes that number out of the notes of every cell that sees the cell,
+    // in the same step (on unless switched off). The cell itself always loses its notes.
+    bool Auto_Remove_Notes = true;
 
     // The display modes. Switching help recomputes every candidate when there is a board.
     void Toggle_Labels();
@@ -128,9 +155,13 @@ class Game_Session {
     // Numbers and locks before a command, to find what it changed.
     std::vector<Integer> Before_Values;
     std::vector<Byte> Before_Locks;
+    std::vector<Note_Set> Before_Notes;
 
     void Begin_Step();
     void End_Step(const std::string& name);
+    // Notes of the cells a command filled go, and (when on) the number from their peers' notes.
+    void Tidy_Notes_Of_Filled_Cells();
+    void Set_Notes_Of_Copies(int cell, Note_Set notes);
     void Apply(const Session_Step& step, bool forward);
     void History_Changed() const;
 };
@@ -175,6 +206,17 @@ template <typename Visit> void Session_Step::For_Each_Value(Visit visit) const {
             i += 2;
             visit(cell, old_value, new_value);
         }
+    }
+}
+
+template <typename Visit> void Session_Step::For_Each_Notes(Visit visit) const {
+    std::size_t i = 0;
+    int cell = 0;
+    while (i < Notes.size()) {
+        cell += static_cast<int>(session_bytes::Get_Number(Notes, i));
+        const Note_Set old_notes = session_bytes::Get_Number(Notes, i);
+        const Note_Set new_notes = session_bytes::Get_Number(Notes, i);
+        visit(cell, old_notes, new_notes);
     }
 }
 

@@ -1,11 +1,15 @@
 #pragma once
-// What the page draws above the board pictures, never into them: the keyboard's cell cursor
-// and the cells a hint points at. A transparent layer over the whole page that lets every
-// pointer event through to the pictures and the page beneath it.
+// What the page draws above the board pictures, never into them: the keyboard's cell cursor,
+// the cells a hint points at, the player's notes, the cells whose numbers clash and the cells
+// of a highlighted number. A transparent layer over the whole page that lets every pointer
+// event through to the pictures and the page beneath it.
 
 #include <QColor>
+#include <QPointF>
 #include <QRect>
+#include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -27,7 +31,30 @@ class Page_Overlay : public QWidget {
         Mark How = Mark::Unit;
     };
 
+    // A cell on the page.
+    struct Cell {
+        int Board = 0;
+        int Col = 0;
+        int Row = 0;
+    };
+    // The player's notes of one cell, as bits (bit n-1 = n), on a board of Numbers numbers.
+    // Where the picture shows the candidate labels (Labels_Shown), a noted candidate is
+    // ringed where its label stands and a note that is no longer a candidate is written in
+    // the labels' gap; otherwise every note is written in the label's place.
+    struct Cell_Notes {
+        int Board = 0;
+        int Col = 0;
+        int Row = 0;
+        std::uint32_t Notes = 0;
+        int Numbers = 9;
+        bool Labels_Shown = false;
+        std::uint32_t Candidates = 0;
+    };
+
     explicit Page_Overlay(QWidget* parent);
+
+    // How number n is written on a board (its digit, letter or symbol).
+    std::function<QString(int board, int n)> Number_Text;
 
     // The page rectangle of a board's cell, or an empty rectangle when it has none.
     std::function<QRect(int board, int col, int row)> Cell_Rect;
@@ -40,7 +67,26 @@ class Page_Overlay : public QWidget {
     void Clear_Highlights();
     const std::vector<Highlight>& Highlights() const { return Marks; }
 
+    // The player's marks: notes, clashing numbers, the cells of a highlighted number.
+    void Set_Notes(std::vector<Cell_Notes> notes);
+    void Set_Conflicts(std::vector<Cell> cells);
+    void Set_Number_Highlight(std::vector<Cell> cells);
+    const std::vector<Cell_Notes>& Notes() const { return Note_Marks; }
+    const std::vector<Cell>& Conflicts() const { return Conflict_Cells; }
+    const std::vector<Cell>& Number_Highlight() const { return Number_Cells; }
+    // In note mode the cursor is drawn in the notes' colour.
+    void Set_Note_Mode(bool on);
+    bool Note_Mode() const { return Note_Mode_On; }
+
     static QColor Cursor_Colour();
+    static QColor Note_Cursor_Colour();
+    static QColor Note_Colour();
+    static QColor Conflict_Colour();
+    static QColor Number_Highlight_Colour();
+    // Where the note of number n sits in a cell of the given side, on a board of `numbers`
+    // numbers: in the grid the candidate labels use (three lines of three on a 9x9 board, two
+    // lines of three on a 6x6 board, square grids beyond).
+    static QPointF Note_Spot(int numbers, int n, qreal side);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,4 +96,10 @@ class Page_Overlay : public QWidget {
     int Cursor_Col = 0;
     int Cursor_Row = 0;
     std::vector<Highlight> Marks;
+    std::vector<Cell_Notes> Note_Marks;
+    std::vector<Cell> Conflict_Cells;
+    std::vector<Cell> Number_Cells;
+    bool Note_Mode_On = false;
+
+    void Paint_Notes(QPainter& p, const Cell_Notes& notes, const QRect& cell) const;
 };

@@ -15,6 +15,7 @@
 
 #include "app/Hint_Presenter.h"
 #include "app/New_Puzzle_Dialog.h"
+#include "app/Play_Marks.h"
 #include "app/Player_Dialogs.h"
 #include "app/Tessel_Application.h"
 #include "app/Unit1.h"

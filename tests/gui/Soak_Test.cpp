@@ -683,16 +683,17 @@ void Soak_Test::randomSession() {
                     n = 0;
                     what = del ? QStringLiteral("key Delete") : QStringLiteral("key Backspace");
                 } else if (kind < 11) {
-                    // A letter: one of the board's symbols, or any letter but H (the hint's
-                    // key), in either case.
-                    static const char letters[] = "ABCDEFGIJKLMNOPQRSTUVWXYZ";
+                    // A letter: one of the board's symbols, or any letter but H and N (the
+                    // hint's and note mode's keys where they are no number), in either case.
+                    static const char letters[] = "ABCDEFGIJKLMOPQRSTUVWXYZ";
                     char letter = letters[below(static_cast<int>(sizeof letters) - 1)];
                     if (on_cell && shadow.Sudoku_Boards[cursor_board].Use_Symbols &&
                         below(2) == 0) {
                         const std::vector<Byte>& symbols =
                             shadow.Sudoku_Boards[cursor_board].Symbols;
                         const Byte symbol = symbols[below(static_cast<int>(symbols.size()))];
-                        if (symbol < 0x80 && std::isalpha(symbol) && std::toupper(symbol) != 'H') {
+                        if (symbol < 0x80 && std::isalpha(symbol) && std::toupper(symbol) != 'H' &&
+                            std::toupper(symbol) != 'N') {
                             letter = static_cast<char>(symbol);
                         }
                     }
@@ -757,7 +758,7 @@ void Soak_Test::randomSession() {
             ++hints;
             if (!play.Shown_Hint) {
                 if (below(2) == 0) {
-                    QTest::keyClick(page, Qt::Key_H);
+                    QTest::keyClick(page, Qt::Key_H, Qt::ControlModifier);
                 } else {
                     f.Form1->ToolButton7->click();
                 }
@@ -792,7 +793,7 @@ void Soak_Test::randomSession() {
                          "Apply is offered when the hint has something to enter");
                 if (enters || clears) {
                     if (way == 0) {
-                        QTest::keyClick(page, Qt::Key_H);
+                        QTest::keyClick(page, Qt::Key_H, Qt::ControlModifier);
                     } else {
                         f.Form1->HintBar1->Apply_Button->click();
                     }
@@ -815,7 +816,7 @@ void Soak_Test::randomSession() {
                     // Nothing to enter: H shows the hint again, and applying it (though no
                     // button offers that) only hides it.
                     if (way == 0) {
-                        QTest::keyClick(page, Qt::Key_H);
+                        QTest::keyClick(page, Qt::Key_H, Qt::ControlModifier);
                         play.Shown_Hint = Find_Hint(shadow);
                     } else {
                         f.Form1->Hints->Apply();

@@ -58,6 +58,18 @@ std::string State_Json(const Puzzle_State& state, Check_Verdict verdict) {
                 Number_List(out, Possible_Numbers(t));
                 out << ", \"candidates\": ";
                 Number_List(out, std::vector<int>(t.Candidates.begin(), t.Candidates.end()));
+                // The player's notes, only where the cell has some.
+                const Note_Set notes = board.Cell_Values[c][r] == 0 ? Notes_Of(board, c, r) : 0;
+                if (notes != 0) {
+                    std::vector<int> noted;
+                    for (int n = 1; n <= board.Max_Number && n <= 32; ++n) {
+                        if ((notes >> (n - 1) & 1u) != 0) {
+                            noted.push_back(n);
+                        }
+                    }
+                    out << ", \"notes\": ";
+                    Number_List(out, noted);
+                }
                 out << '}';
             }
             out << ']';
