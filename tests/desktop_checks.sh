@@ -112,6 +112,39 @@ else
     fail "the installed tessel-puzzle does not run or does not read welcome.zd2"
 fi
 
+# Manual pages: one for the game and one for the tool, in section 6. The tool's page has an
+# entry for every command and option its usage text names, and every exit status.
+man_dir=$root/share/man/man6
+for page in tessel-sudoku tessel-puzzle; do
+    [ -s "$man_dir/$page.6" ] || fail "no manual page $page.6 in share/man/man6"
+done
+if [ -s "$man_dir/tessel-puzzle.6" ] && usage=$("$root/bin/tessel-puzzle" --help); then
+    # The page's source with its escaped minus signs as plain ones, and the tags of its
+    # entries (the line after each .TP).
+    page=$(sed 's/\\-/-/g' "$man_dir/tessel-puzzle.6")
+    tags=$(awk 'previous == ".TP" { print } { previous = $0 }' <<<"$page")
+    entry() { grep -Eq "^\.(B|BI|BR) $1( |\$)" <<<"$tags"; }
+    before=$failures
+    commands=$(sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p' <<<"$usage" | sort -u)
+    [ -n "$commands" ] || fail "no commands found in the tool's usage text"
+    for c in $commands; do
+        entry "$c" || fail "the tool's manual page has no entry for the command $c"
+    done
+    options=$(grep -oE -- '(^|[[ ])(-o|--[a-z][a-z-]*)' <<<"$usage" | tr -d '[ ' | sort -u)
+    for o in $options; do
+        entry "$o" || fail "the tool's manual page has no entry for the option $o"
+    done
+    exits=$(sed -n '/^\.SH EXIT STATUS/,/^\.SH/p' <<<"$page")
+    for code in 0 1 2; do
+        grep -A1 -x '\.TP' <<<"$exits" | grep -qx "\.B $code" ||
+            fail "the tool's manual page does not list exit status $code"
+    done
+    [ "$failures" -eq "$before" ] &&
+        pass "the tool's manual page covers the commands $(echo $commands), the options $(echo $options) and exit statuses 0 1 2"
+else
+    fail "the tool's manual page or usage text cannot be read"
+fi
+
 # Icons: the scalable drawing and every PNG size, each PNG as large as its folder says.
 [ -s "$root/share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "no scalable icon $icon_name.svg"
 grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$icon_name.svg" 2>/dev/null ||
