@@ -4,7 +4,7 @@ BUILD_DIR := build/$(PRESET)
 # `make install` puts the game under PREFIX; DESTDIR stages it for packaging.
 PREFIX ?= /usr/local
 
-.PHONY: run test test-default test-hardening install deps configure build clean
+.PHONY: run test test-default test-hardening install deb deps configure build clean
 
 deps:
 	@scripts/install-deps.sh
@@ -32,6 +32,11 @@ test-hardening: deps
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# The Debian package, built from a clean copy of the tree into build/deb/ and checked with
+# lintian; prints the package's path (scripts/build-deb.sh).
+deb:
+	@scripts/build-deb.sh
 
 clean:
 	rm -rf build

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, test and run, when they are missing.
+# Installs the Debian packages the game needs to build, test and run, when they are missing;
+# given package names, installs those instead (scripts/build-deb.sh names its own).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
     desktop-file-utils appstream x11-utils openbox
     shared-mime-info libglib2.0-bin
 )
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -80,6 +80,10 @@ if ! DESTDIR=$stage "${CMAKE:-cmake}" --install "$build_dir" --prefix "$prefix" 
     exit 1
 fi
 root=$stage$prefix
+# The folder of the commands below the prefix: bin, or what the build was configured with
+# (the Debian package puts them in games).
+bin_dir=$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build_dir/CMakeCache.txt" 2>/dev/null)
+bin_dir=${bin_dir:-bin}
 
 program=$root/$app_folder/tessel-sudoku
 [ -x "$program" ] && [ ! -L "$program" ] || fail "the game is not installed as $app_folder/tessel-sudoku"
@@ -94,22 +98,56 @@ done
 
 # The launcher runs Exec from PATH: bin/<Exec> must be a relative link that still works
 # after the staging folder is moved to its real place.
-link=$root/bin/$exec_name
+link=$root/$bin_dir/$exec_name
+relative=$(realpath -m --relative-to="$root/$bin_dir" "$program")
 if [ ! -L "$link" ]; then
-    fail "bin/$exec_name is not a symbolic link"
-elif [ "$(readlink "$link")" != "../$app_folder/tessel-sudoku" ]; then
-    fail "bin/$exec_name points to $(readlink "$link"), not ../$app_folder/tessel-sudoku"
+    fail "$bin_dir/$exec_name is not a symbolic link"
+elif [ "$(readlink "$link")" != "$relative" ]; then
+    fail "$bin_dir/$exec_name points to $(readlink "$link"), not $relative"
 elif [ "$(readlink -f "$link")" != "$(readlink -f "$program")" ]; then
-    fail "bin/$exec_name does not lead to the game"
+    fail "$bin_dir/$exec_name does not lead to the game"
 else
-    pass "bin/$exec_name is a relative link to the game"
+    pass "$bin_dir/$exec_name is a relative link to the game"
 fi
 
-if info=$("$root/bin/tessel-puzzle" info "$root/$app_folder/welcome.zd2") &&
+if info=$("$root/$bin_dir/tessel-puzzle" info "$root/$app_folder/welcome.zd2") &&
     grep -qx 'boards: 1' <<<"$info"; then
     pass "the installed tessel-puzzle reads an installed sample puzzle"
 else
     fail "the installed tessel-puzzle does not run or does not read welcome.zd2"
+fi
+
+# Manual pages: one for the game and one for the tool, in section 6. The tool's page has an
+# entry for every command and option its usage text names, and every exit status.
+man_dir=$root/share/man/man6
+for page in tessel-sudoku tessel-puzzle; do
+    [ -s "$man_dir/$page.6" ] || fail "no manual page $page.6 in share/man/man6"
+done
+if [ -s "$man_dir/tessel-puzzle.6" ] && usage=$("$root/$bin_dir/tessel-puzzle" --help); then
+    # The page's source with its escaped minus signs as plain ones, and the tags of its
+    # entries (the line after each .TP).
+    page=$(sed 's/\\-/-/g' "$man_dir/tessel-puzzle.6")
+    tags=$(awk 'previous == ".TP" { print } { previous = $0 }' <<<"$page")
+    entry() { grep -Eq "^\.(B|BI|BR) $1( |\$)" <<<"$tags"; }
+    before=$failures
+    commands=$(sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p' <<<"$usage" | sort -u)
+    [ -n "$commands" ] || fail "no commands found in the tool's usage text"
+    for c in $commands; do
+        entry "$c" || fail "the tool's manual page has no entry for the command $c"
+    done
+    options=$(grep -oE -- '(^|[[ ])(-o|--[a-z][a-z-]*)' <<<"$usage" | tr -d '[ ' | sort -u)
+    for o in $options; do
+        entry "$o" || fail "the tool's manual page has no entry for the option $o"
+    done
+    exits=$(sed -n '/^\.SH EXIT STATUS/,/^\.SH/p' <<<"$page")
+    for code in 0 1 2; do
+        grep -A1 -x '\.TP' <<<"$exits" | grep -qx "\.B $code" ||
+            fail "the tool's manual page does not list exit status $code"
+    done
+    [ "$failures" -eq "$before" ] &&
+        pass "the tool's manual page covers the commands $(echo $commands), the options $(echo $options) and exit statuses 0 1 2"
+else
+    fail "the tool's manual page or usage text cannot be read"
 fi
 
 # Icons: the scalable drawing and every PNG size, each PNG as large as its folder says.
@@ -251,7 +289,7 @@ start_game() {
 
 # Installed: through the link on PATH, the icon theme of the staged prefix only.
 start_game installed "$(readlink -f "$root/$app_folder")" "$exec_name" \
-    PATH="$root/bin:/usr/bin:/bin" XDG_DATA_DIRS="$root/share" XDG_DATA_HOME="$work/none"
+    PATH="$root/$bin_dir:/usr/bin:/bin" XDG_DATA_DIRS="$root/share" XDG_DATA_HOME="$work/none"
 # Not installed: from the build folder with no icon theme on the system at all, so the
 # icon has to come from inside the program.
 start_game "build folder" "$(readlink -f "$build_dir/bin")" "$build_dir/bin/tessel-sudoku" \
@@ -261,7 +299,7 @@ start_game "build folder" "$(readlink -f "$build_dir/bin")" "$build_dir/bin/tess
 # text, named relative to the folder the game starts in, shows its message box.
 if [ -n "$display" ]; then
     printf '1234\n' >"$work/refused.sdk"
-    (cd "$work" && exec env PATH="$root/bin:/usr/bin:/bin" XDG_DATA_DIRS="$root/share" \
+    (cd "$work" && exec env PATH="$root/$bin_dir:/usr/bin:/bin" XDG_DATA_DIRS="$root/share" \
         XDG_DATA_HOME="$work/none" QT_QPA_PLATFORM=xcb DISPLAY="$display" \
         "$exec_name" refused.sdk) >"$work/game.log" 2>&1 &
     pid=$!
