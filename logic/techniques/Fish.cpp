@@ -173,3 +173,142 @@ bool Find_Swordfish(const Logic_State& state, Step& step) {
 bool Find_Jellyfish(const Logic_State& state, Step& step) {
     return Find_Fish(state, 4, step);
 }
+
+// Finned (and sashimi) fish: k base lines of one board whose places of the number lie in k
+// cover lines but for a few fins. Either the number stands in a fin, or the fish holds and the
+// covers hold it within the bases; a cell of a cover outside the bases that sees every fin
+// cannot hold it either way. A sashimi fish is the same with a cover that meets one base only.
+namespace {
+
+bool Find_Finned_Fish(const Logic_State& state, int size, Step& step) {
+    const Logic_Shape& shape = state.Shape();
+    const Constraint_Structure& s = shape.Structure;
+    const int boards = static_cast<int>(shape.Number_Texts.size());
+    for (int n = 1; n <= shape.Highest_Number; ++n) {
+        for (const Unit_Kind base_kind : {Unit_Kind::Row, Unit_Kind::Column}) {
+            const Unit_Kind cover_kind =
+                base_kind == Unit_Kind::Row ? Unit_Kind::Column : Unit_Kind::Row;
+            for (int b = 0; b < boards; ++b) {
+                std::vector<int> bases;
+                std::vector<std::vector<int>> base_places;
+                for (std::size_t u = 0; u < s.Units.size(); ++u) {
+                    const Unit_Id& id = s.Unit_Ids[u];
+                    if (id.Kind != base_kind || id.Board != b) {
+                        continue;
+                    }
+                    std::vector<int> places = Open_Places(state, static_cast<int>(u), n);
+                    if (!places.empty() && static_cast<int>(places.size()) <= size + 3) {
+                        bases.push_back(static_cast<int>(u));
+                        base_places.push_back(std::move(places));
+                    }
+                }
+                const bool found = For_Each_Combination(
+                    static_cast<int>(bases.size()), size, [&](const std::vector<int>& pick) {
+                        std::vector<int> places;
+                        for (int i : pick) {
+                            places.insert(places.end(), base_places[i].begin(),
+                                          base_places[i].end());
+                        }
+                        std::vector<int> lines; // the cover lines of this board the places meet
+                        for (int v : places) {
+                            for (int u : shape.Units_Of_Var[v]) {
+                                if (s.Unit_Ids[u].Kind == cover_kind && s.Unit_Ids[u].Board == b &&
+                                    std::find(lines.begin(), lines.end(), u) == lines.end()) {
+                                    lines.push_back(u);
+                                }
+                            }
+                        }
+                        if (static_cast<int>(lines.size()) <= size) {
+                            return false; // no fins: a plain fish, found before
+                        }
+                        auto in_any = [&](const std::vector<int>& units, int v) {
+                            return std::any_of(units.begin(), units.end(),
+                                               [&](int u) { return shape.Unit_Contains(u, v); });
+                        };
+                        std::vector<int> chosen;
+                        for (int i : pick) {
+                            chosen.push_back(bases[i]);
+                        }
+                        return For_Each_Combination(
+                            static_cast<int>(lines.size()), size, [&](const std::vector<int>& c) {
+                                std::vector<int> covers;
+                                for (int i : c) {
+                                    covers.push_back(lines[i]);
+                                }
+                                std::vector<int> fins;
+                                for (int v : places) {
+                                    if (!in_any(covers, v)) {
+                                        fins.push_back(v);
+                                    }
+                                }
+                                if (fins.empty() || fins.size() > 3) {
+                                    return false;
+                                }
+                                std::vector<int> targets;
+                                step.Var_Eliminations.clear();
+                                for (int cover : covers) {
+                                    for (int v : s.Units[cover]) {
+                                        if ((state.Candidates(v) & Bit_Of(n)) == 0 ||
+                                            in_any(chosen, v) ||
+                                            std::find(targets.begin(), targets.end(), v) !=
+                                                targets.end() ||
+                                            !std::all_of(fins.begin(), fins.end(), [&](int f) {
+                                                return shape.Sees(v, f);
+                                            })) {
+                                            continue;
+                                        }
+                                        targets.push_back(v);
+                                        step.Var_Eliminations.push_back({v, n});
+                                    }
+                                }
+                                if (targets.empty()) {
+                                    return false;
+                                }
+                                std::vector<std::string> base_names;
+                                std::vector<std::string> cover_names;
+                                for (int u : chosen) {
+                                    base_names.push_back(shape.Unit_Name(u));
+                                }
+                                for (int u : covers) {
+                                    cover_names.push_back(shape.Unit_Name(u));
+                                }
+                                step.Unit_Indices = chosen;
+                                step.Unit_Indices.insert(step.Unit_Indices.end(), covers.begin(),
+                                                         covers.end());
+                                step.Cell_Vars = places;
+                                const std::string number = shape.Number_Text(b, n);
+                                step.Text =
+                                    "Finned " + std::string(Fish_Name(size)) + ": in " +
+                                    Join_Words(base_names) + ", " + number + " can only go in " +
+                                    Join_Words(cover_names) + " or in the fin" +
+                                    (fins.size() == 1 ? " " : "s ") +
+                                    Cells_Text(shape, fins, -1) + ", so " +
+                                    Cells_Text(shape, targets, -1) + ", in those " +
+                                    (cover_kind == Unit_Kind::Row ? "rows" : "columns") +
+                                    " and seeing the fin" + (fins.size() == 1 ? "" : "s") +
+                                    ", cannot hold " + number + ".";
+                                return true;
+                            });
+                    });
+                if (found) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool Find_Finned_X_Wing(const Logic_State& state, Step& step) {
+    return Find_Finned_Fish(state, 2, step);
+}
+
+bool Find_Finned_Swordfish(const Logic_State& state, Step& step) {
+    return Find_Finned_Fish(state, 3, step);
+}
+
+bool Find_Finned_Jellyfish(const Logic_State& state, Step& step) {
+    return Find_Finned_Fish(state, 4, step);
+}
