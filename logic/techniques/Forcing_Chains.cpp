@@ -222,7 +222,8 @@ class Propagation {
             }
             if (Number_Count(Cands[v]) == 1) {
                 const int m = Lowest_Number_Of(Cands[v]);
-                std::vector<int> parents;
+                std::vector<int>& parents = Cell_Parents;
+                parents.clear();
                 for (Number_Set rest = base & ~Bit_Of(m); rest != 0; rest &= rest - 1) {
                     parents.push_back(Node_Of(v, Lowest_Number_Of(rest), false));
                 }
@@ -271,7 +272,8 @@ class Propagation {
             }
         }
         // The facts that took the number from the unit's other places.
-        std::vector<int> parents;
+        std::vector<int>& parents = Unit_Parents;
+        parents.clear();
         for (int w : unit) {
             if ((State.Candidates(w) & Bit_Of(n)) != 0 &&
                 std::find(Left.begin(), Left.end(), w) == Left.end()) {
@@ -334,6 +336,8 @@ class Propagation {
     std::vector<Number_Set> Cands;
     std::vector<int> Values;
     std::vector<int> Left;
+    std::vector<int> Unit_Parents;
+    std::vector<int> Cell_Parents;
     std::vector<int> Second_Unit;
     std::vector<int> Visited;
     int Visit_Mark = 0;
