@@ -7,7 +7,7 @@
 // holds it, and a unit left with one place for a number holds it there. The plain chains use
 // only the links the candidates give before the assumption (a cell with two numbers, a unit
 // with two places); the dynamic ones use every fact found so far, and the strongest also
-// locks a number in where two units meet. Each fact keeps the facts it came from, so the
+// locks a number in where two units meet and a pair of numbers in two cells of a unit. Each fact keeps the facts it came from, so the
 // sentence writes the chain out link by link and the overlay draws every link.
 //
 // - Alternating inference chain: assuming a candidate on forces it off (so it is off), or
@@ -44,7 +44,7 @@ int Negation(int node) {
     return node ^ 1;
 }
 
-enum class Why : std::uint8_t { Start, Sees, Same_Cell, Last_Number, Only_Place, Locked };
+enum class Why : std::uint8_t { Start, Sees, Same_Cell, Last_Number, Only_Place, Locked, Pair };
 
 // Where a run broke a rule: a fact and its negation both follow, a cell has no number left
 // or a unit no place for a number.
@@ -220,6 +220,9 @@ class Propagation {
                 }
                 return;
             }
+            if (Number_Count(Cands[v]) == 2 && How == Mode::Dynamic_Locked) {
+                Follow_Pair(v);
+            }
             if (Number_Count(Cands[v]) == 1) {
                 const int m = Lowest_Number_Of(Cands[v]);
                 std::vector<int>& parents = Cell_Parents;
@@ -237,6 +240,39 @@ class Propagation {
         for (int u : Shape.Units_Of_Var[v]) {
             if (Shape.Full_Unit[u] && n <= Shape.Unit_Numbers[u]) {
                 Follow_Unit(node, u, n);
+            }
+        }
+    }
+
+    // A cell left with two numbers and another of a unit left with the same two: the other
+    // cells of the unit cannot hold them.
+    void Follow_Pair(int v) {
+        const Number_Set pair = Cands[v];
+        for (int u : Shape.Units_Of_Var[v]) {
+            for (int w : Shape.Structure.Units[u]) {
+                if (w == v || Values[w] != 0 || Cands[w] != pair) {
+                    continue;
+                }
+                std::vector<int>& parents = Pair_Parents;
+                parents.clear();
+                for (int x : {v, w}) {
+                    for (Number_Set rest = State.Candidates(x) & ~pair; rest != 0;
+                         rest &= rest - 1) {
+                        parents.push_back(Node_Of(x, Lowest_Number_Of(rest), false));
+                    }
+                }
+                for (int x : Shape.Structure.Units[u]) {
+                    if (x == v || x == w) {
+                        continue;
+                    }
+                    for (Number_Set rest = Cands[x] & pair; rest != 0; rest &= rest - 1) {
+                        const int off = Node_Of(x, Lowest_Number_Of(rest), false);
+                        Derive_From(off, parents.begin(), parents.end(), Why::Pair, u);
+                        if (Known(off) && Reason[off] == Why::Pair) {
+                            Second_Unit[off] = v * 65536 + w;
+                        }
+                    }
+                }
             }
         }
     }
@@ -316,7 +352,8 @@ class Propagation {
     }
 
   public:
-    // For a fact off by Locked: the unit the number is locked into.
+    // For a fact off by Locked: the unit the number is locked into; by Pair: the pair's cells
+    // (first * 65536 + second).
     int Locked_Unit(int node) const { return Second_Unit[node]; }
     int Index_Of(int node) const { return Index[node]; }
 
@@ -338,6 +375,7 @@ class Propagation {
     std::vector<int> Left;
     std::vector<int> Unit_Parents;
     std::vector<int> Cell_Parents;
+    std::vector<int> Pair_Parents;
     std::vector<int> Second_Unit;
     std::vector<int> Visited;
     int Visit_Mark = 0;
@@ -369,6 +407,12 @@ std::string Reason_Text(const Logic_Shape& shape, Why why, int unit, int locked_
                                       shape.Unit_Name(unit) + " is where it meets " +
                                       shape.Unit_Name(locked_unit) + ")"
                                 : "";
+    case Why::Pair:
+        return locked_unit >= 0
+                   ? " (" + shape.Cell_Name(locked_unit / 65536) + " and " +
+                         shape.Cell_Name(locked_unit % 65536) + " hold only two numbers in " +
+                         shape.Unit_Name(unit) + ")"
+                   : "";
     case Why::Start:
     case Why::Sees:
     case Why::Same_Cell:
@@ -398,7 +442,7 @@ Branch Describe(const Propagation& p, const Logic_Shape& shape, const std::vecto
         b.Text += i == 0 ? "if " : i == 1 ? ", then " : ", so ";
         b.Text += Fact_Text(shape, f) + Reason_Text(shape, why, p.Unit_Of(f), p.Locked_Unit(f), f);
         b.Vars.push_back(Var_Of(f));
-        if (why == Why::Only_Place || why == Why::Locked) {
+        if (why == Why::Only_Place || why == Why::Locked || why == Why::Pair) {
             b.Units.push_back(p.Unit_Of(f));
         }
         for (int parent : p.Parents_Of(f)) {
@@ -596,9 +640,6 @@ void Take_Either_Way(Propagation& p, const Logic_Shape& shape, const Either_Way&
     }
 }
 
-// Cell and unit groups of at most this many assumptions are tried.
-constexpr int Most_Branches = 4;
-
 // "a", "a or b", "a, b or c".
 std::string Or_Words(const std::vector<std::string>& words) {
     std::string text = Join_Words(words);
@@ -606,12 +647,13 @@ std::string Or_Words(const std::vector<std::string>& words) {
     return and_at == std::string::npos ? text : text.replace(and_at, 5, " or ");
 }
 
-std::vector<Either_Way> Groups(const Logic_State& state) {
+// Cell and unit groups of at most most_branches assumptions.
+std::vector<Either_Way> Groups(const Logic_State& state, int most_branches) {
     const Logic_Shape& shape = state.Shape();
     std::vector<Either_Way> groups;
     for (int v = 0; v < state.Var_Count(); ++v) {
         const Number_Set c = state.Candidates(v);
-        if (state.Value(v) != 0 || Number_Count(c) < 2 || Number_Count(c) > Most_Branches) {
+        if (state.Value(v) != 0 || Number_Count(c) < 2 || Number_Count(c) > most_branches) {
             continue;
         }
         Either_Way g;
@@ -629,7 +671,7 @@ std::vector<Either_Way> Groups(const Logic_State& state) {
     for (std::size_t u = 0; u < s.Units.size(); ++u) {
         for (int n = 1; n <= shape.Unit_Numbers[u]; ++n) {
             const std::vector<int> places = Open_Places(state, static_cast<int>(u), n);
-            if (places.size() < 2 || static_cast<int>(places.size()) > Most_Branches) {
+            if (places.size() < 2 || static_cast<int>(places.size()) > most_branches) {
                 continue;
             }
             Either_Way g;
@@ -711,10 +753,11 @@ void Contradictions(const Logic_State& state, Propagation& p, const char* name, 
 
 // Groups of assumptions of which one holds and that all force the same fact.
 void Forcing_Groups(const Logic_State& state, Propagation& p, bool cells, bool units,
-                    bool on_and_off, const char* name, int base_rating, Best_Chain& best) {
+                    bool on_and_off, int most_branches, const char* name, int base_rating,
+                    Best_Chain& best) {
     const Logic_Shape& shape = state.Shape();
     std::vector<Either_Way> groups;
-    for (Either_Way& g : Groups(state)) {
+    for (Either_Way& g : Groups(state, most_branches)) {
         if (Is_Cell_Group(g) ? cells : units) {
             groups.push_back(std::move(g));
         }
@@ -773,14 +816,14 @@ bool Find_Nishio_Chain(const Logic_State& state, Step& step) {
 bool Find_Cell_Forcing_Chain(const Logic_State& state, Step& step) {
     Propagation p(state, Mode::Plain);
     Best_Chain best;
-    Forcing_Groups(state, p, true, false, false, "Cell forcing chain", 80, best);
+    Forcing_Groups(state, p, true, false, false, 4, "Cell forcing chain", 80, best);
     return best.Give(step);
 }
 
 bool Find_Unit_Forcing_Chain(const Logic_State& state, Step& step) {
     Propagation p(state, Mode::Plain);
     Best_Chain best;
-    Forcing_Groups(state, p, false, true, false, "Unit forcing chain", 80, best);
+    Forcing_Groups(state, p, false, true, false, 4, "Unit forcing chain", 80, best);
     return best.Give(step);
 }
 
@@ -792,7 +835,8 @@ bool Dynamic_Chain(const Logic_State& state, Mode mode, const char* name, int ba
     Best_Chain best;
     Contradictions(state, p, name, base_rating, true, best);
     if (!best.Found) {
-        Forcing_Groups(state, p, true, true, true, name, base_rating, best);
+        Forcing_Groups(state, p, true, true, true, 4, name,
+                       base_rating, best);
     }
     return !Search_Cancelled() && best.Give(step);
 }
@@ -804,6 +848,6 @@ bool Find_Dynamic_Chain(const Logic_State& state, Step& step) {
 }
 
 bool Find_Dynamic_Chain_Plus(const Logic_State& state, Step& step) {
-    return Dynamic_Chain(state, Mode::Dynamic_Locked, "Dynamic forcing chain with intersections",
+    return Dynamic_Chain(state, Mode::Dynamic_Locked, "Dynamic forcing chain with locked sets",
                          90, step);
 }

@@ -47,5 +47,5 @@ TECHNIQUE(Nishio_Chain, "Nishio forcing chain", 400, 75, false, Find_Nishio_Chai
 TECHNIQUE(Cell_Forcing_Chain, "Cell forcing chain", 450, 80, false, Find_Cell_Forcing_Chain)
 TECHNIQUE(Unit_Forcing_Chain, "Unit forcing chain", 450, 80, false, Find_Unit_Forcing_Chain)
 TECHNIQUE(Dynamic_Chain, "Dynamic forcing chain", 500, 85, false, Find_Dynamic_Chain)
-TECHNIQUE(Dynamic_Chain_Plus, "Dynamic forcing chain with intersections", 600, 90, false, Find_Dynamic_Chain_Plus)
+TECHNIQUE(Dynamic_Chain_Plus, "Dynamic forcing chain with locked sets", 600, 90, false, Find_Dynamic_Chain_Plus)
 TECHNIQUE(Trial, "Trial", 10000, 110, false, Find_Trial)
