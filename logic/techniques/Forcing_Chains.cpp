@@ -10,9 +10,10 @@
 // locks a number in where two units meet and a pair of numbers in two cells of a unit. Each fact keeps the facts it came from, so the
 // sentence writes the chain out link by link and the overlay draws every link.
 //
-// - Alternating inference chain: assuming a candidate on forces it off (so it is off), or
-//   assuming it off forces it on (so it is on).
-// - Nishio forcing chain: assuming a candidate on breaks a rule.
+// - Alternating inference chain: assuming a candidate on (off) leads to a fact and its
+//   negation by the plain links, a loop through the candidate: it is off (on).
+// - Nishio forcing chain: assuming a candidate on breaks a rule, with the dynamic links of its
+//   number alone.
 // - Cell (unit) forcing chain: whichever number the cell holds (wherever the unit holds the
 //   number), the same fact follows.
 // - Dynamic forcing chain: the same with the dynamic links, and also a fact that follows both
@@ -55,6 +56,7 @@ struct Conflict {
     int Number = 0;
     std::vector<int> Parents;
     Why Reason = Why::Start; // Both_Ways: why the second fact followed
+    int Start = -1;          // Both_Ways: the start the fact undoes without more, or -1
 };
 
 class Propagation {
@@ -68,6 +70,9 @@ class Propagation {
 
     // Follows the start facts to everything they force, until no fact is left to follow or,
     // when stop_at_conflict, until a rule breaks.
+    // Facts of other numbers than this one are not followed (0: all are).
+    int Only_Number = 0;
+
     void Run(const std::vector<int>& starts, bool stop_at_conflict) {
         ++Current;
         Order.clear();
@@ -78,9 +83,11 @@ class Propagation {
             Cands[v] = State.Candidates(v);
             Values[v] = State.Value(v);
         }
+        Start_Node = -1;
         for (int s : starts) {
             Derive(s, {}, Why::Start, -1);
         }
+        Start_Node = starts.size() == 1 ? starts[0] : -1;
         for (std::size_t next = 0; next < Order.size(); ++next) {
             if (stop_at_conflict && Broken.Kind != Conflict::None) {
                 return;
@@ -148,8 +155,23 @@ class Propagation {
     }
 
     template <typename It> void Derive_From(int node, It first, It last, Why why, int unit) {
-        if (Known(node)) {
+        if (Known(node) || (Only_Number != 0 && Number_Of(node) != Only_Number)) {
             return;
+        }
+        // A number on that the start on rules out at once: the chain has come back to it.
+        if (Start_Node >= 0 && Is_On(node) && Is_On(Start_Node) &&
+            Against_Start.Kind == Conflict::None) {
+            const int y = Var_Of(node);
+            const int v = Var_Of(Start_Node);
+            const bool same_number = Number_Of(node) == Number_Of(Start_Node);
+            if (y == v ? !same_number : same_number && Shape.Sees(y, v)) {
+                Against_Start.Kind = Conflict::Both_Ways;
+                Against_Start.Node = node;
+                Against_Start.Unit = unit;
+                Against_Start.Reason = why;
+                Against_Start.Start = Start_Node;
+                Against_Start.Parents.assign(first, last);
+            }
         }
         if (Known(Negation(node))) {
             Conflict c;
@@ -161,7 +183,13 @@ class Propagation {
             if (why == Why::Locked) {
                 c.Number = -1; // the locked unit is not kept for a conflict
             }
-            if (Reason[Negation(node)] == Why::Start && Against_Start.Kind == Conflict::None) {
+            // Against the start: its negation, or a fact that follows from the start alone
+            // (the chain comes back to where it began).
+            const int neg = Negation(node);
+            const bool against = Reason[neg] == Why::Start ||
+                                 (Parent_End[neg] - Parent_Begin[neg] == 1 &&
+                                  Reason[Pool[Parent_Begin[neg]]] == Why::Start);
+            if (against && Against_Start.Kind == Conflict::None) {
                 Against_Start = c;
             }
             if (Broken.Kind == Conflict::None) {
@@ -362,6 +390,7 @@ class Propagation {
     const Logic_Shape& Shape;
     Mode How;
     int Current = 0;
+    int Start_Node = -1;
     std::vector<int> Stamp;
     std::vector<int> Index;
     std::vector<Why> Reason;
@@ -456,17 +485,20 @@ Branch Describe(const Propagation& p, const Logic_Shape& shape, const std::vecto
 // The branch that ends in the conflict, and the words for it.
 Branch Describe_Conflict(Propagation& p, const Logic_Shape& shape, const Conflict& c) {
     std::vector<int> roots = c.Parents;
-    if (c.Kind == Conflict::Both_Ways) {
+    if (c.Kind == Conflict::Both_Ways && c.Start < 0) {
         roots.push_back(Negation(c.Node));
     }
     Branch b = Describe(p, shape, p.Ancestors(roots));
     ++b.Facts;
     switch (c.Kind) {
     case Conflict::Both_Ways: {
-        const bool against_start = p.Reason_Of(Negation(c.Node)) == Why::Start;
         b.Text += ", so " + Fact_Text(shape, c.Node) +
                   Reason_Text(shape, c.Reason, c.Unit, -1, c.Node);
-        if (!against_start) {
+        if (c.Start >= 0) {
+            if (Var_Of(c.Start) != Var_Of(c.Node)) {
+                b.Text += ", which sees " + shape.Cell_Name(Var_Of(c.Start));
+            }
+        } else if (p.Reason_Of(Negation(c.Node)) != Why::Start) {
             b.Text += ", yet it " + std::string(Is_On(c.Node) ? "is not " : "is ") +
                       Number_Word(shape, c.Node) + " already";
         }
@@ -705,8 +737,10 @@ bool Alternating(const Logic_State& state, Step& step) {
             if (Search_Cancelled()) {
                 return false;
             }
-            p.Run({start}, false);
-            const Conflict& c = p.Against_Start;
+            // With the plain links every conflict closes a loop through the start: the two
+            // ways from it meet in a fact and its negation.
+            p.Run({start}, true);
+            const Conflict c = p.Against_Start.Kind != Conflict::None ? p.Against_Start : p.Broken;
             if (c.Kind == Conflict::None) {
                 continue;
             }
@@ -729,11 +763,12 @@ bool Alternating(const Logic_State& state, Step& step) {
 
 // A candidate on that breaks a rule, with the plain or the dynamic links.
 void Contradictions(const Logic_State& state, Propagation& p, const char* name, int base_rating,
-                    bool off_too, Best_Chain& best) {
+                    bool off_too, Best_Chain& best, int only_number = 0) {
     const Logic_Shape& shape = state.Shape();
     for (int on : Open_Candidates(state)) {
         for (const int start : {on, Negation(on)}) {
-            if (Search_Cancelled() || (start != on && !off_too)) {
+            if (Search_Cancelled() || (start != on && !off_too) ||
+                (only_number != 0 && Number_Of(on) != only_number)) {
                 continue;
             }
             p.Run({start}, true);
@@ -806,10 +841,14 @@ bool Find_Alternating_Chain(const Logic_State& state, Step& step) {
     return Alternating(state, step);
 }
 
+// Nishio: the dynamic links of one number alone, from a candidate on to a conflict.
 bool Find_Nishio_Chain(const Logic_State& state, Step& step) {
-    Propagation p(state, Mode::Plain);
+    Propagation p(state, Mode::Dynamic);
     Best_Chain best;
-    Contradictions(state, p, "Nishio forcing chain", 75, false, best);
+    for (int n = 1; n <= state.Shape().Highest_Number; ++n) {
+        p.Only_Number = n;
+        Contradictions(state, p, "Nishio forcing chain", 75, false, best, n);
+    }
     return best.Give(step);
 }
 
