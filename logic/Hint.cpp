@@ -44,7 +44,9 @@ void Keep_Needed_Steps(const Logic_Shape& shape, std::vector<Step>& steps) {
     std::vector<char> looked_at(shape.Structure.Var_Count, 0);
     bool everything = false;
     auto look_at = [&](const Step& step) {
-        everything = everything || step.Kind == Technique::Trial;
+        // The trial step and BUG+1 reason from every cell.
+        everything = everything || step.Kind == Technique::Trial ||
+                     step.Kind == Technique::Bug_Plus_One;
         for (int v : step.Cell_Vars) {
             looked_at[v] = 1;
         }

@@ -490,6 +490,7 @@ Branch Describe_Conflict(Propagation& p, const Logic_Shape& shape, const Conflic
     }
     Branch b = Describe(p, shape, p.Ancestors(roots));
     ++b.Facts;
+    b.Vars.push_back(Var_Of(c.Node));
     switch (c.Kind) {
     case Conflict::Both_Ways: {
         b.Text += ", so " + Fact_Text(shape, c.Node) +
