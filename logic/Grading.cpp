@@ -31,33 +31,45 @@ bool Parse_Level(const std::string& word, Puzzle_Level& level) {
     return false;
 }
 
-namespace {
+Puzzle_Level Level_Of_Rating(int rating) {
+    for (Puzzle_Level l : {Puzzle_Level::Extreme, Puzzle_Level::Expert, Puzzle_Level::Hard,
+                           Puzzle_Level::Medium}) {
+        if (rating >= Lowest_Rating(l)) {
+            return l;
+        }
+    }
+    return Puzzle_Level::Easy;
+}
 
-// A puzzle that needs many medium or hard steps is a level harder than its hardest
-// technique says. The limits are for one 9x9 board and grow with the number of cells.
-constexpr int Medium_Score_Limit = 1200;
-constexpr int Hard_Score_Limit = 2500;
+int Lowest_Rating(Puzzle_Level level) {
+    switch (level) {
+    case Puzzle_Level::Medium:
+        return 25;
+    case Puzzle_Level::Hard:
+        return 40;
+    case Puzzle_Level::Expert:
+        return 60;
+    case Puzzle_Level::Extreme:
+        return 80;
+    case Puzzle_Level::Easy:
+        break;
+    }
+    return 0;
+}
 
-} // namespace
+std::string Rating_Text(int rating) {
+    return std::to_string(rating / 10) + "." + std::to_string(rating % 10);
+}
 
-Grade_Result Grade_Steps(const Steps_Result& steps, int cells) {
+Grade_Result Grade_Steps(const Steps_Result& steps, int /*cells*/) {
     Grade_Result result;
     result.Solved = steps.Solved;
     for (const Step& step : steps.Steps) {
         result.Score += Technique_Score(step.Kind);
         ++result.Techniques[Technique_Name(step.Kind)];
-        result.Level = std::max(result.Level, Technique_Level(step.Kind));
+        result.Rating = std::max(result.Rating, step.Rating);
     }
-    const long long scale = std::max(cells, 1);
-    if (!result.Solved) {
-        result.Level = Puzzle_Level::Extreme;
-    } else if (result.Level == Puzzle_Level::Medium &&
-               result.Score * 81LL > Medium_Score_Limit * scale) {
-        result.Level = Puzzle_Level::Hard;
-    } else if (result.Level == Puzzle_Level::Hard &&
-               result.Score * 81LL > Hard_Score_Limit * scale) {
-        result.Level = Puzzle_Level::Expert;
-    }
+    result.Level = result.Solved ? Level_Of_Rating(result.Rating) : Puzzle_Level::Extreme;
     return result;
 }
 
@@ -67,6 +79,7 @@ Grade_Result Grade_Puzzle(const Puzzle_State& puzzle) {
 
 Grade_Result Grade_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape) {
     Logic_State state(std::make_shared<const Logic_Shape>(puzzle, std::move(shape)));
+    Confirm_Unique_Solution(state);
     const Steps_Result steps = All_Steps(state);
     return Grade_Steps(steps, state.Var_Count());
 }

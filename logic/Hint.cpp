@@ -44,7 +44,9 @@ void Keep_Needed_Steps(const Logic_Shape& shape, std::vector<Step>& steps) {
     std::vector<char> looked_at(shape.Structure.Var_Count, 0);
     bool everything = false;
     auto look_at = [&](const Step& step) {
-        everything = everything || step.Kind == Technique::Trial;
+        // The trial step and BUG+1 reason from every cell.
+        everything = everything || step.Kind == Technique::Trial ||
+                     step.Kind == Technique::Bug_Plus_One;
         for (int v : step.Cell_Vars) {
             looked_at[v] = 1;
         }
@@ -80,7 +82,8 @@ Hint Find_Hint(const Puzzle_State& puzzle) {
     return Find_Hint(puzzle, nullptr);
 }
 
-Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> puzzle_shape) {
+Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> puzzle_shape,
+               const std::atomic<bool>* cancel) {
     Hint hint;
     if (!puzzle_shape || !puzzle_shape->Fits(puzzle)) {
         puzzle_shape = Shape_Of(puzzle);
@@ -143,7 +146,15 @@ Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> p
     // Every step removes a candidate or places a number, so the steps are bounded.
     for (;;) {
         Step step;
-        if (!Next_Step(state, step)) {
+        const bool found = Next_Step(state, step, Technique::Trial, cancel);
+        if (cancel != nullptr && cancel->load()) {
+            hint = Hint{};
+            hint.Kind = Hint_Kind::Undecided;
+            hint.Cancelled = true;
+            hint.Text = "The hint was cancelled.";
+            return hint;
+        }
+        if (!found) {
             hint.Kind = Hint_Kind::No_Logical_Step;
             hint.Text = "No logical step is left from here.";
             hint.Steps.clear();

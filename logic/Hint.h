@@ -27,11 +27,15 @@ struct Hint {
     std::vector<Step> Steps;             // up to and including the first placement
     std::vector<Number_Place> Placement; // every copy of the cell to fill, with the number
     int Solutions = 1;                   // of the locked numbers: 0, 1, or 2 for "several"
+    bool Cancelled = false;              // stopped by the cancel flag (Kind is then Undecided)
 };
 
 // The puzzle's solution is that of its locked numbers alone; the numbers entered (unlocked)
 // are compared with it. When they all agree, the steps start from every number on the
 // boards.
 Hint Find_Hint(const Puzzle_State& puzzle);
-// The same with the puzzle's shape, made once for it (the session's).
-Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape);
+// The same with the puzzle's shape, made once for it (the session's). When cancel is given and
+// becomes true, the search stops soon and the hint says Cancelled; the chain searches, the
+// slow part of a hint on a very hard position, look at it between candidates.
+Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape,
+               const std::atomic<bool>* cancel = nullptr);

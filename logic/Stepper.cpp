@@ -6,6 +6,19 @@
 #include "logic/techniques/Technique_Finders.h"
 #include "model/Cp1252.h"
 
+namespace {
+
+// The search's cancel flag and the board a sentence speaks of, for the step being found on
+// this thread.
+thread_local const std::atomic<bool>* Cancel_Flag = nullptr;
+thread_local int Sentence_Board = -1;
+
+} // namespace
+
+bool Search_Cancelled() {
+    return Cancel_Flag != nullptr && Cancel_Flag->load(std::memory_order_relaxed);
+}
+
 Logic_Shape::Logic_Shape(const Puzzle_State& puzzle) : Logic_Shape(puzzle, nullptr) {}
 
 Logic_Shape::Logic_Shape(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape)
@@ -65,13 +78,16 @@ int Logic_Shape::Board_Of_Var(int var) const {
 std::string Logic_Shape::Unit_Name(int unit) const {
     const Unit_Id& id = Structure.Unit_Ids[unit];
     std::string name = std::string(Unit_Kind_Name(id.Kind)) + " " + std::to_string(id.Index + 1);
-    if (id.Kind != Unit_Kind::Region && !Single_Board) {
+    if (id.Kind != Unit_Kind::Region && !Single_Board && id.Board != Sentence_Board) {
         name += " of board " + std::to_string(id.Board + 1);
     }
     return name;
 }
 
 std::string Logic_Shape::Cell_Name(int var, int context_board) const {
+    if (context_board < 0) {
+        context_board = Sentence_Board;
+    }
     const std::vector<int>& cells = Structure.Cells_Of_Var[var];
     Cell_Place place = Structure.Places[cells.front()];
     for (int cell : cells) {
@@ -239,6 +255,17 @@ std::vector<int> Seeing_All(const Logic_State& state, std::initializer_list<int>
     return out;
 }
 
+int Chain_Length_Rating(int nodes) {
+    int added = 0;
+    int ceiling = 4;
+    bool odd = false;
+    for (const int length = nodes - 2; length > ceiling; odd = !odd) {
+        ++added;
+        ceiling = odd ? ceiling * 4 / 3 : ceiling * 3 / 2;
+    }
+    return added;
+}
+
 std::string Join_Words(const std::vector<std::string>& words) {
     // Names that hold commas themselves are kept apart by semicolons.
     const bool commas = std::any_of(words.begin(), words.end(), [](const std::string& w) {
@@ -301,6 +328,20 @@ void Add_Copies(const Logic_Shape& shape, const std::vector<Var_Number>& from,
     }
 }
 
+// A copy of each of two variables, on one board when they share one.
+std::pair<Cell_Place, Cell_Place> Copies_Near(const Logic_Shape& shape, int a, int b) {
+    const std::vector<Cell_Place> from = shape.Structure.Places_Of_Var(a);
+    const std::vector<Cell_Place> to = shape.Structure.Places_Of_Var(b);
+    for (const Cell_Place& f : from) {
+        for (const Cell_Place& t : to) {
+            if (f.Board == t.Board) {
+                return {f, t};
+            }
+        }
+    }
+    return {from.front(), to.front()};
+}
+
 // Fills the page-facing lists from the variable-level ones.
 void Finish_Step(const Logic_Shape& shape, Step& step) {
     step.Units.clear();
@@ -317,19 +358,77 @@ void Finish_Step(const Logic_Shape& shape, Step& step) {
     step.Eliminations.clear();
     Add_Copies(shape, step.Var_Placements, step.Placements);
     Add_Copies(shape, step.Var_Eliminations, step.Eliminations);
+    step.Links.clear();
+    for (const Var_Link& l : step.Var_Links) {
+        const auto [from, to] = Copies_Near(shape, l.From, l.To);
+        step.Links.push_back({from, to, l.Number_From, l.Number_To, l.Strong});
+    }
+}
+
+// The one board on which every cell and unit of the step lies, or -1.
+int Board_Of_Step(const Logic_Shape& shape, const Step& step) {
+    std::uint64_t boards = ~std::uint64_t{0};
+    auto on = [&](int var) {
+        std::uint64_t mine = 0;
+        for (const Cell_Place& p : shape.Structure.Places_Of_Var(var)) {
+            mine |= p.Board < 64 ? std::uint64_t{1} << p.Board : 0;
+        }
+        boards &= mine;
+    };
+    for (int v : step.Cell_Vars) {
+        on(v);
+    }
+    for (const Var_Number& x : step.Var_Placements) {
+        on(x.Var);
+    }
+    for (const Var_Number& x : step.Var_Eliminations) {
+        on(x.Var);
+    }
+    for (const Var_Link& l : step.Var_Links) {
+        on(l.From);
+        on(l.To);
+    }
+    for (int u : step.Unit_Indices) {
+        const int b = shape.Board_Of_Unit(u);
+        boards &= b >= 0 && b < 64 ? std::uint64_t{1} << b : 0;
+    }
+    return boards == 0 ? -1 : __builtin_ctzll(boards);
+}
+
+bool Run_Finder(const Technique_Row& row, const Logic_State& state, Step& step) {
+    step = Step{};
+    step.Kind = row.Id;
+    return row.Find(state, step);
 }
 
 // The easiest step from a state that is neither solved nor broken.
 // The registry's rows are tried in their order, up to and including the hardest allowed.
+// A step whose cells all lie on one board of several is found again with that board as the
+// sentence's, so that it says "on board B" once instead of after every cell.
 bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
+    const Logic_Shape& shape = state.Shape();
     for (const Technique_Row& row : Technique_Registry()) {
-        if (!row.Needs_Unique || state.Unique_Solution_Known()) {
-            step = Step{};
-            step.Kind = row.Id;
-            if (row.Find(state, step)) {
-                Finish_Step(state.Shape(), step);
-                return true;
+        if (Search_Cancelled()) {
+            return false;
+        }
+        if ((!row.Needs_Unique || state.Unique_Solution_Known()) && Run_Finder(row, state, step)) {
+            const int board = shape.Single_Board ? -1 : Board_Of_Step(shape, step);
+            if (board >= 0 && step.Text.find("board ") != std::string::npos) {
+                Step again;
+                Sentence_Board = board;
+                const bool found = Run_Finder(row, state, again);
+                Sentence_Board = -1;
+                const std::size_t colon = again.Text.find(':');
+                if (found && colon != std::string::npos) {
+                    again.Text.insert(colon, " on board " + std::to_string(board + 1));
+                    step = std::move(again);
+                }
             }
+            if (step.Rating == 0) {
+                step.Rating = row.Rating;
+            }
+            Finish_Step(shape, step);
+            return true;
         }
         if (row.Id == hardest) {
             break;
@@ -340,11 +439,24 @@ bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
 
 } // namespace
 
-bool Next_Step(const Logic_State& state, Step& step, Technique hardest) {
+bool Next_Step(const Logic_State& state, Step& step, Technique hardest,
+               const std::atomic<bool>* cancel) {
     if (state.Solved() || !state.Broken().empty()) {
         return false;
     }
-    return First_Step(state, step, hardest);
+    const std::atomic<bool>* before = Cancel_Flag;
+    Cancel_Flag = cancel;
+    const bool found = First_Step(state, step, hardest);
+    Cancel_Flag = before;
+    return found;
+}
+
+bool Confirm_Unique_Solution(Logic_State& state) {
+    // Far beyond any puzzle a person plays; past it the uniqueness techniques stay off.
+    constexpr long long budget = 2000000;
+    const Solve_Result solved = Solve_Structure(state.Shape().Structure, 2, budget);
+    state.Set_Unique_Solution_Known(solved.Count == 1 && !solved.Gave_Up);
+    return state.Unique_Solution_Known();
 }
 
 // The state is checked once a step: Broken() looks at every cell and unit.

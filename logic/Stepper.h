@@ -8,6 +8,7 @@
 //
 // Qt-free; no state outside the objects, so separate threads may each run their own.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -34,6 +35,25 @@ struct Var_Number {
     int Number = 0;
 };
 
+// One link of a chain for the overlay: from a candidate to the next one it bears on. Strong:
+// the first not holding its number makes the second hold its own; else the first holding its
+// number keeps the second from holding its own.
+struct Step_Link {
+    Cell_Place From;
+    Cell_Place To;
+    int Number_From = 0;
+    int Number_To = 0;
+    bool Strong = false;
+};
+
+struct Var_Link {
+    int From = 0;
+    int To = 0;
+    int Number_From = 0;
+    int Number_To = 0;
+    bool Strong = false;
+};
+
 // One step of reasoning. The page-facing lists name every copy of a shared cell.
 struct Step {
     Technique Kind = Technique::Naked_Single;
@@ -41,13 +61,16 @@ struct Step {
     std::vector<Cell_Place> Cells;          // the cells it reasons from, every copy
     std::vector<Number_Place> Placements;   // numbers it places, every copy
     std::vector<Number_Place> Eliminations; // candidates it removes, every copy
+    std::vector<Step_Link> Links;           // a chain's links, in the order they are read
     std::string Text;                       // one sentence, numbers from 1
+    int Rating = 0; // on the Sudoku Explainer scale, in tenths; a chain's grows with its length
 
     // The same by variable and unit index of the structure.
     std::vector<int> Unit_Indices;
     std::vector<int> Cell_Vars;
     std::vector<Var_Number> Var_Placements;
     std::vector<Var_Number> Var_Eliminations;
+    std::vector<Var_Link> Var_Links;
 
     bool Places() const { return !Var_Placements.empty(); }
 };
@@ -121,7 +144,14 @@ class Logic_State {
 
 // The easiest step from the state, trying techniques in order of difficulty (up to and
 // including the last one allowed). False when none applies or the state is broken.
-bool Next_Step(const Logic_State& state, Step& step, Technique hardest = Technique::Trial);
+// When cancel is given and becomes true, the search stops soon and finds no step (the chain
+// searches, the slow ones, look at it).
+bool Next_Step(const Logic_State& state, Step& step, Technique hardest = Technique::Trial,
+               const std::atomic<bool>* cancel = nullptr);
+
+// Asks the solver whether the state's puzzle has exactly one solution and, when it has, lets
+// the techniques that rest on uniqueness be used. Returns what the solver said.
+bool Confirm_Unique_Solution(Logic_State& state);
 
 struct Steps_Result {
     std::vector<Step> Steps;

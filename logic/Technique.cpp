@@ -4,8 +4,8 @@
 
 const std::vector<Technique_Row>& Technique_Registry() {
     static const std::vector<Technique_Row> rows = {
-#define TECHNIQUE(Id, Name, Score, Level, Needs_Unique, Finder)                                    \
-    {Technique::Id, Name, Score, Puzzle_Level::Level, Needs_Unique, &Finder},
+#define TECHNIQUE(Id, Name, Score, Rating, Needs_Unique, Finder)                                   \
+    {Technique::Id, Name, Score, Rating, Level_Of_Rating(Rating), Needs_Unique, &Finder},
 #include "logic/techniques/Technique_List.h"
 #undef TECHNIQUE
     };
@@ -23,6 +23,10 @@ const char* Technique_Name(Technique technique) {
 
 int Technique_Score(Technique technique) {
     return Technique_Info(technique).Score;
+}
+
+int Technique_Rating(Technique technique) {
+    return Technique_Info(technique).Rating;
 }
 
 Puzzle_Level Technique_Level(Technique technique) {

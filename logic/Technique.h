@@ -8,7 +8,7 @@
 #include "logic/Grading.h"
 
 enum class Technique {
-#define TECHNIQUE(Id, Name, Score, Level, Needs_Unique, Finder) Id,
+#define TECHNIQUE(Id, Name, Score, Rating, Needs_Unique, Finder) Id,
 #include "logic/techniques/Technique_List.h"
 #undef TECHNIQUE
 };
@@ -24,7 +24,8 @@ struct Technique_Row {
     Technique Id = Technique::Full_House;
     const char* Name = ""; // "Hidden single", "X-Wing", ...
     int Score = 0;         // added to a puzzle's grade for each step of it
-    Puzzle_Level Level = Puzzle_Level::Easy;
+    int Rating = 0;        // on the Sudoku Explainer scale, in tenths: 12 is 1.2
+    Puzzle_Level Level = Puzzle_Level::Easy; // the band of the rating
     bool Needs_Unique = false; // only on a puzzle whose single solution is known
     Technique_Finder Find = nullptr;
 };
@@ -35,11 +36,12 @@ const std::vector<Technique_Row>& Technique_Registry();
 const Technique_Row& Technique_Info(Technique technique);
 
 constexpr int Technique_Count = 0
-#define TECHNIQUE(Id, Name, Score, Level, Needs_Unique, Finder) +1
+#define TECHNIQUE(Id, Name, Score, Rating, Needs_Unique, Finder) +1
 #include "logic/techniques/Technique_List.h"
 #undef TECHNIQUE
     ;
 
 const char* Technique_Name(Technique technique);
 int Technique_Score(Technique technique);
+int Technique_Rating(Technique technique); // in tenths
 Puzzle_Level Technique_Level(Technique technique);

@@ -194,6 +194,11 @@ bool Find_X_Chain(const Logic_State& state, Step& step) {
         return false;
     }
     Chain_Step(state, best, "X-chain", step);
+    step.Rating = 66 + Chain_Length_Rating(static_cast<int>(best.Path.size()) + 2);
+    for (std::size_t i = 0; i + 1 < best.Path.size(); ++i) {
+        step.Var_Links.push_back(
+            {best.Path[i], best.Path[i + 1], best.Number, best.Number, i % 2 == 0});
+    }
     // The units of the strong links: every other link, from the first.
     const Logic_Shape& shape = state.Shape();
     for (std::size_t i = 0; i + 1 < best.Path.size(); i += 2) {
@@ -217,5 +222,12 @@ bool Find_XY_Chain(const Logic_State& state, Step& step) {
         return false;
     }
     Chain_Step(state, best, "XY-chain", step);
+    step.Rating = 66 + Chain_Length_Rating(2 * static_cast<int>(best.Path.size()) + 2);
+    // From each cell, the number it holds if the one before does not, to the next cell.
+    int held = Lowest_Number_Of(state.Candidates(best.Path.front()) & ~Bit_Of(best.Number));
+    for (std::size_t i = 0; i + 1 < best.Path.size(); ++i) {
+        step.Var_Links.push_back({best.Path[i], best.Path[i + 1], held, held, false});
+        held = Lowest_Number_Of(state.Candidates(best.Path[i + 1]) & ~Bit_Of(held));
+    }
     return true;
 }

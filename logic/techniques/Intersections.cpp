@@ -43,6 +43,8 @@ bool Find_Locked_Candidates(const Logic_State& state, Step& step) {
                 const int board = board_a >= 0 ? board_a : shape.Board_Of_Var(places[0]);
                 const std::string number = shape.Number_Text(board, n);
                 step.Unit_Indices = {unit_a, b};
+                // Pointing (from a block to a line) is the easier to see; claiming the other.
+                step.Rating = s.Unit_Ids[a].Kind == Unit_Kind::Block ? 26 : 28;
                 step.Cell_Vars = places;
                 step.Text = "Locked candidates: in " + shape.Unit_Name(unit_a) + ", " + number +
                             " can only go where it meets " + shape.Unit_Name(b) +

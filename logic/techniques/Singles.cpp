@@ -86,6 +86,8 @@ bool Find_Hidden_Single(const Logic_State& state, Step& step) {
                 const int unit = static_cast<int>(u);
                 Place_Step(v, n, step);
                 step.Unit_Indices.push_back(unit);
+                // A block is easier to scan than a line or a region.
+                step.Rating = s.Unit_Ids[u].Kind == Unit_Kind::Block ? 12 : 15;
                 step.Text = "Hidden single: in " + shape.Unit_Name(unit) + ", only " +
                             shape.Cell_Name_In(v, unit) + " can hold " +
                             shape.Number_Text(shape.Writing_Board(unit), n) + ".";

@@ -10,7 +10,7 @@
 #include "logic/Stepper.h"
 
 // Every technique's finder, as the list names it.
-#define TECHNIQUE(Id, Name, Score, Level, Needs_Unique, Finder)                                    \
+#define TECHNIQUE(Id, Name, Score, Rating, Needs_Unique, Finder)                                   \
     bool Finder(const Logic_State& state, Step& step);
 #include "logic/techniques/Technique_List.h"
 #undef TECHNIQUE
@@ -22,6 +22,12 @@ bool Find_Fish(const Logic_State& state, int size, Step& step);
 bool Find_Wing(const Logic_State& state, Technique kind, Step& step); // XY- or XYZ-Wing
 
 // Helpers shared by the finders.
+
+// The tenths a chain's rating grows by with its length in candidates, as the Sudoku Explainer
+// scale counts it: nothing up to 6, then a tenth more past 6, 8, 10, 14, 18, 26, 34, 50, ...
+int Chain_Length_Rating(int nodes);
+// The caller of Next_Step asked the search to stop: the slow finders give up.
+bool Search_Cancelled();
 
 // The numbers placed in a unit.
 Number_Set Placed_In_Unit(const Logic_State& state, int unit);

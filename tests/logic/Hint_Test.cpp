@@ -85,6 +85,11 @@ void Expect_Number_Follows(const Puzzle_State& p, const Hint& hint) {
     ASSERT_NE(state.Candidates(placed.Var) & Bit_Of(placed.Number), 0U) << last.Text;
     if (last.Kind == Technique::Naked_Single) {
         EXPECT_EQ(state.Candidates(placed.Var), Bit_Of(placed.Number)) << last.Text;
+    } else if (last.Kind != Technique::Full_House && last.Kind != Technique::Hidden_Single) {
+        // A placement by a chain or BUG+1: its technique still finds a step from the kept ones.
+        Step again;
+        EXPECT_TRUE(Technique_Info(last.Kind).Find(state, again))
+            << Technique_Name(last.Kind) << ": " << last.Text;
     } else {
         ASSERT_EQ(last.Unit_Indices.size(), 1U);
         for (int v : state.Shape().Structure.Units[last.Unit_Indices[0]]) {

@@ -40,6 +40,21 @@ inline const std::vector<std::string>& Sample_Names() {
     return names;
 }
 
+// Every step-th line of bench/se-sample.txt, the bank puzzles rated on the Sudoku Explainer
+// scale: the puzzle and its rating in tenths.
+inline std::vector<std::pair<std::string, int>> Rated_Sample(std::size_t step) {
+    std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/bench/se-sample.txt");
+    std::vector<std::pair<std::string, int>> out;
+    std::size_t i = 0;
+    for (std::string puzzle, rating; in >> puzzle >> rating; ++i) {
+        if (i % step == 0) {
+            out.emplace_back(puzzle, static_cast<int>(std::stod(rating) * 10 + 0.5));
+        }
+    }
+    EXPECT_FALSE(out.empty());
+    return out;
+}
+
 // The first lines of bench/hard-classic-1000.txt: 81 digits each, row by row, 0 for empty.
 inline std::vector<std::string> Hard_Classic_Lines(std::size_t count) {
     std::ifstream in(std::string(TESSEL_SOURCE_DIR) + "/bench/hard-classic-1000.txt");
@@ -115,6 +130,7 @@ inline Steps_Result Expect_Sound_To_The_End(const Puzzle_State& puzzle, const st
     const std::vector<int> solution = Unique_Solution(puzzle);
     EXPECT_FALSE(solution.empty()) << where << ": the puzzle has no unique solution";
     Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    EXPECT_EQ(Confirm_Unique_Solution(state), !solution.empty()) << where;
     Steps_Result result = All_Steps(state);
     if (solution.empty()) {
         return result;

@@ -1,7 +1,8 @@
-// The stepper against hard classic puzzles with one solution: no step may place a wrong number
-// or remove the right one, and the steps must reach the solution (generated puzzles of every
-// kind are checked the same way in Generator_Test, the samples by hints in Hint_Test). Grades
-// by the hardest technique needed and the score. The structure and names on a Samurai: a
+// The stepper against hard classic puzzles and bank puzzles rated up to 9.3 with one solution:
+// no step may place a wrong number or remove the right one, and the steps must reach the
+// solution without the trial step (generated puzzles of every kind are checked the same way in
+// Generator_Test, the samples by hints in Hint_Test). Uniqueness techniques stay off on
+// puzzles with two solutions. Grades by the hardest step's rating. The structure and names on a Samurai: a
 // shared cell is one variable with every place, a block two boards share is one unit.
 
 #include <gtest/gtest.h>
@@ -24,28 +25,90 @@ TEST(Stepper_Soundness, HardClassicPuzzlesSolvedSoundly) {
             ++techniques_seen[static_cast<int>(s.Kind)];
         }
     }
-    for (Technique t :
-         {Technique::Locked_Candidates, Technique::Naked_Pair, Technique::X_Wing,
-          Technique::XY_Wing, Technique::X_Chain, Technique::XY_Chain, Technique::Trial}) {
+    for (Technique t : {Technique::Locked_Candidates, Technique::Naked_Pair, Technique::X_Wing,
+                        Technique::XY_Wing, Technique::Alternating_Chain}) {
+        EXPECT_GT(techniques_seen[static_cast<int>(t)], 0) << Technique_Name(t);
+    }
+    EXPECT_EQ(techniques_seen[static_cast<int>(Technique::Trial)], 0);
+}
+
+TEST(Stepper_Soundness, BankPuzzlesUpToNinePointThreeSolvedSoundlyWithoutTrial) {
+    int techniques_seen[Technique_Count] = {};
+    for (const auto& [line, rating] : Rated_Sample(3)) {
+        const Steps_Result r = Expect_Sound_To_The_End(Classic_Puzzle(line), line);
+        for (const Step& s : r.Steps) {
+            ++techniques_seen[static_cast<int>(s.Kind)];
+            EXPECT_NE(s.Kind, Technique::Trial) << line << " (" << rating << ")";
+            EXPECT_GE(s.Rating, Technique_Rating(s.Kind)) << s.Text;
+        }
+    }
+    for (Technique t : {Technique::Skyscraper, Technique::Finned_X_Wing,
+                        Technique::Unique_Rectangle_1, Technique::WXYZ_Wing,
+                        Technique::Alternating_Chain, Technique::Dynamic_Chain}) {
         EXPECT_GT(techniques_seen[static_cast<int>(t)], 0) << Technique_Name(t);
     }
 }
 
-TEST(Grading, LevelRisesWithAHighScoreAndUnsolvedIsExtreme) {
+TEST(Stepper_Soundness, UniquenessTechniquesNeverOnAPuzzleWithTwoSolutions) {
+    // Bank puzzles with givens taken away, one at a time, until they have two solutions.
+    int checked = 0;
+    for (const auto& [line, rating] : Rated_Sample(40)) {
+        std::string open = line;
+        for (std::size_t i = 0; i < open.size(); ++i) {
+            if (open[i] == '0') {
+                continue;
+            }
+            const char given = open[i];
+            open[i] = '0';
+            if (Unique_Solution(Classic_Puzzle(open)).empty()) {
+                break;
+            }
+            open[i] = given == '0' ? '0' : open[i];
+        }
+        const Puzzle_State puzzle = Classic_Puzzle(open);
+        ASSERT_TRUE(Unique_Solution(puzzle).empty()) << open;
+        ++checked;
+        Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+        EXPECT_FALSE(Confirm_Unique_Solution(state)) << open;
+        for (const Step& s : All_Steps(state).Steps) {
+            EXPECT_FALSE(Technique_Info(s.Kind).Needs_Unique) << open << ": " << s.Text;
+        }
+        const Grade_Result grade = Grade_Puzzle(puzzle);
+        for (const Technique_Row& row : Technique_Registry()) {
+            if (row.Needs_Unique) {
+                EXPECT_EQ(grade.Techniques.count(row.Name), 0U) << open << ": " << row.Name;
+            }
+        }
+    }
+    EXPECT_GE(checked, 10);
+}
+
+TEST(Grading, RatingIsTheHardestStepsAndLevelItsBandUnsolvedIsExtreme) {
     Steps_Result steps;
     Step pair;
     pair.Kind = Technique::Naked_Pair;
+    pair.Rating = 30;
+    Step chain;
+    chain.Kind = Technique::X_Chain;
+    chain.Rating = 68;
     steps.Solved = true;
-    steps.Steps.assign(20, pair); // 1200 on 81 cells: still medium
+    steps.Steps.assign(20, pair);
+    EXPECT_EQ(Grade_Steps(steps, 81).Rating, 30);
     EXPECT_EQ(Grade_Steps(steps, 81).Level, Puzzle_Level::Medium);
-    steps.Steps.push_back(pair); // 1260
-    EXPECT_EQ(Grade_Steps(steps, 81).Level, Puzzle_Level::Hard);
-    EXPECT_EQ(Grade_Steps(steps, 369).Level, Puzzle_Level::Medium) << "a Samurai allows more";
+    steps.Steps.push_back(chain);
+    EXPECT_EQ(Grade_Steps(steps, 81).Rating, 68);
+    EXPECT_EQ(Grade_Steps(steps, 369).Level, Puzzle_Level::Expert) << "the same on a Samurai";
     steps.Solved = false;
     const Grade_Result stuck = Grade_Steps(steps, 81);
     EXPECT_EQ(stuck.Level, Puzzle_Level::Extreme);
     EXPECT_FALSE(stuck.Solved);
-    EXPECT_EQ(stuck.Techniques.at("Naked pair"), 21);
+    EXPECT_EQ(stuck.Techniques.at("Naked pair"), 20);
+    for (int rating : {10, 24, 25, 39, 40, 59, 60, 79, 80, 110}) {
+        EXPECT_GE(rating, Lowest_Rating(Level_Of_Rating(rating)));
+    }
+    EXPECT_EQ(Level_Of_Rating(24), Puzzle_Level::Easy);
+    EXPECT_EQ(Level_Of_Rating(80), Puzzle_Level::Extreme);
+    EXPECT_EQ(Rating_Text(45), "4.5");
 }
 
 namespace {

@@ -30,11 +30,14 @@ TEST(Technique_Registry, EveryRowHasANameAScoreALevelAndAFinder) {
             EXPECT_GE(row.Score, rows[i - 1].Score);
         }
     }
-    // The last resort is last, and it is the only extreme one.
+    // The last resort is last and rated above every named technique; each level is the band
+    // of the rating.
     EXPECT_EQ(rows.back().Id, Technique::Trial);
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-        EXPECT_LT(static_cast<int>(rows[i].Level), static_cast<int>(Puzzle_Level::Extreme))
-            << rows[i].Name;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].Level, Level_Of_Rating(rows[i].Rating)) << rows[i].Name;
+        if (i + 1 < rows.size()) {
+            EXPECT_LT(rows[i].Rating, rows.back().Rating) << rows[i].Name;
+        }
     }
 }
 

@@ -180,21 +180,6 @@ TEST(Technique_Text, Fish) {
         "row 2, column 7; row 3, column 7; row 4, column 7; row 6, column 7; row 7, column 7 "
         "and row 8, column 7).",
         6, 18);
-    // Every pair spans two blocks, so no block or line locks 5 first.
-    Expect_Golden(
-        Position()
-            .Row_Only(1, 5, {1, 4})
-            .Row_Only(2, 5, {2, 7})
-            .Row_Only(4, 5, {2, 4})
-            .Row_Only(7, 5, {1, 7}),
-        Technique::Jellyfish,
-        "Jellyfish: in row 1, row 2, row 4 and row 7, 5 can only go in column 1, column 2, "
-        "column 4 and column 7, so no other cell of those columns can hold 5 (row 3, column "
-        "1; row 5, column 1; row 6, column 1; row 8, column 1; row 9, column 1; row 3, column "
-        "2; row 5, column 2; row 6, column 2; row 8, column 2; row 9, column 2; row 3, column "
-        "4; row 5, column 4; row 6, column 4; row 8, column 4; row 9, column 4; row 3, column "
-        "7; row 5, column 7; row 6, column 7; row 8, column 7 and row 9, column 7).",
-        8, 20);
 }
 
 TEST(Technique_Text, WingsAndChains) {
@@ -210,10 +195,11 @@ TEST(Technique_Text, WingsAndChains) {
                   "row 1, column 5 (2 and 3) holds 3, so row 1, column 2 and row 1, column 3, "
                   "which see all three, cannot hold 3.",
                   3, 2, {{1, 2, 3}, {1, 3, 3}});
-    Expect_Golden(Position().Row_Only(1, 5, {2, 7}).Row_Only(5, 5, {2, 8}), Technique::X_Chain,
-                  "X-chain on 5: row 1, column 7 or row 5, column 8 holds 5 (chain through row 1, "
-                  "column 7; row 1, column 2; row 5, column 2 and row 5, column 8), so row 4, "
-                  "column 7; row 6, column 7; row 2, column 8 and row 3, column 8 cannot hold 5.",
+    Expect_Golden(Position().Row_Only(1, 5, {2, 7}).Row_Only(5, 5, {2, 8}), Technique::Skyscraper,
+                  "Skyscraper on 5: in row 1, 5 can only go in column 7 and column 2, and in row 5 "
+                  "only in column 2 and column 8; row 1, column 2 and row 5, column 2 see each "
+                  "other, so row 1, column 7 or row 5, column 8 holds 5, and row 4, column 7; row "
+                  "6, column 7; row 2, column 8 and row 3, column 8 cannot hold 5.",
                   4, 4, {{4, 7, 5}, {6, 7, 5}, {2, 8, 5}, {3, 8, 5}});
     Expect_Golden(
         Position().Set(1, 1, {1, 2}).Set(1, 5, {2, 3}).Set(5, 5, {3, 4}).Set(5, 9, {1, 4}),
@@ -224,24 +210,124 @@ TEST(Technique_Text, WingsAndChains) {
         4, 2, {{5, 1, 1}, {1, 9, 1}});
 }
 
-TEST(Technique_Text, TrialIsTheLastResortAndNamedAsSuch) {
-    const Puzzle_State puzzle = Sample("classic-hard.zd2");
-    const Steps_Result r = All_Steps(puzzle);
-    ASSERT_TRUE(r.Solved);
-    const auto trial = std::find_if(r.Steps.begin(), r.Steps.end(),
-                                    [](const Step& s) { return s.Kind == Technique::Trial; });
-    ASSERT_NE(trial, r.Steps.end());
-    EXPECT_EQ(trial->Text.rfind("Trial: if row ", 0), 0U) << trial->Text;
-    EXPECT_NE(trial->Text.find("the singles that follow would break a rule"), std::string::npos)
-        << trial->Text;
-    ASSERT_EQ(trial->Eliminations.size(), 1U);
-    ASSERT_EQ(trial->Cells.size(), 1U);
-    EXPECT_EQ(trial->Cells[0].Col, trial->Eliminations[0].Col);
-    // Nothing easier applied at that point.
-    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
-    for (auto it = r.Steps.begin(); it != trial; ++it) {
-        state.Apply(*it);
+// Golden steps from bank puzzles (the Sudoku Exchange bank, public domain): the first step of
+// the technique on the way through the puzzle, with its sentence and what it removes or places.
+TEST(Technique_Text, NamedPatternsUniquenessAndFishFromTheBank) {
+    struct Golden {
+        Technique Kind;
+        const char* Puzzle;
+        const char* Text;
+        std::vector<Change> Made;
+    };
+    const std::vector<Golden> goldens = {
+        {Technique::Two_String_Kite,
+         "000050030708100000005002980001607040400000008020504600054300100000001406010020000",
+         "Two-string kite on 7: in row 9, 7 can only go in column 8 and column 3, and in column 2 "
+         "only in row 8 and row 5; row 9, column 3 and row 8, column 2 see each other, so row 9, "
+         "column 8 or row 5, column 2 holds 7, and row 5, column 8 cannot hold 7.",
+         {{5, 8, 7}}},
+        {Technique::Turbot_Fish,
+         "007036400000801600360040007740000060806000204020000073500090046004607000002350100",
+         "Turbot fish on 9: in row 3, 9 can only go in column 6 and column 7, and in block 6 only "
+         "in row 6, column 7 and row 5, column 8; row 3, column 7 and row 6, column 7 see each "
+         "other, so row 3, column 6 or row 5, column 8 holds 9, and row 5, column 6 cannot hold 9.",
+         {{5, 6, 9}}},
+        {Technique::Empty_Rectangle,
+         "053000790080000060090507080320000014000020000000605000060000030900080002700050008",
+         "Empty rectangle on 1: in block 1, 1 can only go in column 1 or row 3; in row 6 it can "
+         "only go in column 1 and column 5; if row 3, column 5 held 1, row 6, column 5 would not, "
+         "row 6, column 1 would, and block 1 would have no place left for 1; so it cannot hold 1.",
+         {{3, 5, 1}}},
+        {Technique::Finned_X_Wing,
+         "020070003007900540409003000300008000060407080000200006000300207052006800700040090",
+         "Finned X-Wing: in row 1 and row 9, 8 can only go in column 2 and column 4 or in the fins "
+         "row 1, column 1 and row 1, column 3, so row 3, column 2, in those columns and seeing the "
+         "fins, cannot hold 8.",
+         {{3, 2, 8}}},
+        {Technique::Unique_Rectangle_1,
+         "000409010140006080002080500520000007006070800800000053007060900050300028060902000",
+         "Unique rectangle type 1: row 1, column 3; row 2, column 3; row 2, column 5 and row 1, "
+         "column 5 must not be left with only 3 and 5, or the puzzle would have two solutions, so "
+         "row 2, column 5 cannot hold 3 or 5.",
+         {{2, 5, 3}, {2, 5, 5}}},
+        {Technique::Unique_Rectangle_4,
+         "000009700400000096000048053004006002060805030800700600320470000640000009005900000",
+         "Unique rectangle type 4: row 8, column 6; row 9, column 6; row 9, column 7 and row 8, "
+         "column 7 must not be left with only 2 and 3, or the puzzle would have two solutions; in "
+         "column 7, 3 can only go in row 8 and row 9, so neither can hold 2.",
+         {{8, 7, 2}, {9, 7, 2}}},
+        {Technique::WXYZ_Wing,
+         "000010060900800000001764800007000580802000309069000400004582600000001007020040000",
+         "WXYZ-Wing: row 6, column 4 (1 and 3); row 1, column 4 (2, 3 and 9); row 8, column 4 (3 "
+         "and 9) and row 6, column 9 (1 and 2) hold only 1, 2, 3 and 9, each but 2 at most once, "
+         "so one of them holds 2, and row 1, column 9, which sees every one holding 2, cannot hold "
+         "2.",
+         {{1, 9, 2}}},
+        {Technique::Bug_Plus_One,
+         "000047002102000009006039050000000840060050030038000000010380200700000408600720000",
+         "BUG+1: every open cell but row 7, column 3 has two numbers, and each number stands twice "
+         "in its units but 9 three times around that cell; without 9 the puzzle would have no or "
+         "two solutions, so row 7, column 3 holds 9.",
+         {{7, 3, 9}}},
+        {Technique::Jellyfish,
+         "690000000102000000040018903900370100000609000003082009201960040000000502000000096",
+         "Jellyfish: in row 2, row 4, row 6 and row 7, 5 can only go in column 2, column 6, column "
+         "8 and column 9, so no other cell of those columns can hold 5 (row 1, column 6).",
+         {{1, 6, 5}}},
+    };
+    for (const Golden& g : goldens) {
+        SCOPED_TRACE(Technique_Name(g.Kind));
+        Logic_State state(std::make_shared<const Logic_Shape>(Classic_Puzzle(g.Puzzle)));
+        ASSERT_TRUE(Confirm_Unique_Solution(state));
+        Step step;
+        bool found = false;
+        while (!found && Next_Step(state, step)) {
+            found = step.Kind == g.Kind;
+            state.Apply(step);
+        }
+        ASSERT_TRUE(found);
+        EXPECT_EQ(step.Text, g.Text);
+        std::vector<Change> made;
+        for (const Number_Place& e : step.Places() ? step.Placements : step.Eliminations) {
+            made.push_back({e.Row + 1, e.Col + 1, e.Number});
+        }
+        std::sort(made.begin(), made.end());
+        std::vector<Change> expected = g.Made;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(made, expected);
     }
-    Step easier;
-    EXPECT_FALSE(Next_Step(state, easier, Technique::XY_Chain));
+}
+
+// The chains on the hard sample are written out fact by fact, each fact's links drawn, and the
+// trial step is not needed.
+TEST(Technique_Text, ForcingChainsAreWrittenOutLinkByLink) {
+    int chains = 0;
+    for (const auto& [line, rating] : Rated_Sample(11)) {
+        if (rating < 70) {
+            continue;
+        }
+        Logic_State state(std::make_shared<const Logic_Shape>(Classic_Puzzle(line)));
+        Confirm_Unique_Solution(state);
+        for (const Step& s : All_Steps(state).Steps) {
+            EXPECT_NE(s.Kind, Technique::Trial);
+            if (s.Kind < Technique::Alternating_Chain) {
+                continue;
+            }
+            ++chains;
+            SCOPED_TRACE(s.Text);
+            EXPECT_EQ(s.Text.rfind(std::string(Technique_Name(s.Kind)) + ": ", 0), 0U);
+            EXPECT_NE(s.Text.find("if row "), std::string::npos);
+            EXPECT_NE(s.Text.find(", then row "), std::string::npos);
+            EXPECT_EQ(s.Text.find("break a rule"), std::string::npos);
+            ASSERT_FALSE(s.Links.empty());
+            // Every link joins two cells the step names, and a link to a number on is strong.
+            for (const Step_Link& l : s.Links) {
+                for (const Cell_Place& c : {l.From, l.To}) {
+                    EXPECT_NE(std::find(s.Cells.begin(), s.Cells.end(), c), s.Cells.end());
+                }
+            }
+            EXPECT_GE(s.Rating, Technique_Rating(s.Kind));
+        }
+    }
+    EXPECT_GT(chains, 5);
 }

@@ -36,7 +36,7 @@ const char* const Tool_Usage =
     "  hint FILE [--json]\n"
     "  steps FILE [--json]\n"
     "  grade FILE [--json]\n"
-    "  grade --lines FILE      (one classic puzzle a line: level and score)\n"
+    "  grade --lines FILE      (one classic puzzle a line: level, score and rating)\n"
     "  make DESCRIPTION -o FILE\n"
     "  generate KIND [--seed S] [--level easy|medium|hard|expert|extreme]\n"
     "           [--symmetry none|rotational] -o FILE\n"

@@ -44,7 +44,8 @@ void Places_Json(std::ostream& out, const std::vector<Number_Place>& places) {
 
 void Step_Json_Fields(std::ostream& out, const Step& step) {
     out << "\"technique\": " << Json_String(Technique_Name(step.Kind))
-        << ", \"score\": " << Technique_Score(step.Kind) << ", \"text\": " << Json_String(step.Text)
+        << ", \"score\": " << Technique_Score(step.Kind)
+        << ", \"rating\": " << Rating_Text(step.Rating) << ", \"text\": " << Json_String(step.Text)
         << ", \"placements\": ";
     Places_Json(out, step.Placements);
     out << ", \"eliminations\": ";
@@ -64,6 +65,17 @@ void Step_Json_Fields(std::ostream& out, const Step& step) {
         out << ", \"index\": " << u.Index << '}';
     }
     out << ']';
+    if (!step.Links.empty()) {
+        out << ", \"links\": [";
+        for (std::size_t i = 0; i < step.Links.size(); ++i) {
+            const Step_Link& l = step.Links[i];
+            out << (i ? ", " : "") << "{\"from\": [" << l.From.Board << ", " << l.From.Col << ", "
+                << l.From.Row << ", " << l.Number_From << "], \"to\": [" << l.To.Board << ", "
+                << l.To.Col << ", " << l.To.Row << ", " << l.Number_To
+                << "], \"strong\": " << (l.Strong ? "true" : "false") << '}';
+        }
+        out << ']';
+    }
 }
 
 // The first count steps, as an array of step objects.
@@ -150,7 +162,9 @@ int Steps_Command(const std::string& path, bool json, std::ostream& out, std::os
     if (!Read(path, puzzle, err)) {
         return Failed;
     }
-    const Steps_Result result = All_Steps(puzzle);
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+    Confirm_Unique_Solution(state);
+    const Steps_Result result = All_Steps(state);
     if (json) {
         out << "{\"steps\": ";
         Steps_Json(out, result.Steps, result.Steps.size());
@@ -176,7 +190,7 @@ int Grade_Command(const std::string& path, bool json, std::ostream& out, std::os
     const Grade_Result grade = Grade_Puzzle(puzzle);
     if (json) {
         out << "{\"level\": \"" << Level_Name(grade.Level) << "\", \"score\": " << grade.Score
-            << ", \"techniques\": {";
+            << ", \"rating\": " << Rating_Text(grade.Rating) << ", \"techniques\": {";
         bool first = true;
         for (const auto& [name, count] : grade.Techniques) {
             out << (first ? "" : ", ") << Json_String(name) << ": " << count;
@@ -184,7 +198,8 @@ int Grade_Command(const std::string& path, bool json, std::ostream& out, std::os
         }
         out << "}}\n";
     } else {
-        out << "level: " << Level_Name(grade.Level) << "\nscore: " << grade.Score << '\n';
+        out << "level: " << Level_Name(grade.Level) << "\nscore: " << grade.Score
+            << "\nrating: " << Rating_Text(grade.Rating) << '\n';
         for (const auto& [name, count] : grade.Techniques) {
             out << "  " << name << ": " << count << '\n';
         }
@@ -257,6 +272,7 @@ int Grade_Lines_Command(const std::string& path, std::ostream& out, std::ostream
             puzzle.Sudoku_Boards[0].Cell_Locked[i % 9][i / 9] = grid[i] != 0 ? 1 : 0;
         }
         const Grade_Result grade = Grade_Puzzle(puzzle);
-        out << Level_Name(grade.Level) << ' ' << grade.Score << '\n';
+        out << Level_Name(grade.Level) << ' ' << grade.Score << ' ' << Rating_Text(grade.Rating)
+            << '\n';
     });
 }
