@@ -315,6 +315,66 @@ void Regions() {
         "Board 2, region 1, cell 2: Col 11 is outside board 2 (columns 0..8).", last);
 }
 
+// The player's notes after the boards: a good block on the rich game, then each way a block
+// can be damaged. A damaged block refuses the whole file.
+void Notes(const std::vector<Byte>& rich) {
+    Puzzle_State noted = Rich_Game();
+    noted.Sudoku_Boards[0].Cell_Notes[1][1] = 0x005; // 1 and 3
+    const std::vector<Byte> good = Write_Puzzle_Bytes(noted);
+    if (!Read_Puzzle_Bytes(good).Ok() || good.size() != rich.size() + 4 + 4 + 4 + 16) {
+        Fail("the noted rich game is not what the notes block should make of it");
+    }
+    const std::size_t block = rich.size(); // where the tag starts
+    const std::string damaged = "The notes saved after the boards are damaged: ";
+    std::vector<Byte> cut(good.begin(), good.end() - 6);
+    Add("notes-cut.zd2", "error", damaged + "the block's length does not fit the file.", cut);
+    std::vector<Byte> no_length(good.begin(), good.begin() + static_cast<long>(block) + 6);
+    Add("notes-cut-in-length.zd2", "error", damaged + "the block is cut off before its length.",
+        no_length);
+    std::vector<Byte> counted = good;
+    Put_Int32(counted, block + 8, 2);
+    Add("notes-count-too-big.zd2", "error",
+        damaged + "the block's length does not match its count of cells.", counted);
+    const struct {
+        const char* Name;
+        std::size_t Field; // 0 board, 1 column, 2 row, 3 notes
+        Integer Value;
+        const char* Why;
+    } fields[] = {
+        {"notes-board-missing.zd2", 0, 2,
+         "cell 1 of the block names a board the file does not have"},
+        {"notes-col-outside.zd2", 1, 9, "cell 1 of the block lies outside its board"},
+        {"notes-row-negative.zd2", 2, -1, "cell 1 of the block lies outside its board"},
+        {"notes-above-highest.zd2", 3, 0x205,
+         "cell 1 of the block notes no number of its board, or one above its highest"},
+        {"notes-none.zd2", 3, 0,
+         "cell 1 of the block notes no number of its board, or one above its highest"},
+        {"notes-on-a-number.zd2", 1, 0, "cell 1 of the block holds a number"},
+    };
+    for (const auto& f : fields) {
+        std::vector<Byte> bytes = good;
+        Put_Int32(bytes, block + 12 + 4 * f.Field, f.Value);
+        if (f.Field == 1 && f.Value == 0) {
+            Put_Int32(bytes, block + 12 + 8, 0); // board 1's (0, 0) holds a 4
+        }
+        Add(f.Name, "error", damaged + f.Why + ".", bytes);
+    }
+    Puzzle_State twice = noted;
+    twice.Sudoku_Boards[0].Cell_Notes[2][2] = 0x010;
+    std::vector<Byte> listed_twice = Write_Puzzle_Bytes(twice);
+    Put_Int32(listed_twice, block + 12 + 16, 0);
+    Put_Int32(listed_twice, block + 12 + 16 + 4, 1);
+    Put_Int32(listed_twice, block + 12 + 16 + 8, 1);
+    Add("notes-listed-twice.zd2", "error", damaged + "cell 2 of the block is listed twice.",
+        listed_twice);
+    // Board 1's columns 6..8 are board 2's columns 0..2: a note on one copy alone.
+    Puzzle_State one_copy = Rich_Game();
+    one_copy.Sudoku_Boards[0].Cell_Notes[7][3] = 0x100;
+    Add("notes-one-copy.zd2", "error",
+        damaged + "the copies of a cell that boards 1 and 2 share hold different notes.",
+        Write_Puzzle_Bytes(one_copy));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -338,6 +398,7 @@ int main(int argc, char** argv) {
     Counts(rich);
     Links();
     Regions();
+    Notes(rich);
 
     std::ofstream manifest(folder + "/expected.txt", std::ios::binary);
     for (const Malformed& m : Files) {
