@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <cmath>
 
 #include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
@@ -129,8 +130,10 @@ void Selection_Palette::Open_At(int board, int col, int row) {
         return;
     }
     // Next to the cell: the palette's outer corner one pixel inside the cell's corner.
-    const QPoint cell =
-        b.Board_Image->mapToGlobal(QPoint(col * Cell_Size + 1, row * Cell_Size + 1));
+    const qreal zoom = b.Board_Image->Zoom();
+    const QPoint cell = b.Board_Image->mapToGlobal(
+        QPoint(static_cast<int>(std::lround(col * Cell_Size * zoom)) + 1,
+               static_cast<int>(std::lround(row * Cell_Size * zoom)) + 1));
     palette->move(cell);
     palette->Update_Buttons(b.Board_Image->Tag, col, row);
     palette->exec();
