@@ -326,6 +326,8 @@ void Generator::Explore(std::vector<int> values) {
 Generate_Result Generator::Run() {
     Generate_Result result;
     result.Asked = Target;
+    // A level the kind never reaches is not searched for: the hardest it reaches stands in.
+    Target = std::min(Target, Highest_Level_Of_Kind(Kind));
     if (!Make_Shape()) {
         result.Error = "unknown kind \"" + Kind + "\" (" + Puzzle_Kind_Names() + ")";
         return result;
