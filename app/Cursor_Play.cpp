@@ -1,6 +1,7 @@
 #include "app/Cursor_Play.h"
 
 #include "model/Cp1252.h"
+#include "model/Number_Text.h"
 #include "session/Game_Session.h"
 #include "widgets/Boards_Layout.h"
 #include "widgets/Page_Overlay.h"
@@ -57,7 +58,7 @@ Integer Cursor_Play::Number_Of_Key_Text(const QString& text) const {
         return n <= board.Max_Number ? n : -1;
     }
     if (!board.Use_Symbols) {
-        return -1;
+        return key.unicode() < 0x80 ? Number_Of_Char(key.toLatin1(), board.Max_Number) : -1;
     }
     // The symbol as typed, else the only symbol that differs from it in case alone.
     const auto only_symbol = [&](Qt::CaseSensitivity sensitivity) {
