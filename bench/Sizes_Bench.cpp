@@ -1,0 +1,97 @@
+// The largest board: a hint on a 16x16 in mid-game, and one entry on it as the window makes it
+// (the number stored and copied, every candidate recomputed, the board redrawn with labels and
+// help on, the entry check), alternately entering a number and clearing it again. The puzzle
+// is a hard 16x16 from the generator with a fixed seed; in mid-game every other empty cell
+// holds its number.
+
+#include <benchmark/benchmark.h>
+
+#include "bench/Bench_Game.h"
+#include "bench/Bench_Puzzles.h"
+#include "logic/Generator.h"
+#include "logic/Hint.h"
+#include "logic/Solver.h"
+
+namespace {
+
+const Puzzle_State& Hard_16x16() {
+    static const Puzzle_State puzzle = Generate_Puzzle("16x16", 1, Puzzle_Level::Hard).Puzzle;
+    return puzzle;
+}
+
+Puzzle_State Mid_Game_16x16() {
+    Puzzle_State p = Hard_16x16();
+    const Constraint_Structure s = Build_Constraint_Structure(p);
+    const Solve_Result solved = Solve_Structure(s, 1);
+    int empty = 0;
+    for (int v = 0; v < s.Var_Count; ++v) {
+        if (s.Given[v] != 0 || ++empty % 2 == 0) {
+            continue;
+        }
+        for (int cell : s.Cells_Of_Var[v]) {
+            const Cell_Place& at = s.Places[cell];
+            p.Sudoku_Boards[at.Board].Cell_Values[at.Col][at.Row] = solved.Solution[v];
+        }
+    }
+    return p;
+}
+
+void Hint_16x16(benchmark::State& state, bool mid_game) {
+    const Puzzle_State p = mid_game ? Mid_Game_16x16() : Hard_16x16();
+    for (auto _ : state) {
+        const Hint hint = Find_Hint(p);
+        benchmark::DoNotOptimize(hint.Steps.data());
+        if (hint.Kind != Hint_Kind::Next_Number) {
+            state.SkipWithError("no next number");
+        }
+    }
+}
+BENCHMARK_CAPTURE(Hint_16x16, Start, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Hint_16x16, Mid_Game, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+void Entry_16x16(benchmark::State& st) {
+    static const std::string path = Bench_Write(Hard_16x16(), "tessel-bench-16x16.zd2");
+    Bench_Game game;
+    game.State.Show_Labels = true;
+    game.State.Help_Solve = true;
+    if (!game.Load(path)) {
+        st.SkipWithError("the puzzle did not load");
+        return;
+    }
+    // The first empty cell and its last candidate.
+    const Sudoku_Boards_FrameWork& b = game.State.Sudoku_Boards[0];
+    int col = -1;
+    int row = 0;
+    for (int c = 0; c < b.Cols && col < 0; ++c) {
+        for (int r = 0; r < b.Rows; ++r) {
+            if (b.Cell_Values[c][r] == 0 && !b.Cell_Tracking[c][r].Candidates.empty()) {
+                col = c;
+                row = r;
+                break;
+            }
+        }
+    }
+    if (col < 0) {
+        st.SkipWithError("no empty cell");
+        return;
+    }
+    const Integer number = b.Cell_Tracking[col][row].Candidates.back();
+    bool filled = false;
+    for (auto _ : st) {
+        filled = !filled;
+        game.Form->Enter_Number(0, col, row, filled ? number : 0);
+    }
+}
+BENCHMARK(Entry_16x16)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
