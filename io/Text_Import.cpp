@@ -286,8 +286,8 @@ Cells Grid_Cells(const std::string& line, std::size_t line_no) {
 void Check_Numbers(const Cells& cells, int n, std::size_t line_no) {
     for (const Integer v : cells) {
         if (v > n) {
-            Refuse("Line " + std::to_string(line_no) + " has the number " + Number_Text(v) +
-                   "; " + A_Size(n) + " board holds 1 to " +
+            Refuse("Line " + std::to_string(line_no) + " has the number " + Number_Text(v) + "; " +
+                   A_Size(n) + " board holds 1 to " +
                    (n <= 9 ? std::to_string(n) : "9 and A to " + Number_Text(n)));
         }
     }
@@ -633,8 +633,8 @@ std::string Line_Length_Advice(std::size_t count) {
     if (nearest == 9 || nearest == 6) {
         return "a puzzle line needs 81, or 36 for a 6x6 board";
     }
-    return "a puzzle line needs " + std::to_string(nearest * nearest) + " for " +
-           A_Size(nearest) + " board";
+    return "a puzzle line needs " + std::to_string(nearest * nearest) + " for " + A_Size(nearest) +
+           " board";
 }
 
 // One puzzle a line (a single puzzle line, or an .sdm file). Every line is checked, so the

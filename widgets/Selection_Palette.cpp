@@ -88,7 +88,8 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, QWidget* owner, Intege
     }
     SpeedButton10 = new Speed_Button(0, Panel1);
     // Named after the last number button, as "SpeedButton10" follows the nine.
-    SpeedButton10->setObjectName(QStringLiteral("SpeedButton%1").arg(std::max(10, number_count + 1)));
+    SpeedButton10->setObjectName(
+        QStringLiteral("SpeedButton%1").arg(std::max(10, number_count + 1)));
     SpeedButton10->setGeometry(Grid_Origin, clear_top, grid_width, Button_Height);
     SpeedButton10->setText(QStringLiteral("Clear"));
     connect(SpeedButton10, &QToolButton::clicked, this,
@@ -209,10 +210,10 @@ void Selection_Palette::keyPressEvent(QKeyEvent* event) {
         }
         // A letter of a number above 9 in either case, where the button shows that letter.
         const QString typed = event->text();
-        const int n = typed.size() == 1 && typed.at(0).unicode() < 0x80
-                          ? Number_Of_Char(typed.at(0).toLatin1(),
-                                           static_cast<int>(Number_Buttons.size()))
-                          : -1;
+        const int n =
+            typed.size() == 1 && typed.at(0).unicode() < 0x80
+                ? Number_Of_Char(typed.at(0).toLatin1(), static_cast<int>(Number_Buttons.size()))
+                : -1;
         if (tag < 0 && n > 9 &&
             Number_Buttons[static_cast<std::size_t>(n - 1)]->text() ==
                 QString::fromStdString(Number_Text(n))) {

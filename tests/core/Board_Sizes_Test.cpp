@@ -36,9 +36,8 @@ struct Size_Case {
 };
 
 const Size_Case New_Kinds[] = {
-    {"4x4", 4, 0, 4, 2, 2},          {"8x8-wide", 8, 1, 8, 4, 2},
-    {"8x8-tall", 8, 0, 8, 2, 4},     {"12x12-wide", 12, 1, 12, 4, 3},
-    {"12x12-tall", 12, 0, 12, 3, 4}, {"16x16", 16, 0, 16, 4, 4},
+    {"4x4", 4, 0, 4, 2, 2},          {"8x8-wide", 8, 1, 8, 4, 2},     {"8x8-tall", 8, 0, 8, 2, 4},
+    {"12x12-wide", 12, 1, 12, 4, 3}, {"12x12-tall", 12, 0, 12, 3, 4}, {"16x16", 16, 0, 16, 4, 4},
 };
 
 // A solved grid of a block shape: the rows of each band shift by the block's width.
@@ -88,7 +87,8 @@ void Expect_Import(const Text_Import_Result& r, const std::string& cells, const 
         Parse_Description(std::string("board ") + kind + " 20 20\n" + Rows(cells, n, Plain));
     ASSERT_TRUE(d.Ok()) << d.Error;
     EXPECT_EQ(Write_Puzzle_Bytes(r.Puzzle), Write_Puzzle_Bytes(d.Puzzle));
-    EXPECT_EQ(r.Givens, std::count_if(cells.begin(), cells.end(), [](char ch) { return ch != '.'; }));
+    EXPECT_EQ(r.Givens,
+              std::count_if(cells.begin(), cells.end(), [](char ch) { return ch != '.'; }));
 }
 
 } // namespace
@@ -262,9 +262,8 @@ TEST(Board_Sizes, SixteenCellLinesAreRowsOrFourByFourPuzzles) {
     Expect_Import(listed, other, "4x4", 4);
     // Bars the other way than the import asks still give the shape they show.
     const Size_Case& wide = New_Kinds[3];
-    const std::string barred = Rows(Givens(wide), 12, [](int, const std::string& row) {
-        return Barred(row, 4) + "\n";
-    });
+    const std::string barred =
+        Rows(Givens(wide), 12, [](int, const std::string& row) { return Barred(row, 4) + "\n"; });
     Expect_Import(Import_Puzzle_Text(barred, 0, "", true), Givens(wide), "12x12-wide", 12);
 }
 
@@ -278,10 +277,13 @@ TEST(Board_Sizes, TextsOfTheNewSizesAreRefusedWithTheirMessages) {
         {std::string(80, '.') + "A", "Line 1 has the number A; a 9x9 board holds 1 to 9"},
         {std::string(63, '.'), "Line 1 has 63 cells; a puzzle line needs 64 for an 8x8 board"},
         {std::string(250, '.'), "Line 1 has 250 cells; a puzzle line needs 256 for a 16x16 board"},
-        {std::string(82, '.'), "Line 1 has 82 cells; a puzzle line needs 81, or 36 for a 6x6 board"},
+        {std::string(82, '.'),
+         "Line 1 has 82 cells; a puzzle line needs 81, or 36 for a 6x6 board"},
         {std::string(255, '.') + "H", "Line 1 has the character 'H', which is no number"},
-        {Rows(twelve, 12, Plain).substr(0, 13 * 11), "The text ends after 11 rows; a 12x12 puzzle has 12"},
-        {"12|34\n34|12\n21|43\n43|21\n1234\n", "Line 5 follows the puzzle's last row; a 4x4 puzzle has 4 rows"},
+        {Rows(twelve, 12, Plain).substr(0, 13 * 11),
+         "The text ends after 11 rows; a 12x12 puzzle has 12"},
+        {"12|34\n34|12\n21|43\n43|21\n1234\n",
+         "Line 5 follows the puzzle's last row; a 4x4 puzzle has 4 rows"},
         {clash, "Line 1: column 1, row 1 and column 2, row 1 both hold the given " +
                     clash.substr(0, 1) + "; a row holds each number only once"},
     };

@@ -16,8 +16,8 @@ using namespace logic_test;
 
 TEST(Board_Sizes_Logic, GeneratedPuzzlesOfEverySizeAreUniqueAndAtTheirLevel) {
     const std::map<std::string, Puzzle_Level> other = {
-        {"4x4", Puzzle_Level::Medium},       {"8x8-wide", Puzzle_Level::Extreme},
-        {"8x8-tall", Puzzle_Level::Expert},  {"12x12-wide", Puzzle_Level::Hard},
+        {"4x4", Puzzle_Level::Medium},        {"8x8-wide", Puzzle_Level::Extreme},
+        {"8x8-tall", Puzzle_Level::Expert},   {"12x12-wide", Puzzle_Level::Hard},
         {"12x12-tall", Puzzle_Level::Medium}, {"16x16", Puzzle_Level::Hard}};
     ASSERT_EQ(other.size(), Board_Size_Kinds().size());
     for (const Puzzle_Kind_Info& kind : Board_Size_Kinds()) {

@@ -24,8 +24,9 @@ TEST(Board_Sizes_Tool, GenerateAndInfoNameTheKind) {
                   std::string::npos)
             << r.Out;
         EXPECT_EQ(Run_Program({"solve", out}).Out, "unique\n") << k.Kind;
-        EXPECT_NE(Run_Program({"info", out}).Out.find(std::string("board 0: ") + k.Kind + ", size "),
-                  std::string::npos);
+        EXPECT_NE(
+            Run_Program({"info", out}).Out.find(std::string("board 0: ") + k.Kind + ", size "),
+            std::string::npos);
         EXPECT_NE(Run_Program({"info", out}).Out.find(k.Blocks), std::string::npos);
     }
     const std::string four = Temp_Path("4x4.zd2");

@@ -515,7 +515,8 @@ int Generate(const Arguments& a, std::ostream& out, std::ostream& err) {
         << '\n';
     if (level > Highest_Level_Of_Kind(a.Positional[0])) {
         out << "a " << a.Positional[0] << " puzzle is never harder than "
-            << Level_Name(Highest_Level_Of_Kind(a.Positional[0])) << "; this is one of that level\n";
+            << Level_Name(Highest_Level_Of_Kind(a.Positional[0]))
+            << "; this is one of that level\n";
     } else if (!made.Level_Reached()) {
         out << "the level asked was not reached within the search budget; this is the closest "
                "puzzle found\n";
@@ -586,13 +587,12 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Import_Text(a.Positional[0], a.Index, a.Tall, a.Output, out, err);
         }
         if (command == "render") {
-            const Arguments a =
-                Parse_Arguments(args, "--labels --help-solve --index --tall -o", 1);
+            const Arguments a = Parse_Arguments(args, "--labels --help-solve --index --tall -o", 1);
             if (!a.Has_Output) {
                 throw Usage_Error{"render needs -o OUT.png or -o OUT.pdf"};
             }
-            return Render_Puzzle(a.Positional[0], a.Index, a.Tall, a.Output, a.Labels,
-                                 a.Help_Solve, out, err);
+            return Render_Puzzle(a.Positional[0], a.Index, a.Tall, a.Output, a.Labels, a.Help_Solve,
+                                 out, err);
         }
         throw Usage_Error{"unknown command \"" + command + "\""};
     } catch (const Usage_Error& e) {
