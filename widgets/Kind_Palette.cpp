@@ -17,7 +17,7 @@ constexpr int Design_Top = 113;
 Kind_Palette::Kind_Palette(Puzzle_State& state, QWidget* owner, Integer board_type)
     : Selection_Palette(state, owner, board_type, Design_Left, Design_Top) {
     const Integer n = Numbers_Of_Board_Type(board_type);
-    setObjectName(QStringLiteral("ZD_Board_Original_%1x%1").arg(n));
+    setObjectName(QStringLiteral("Palette_%1x%1").arg(n));
 }
 
 void Kind_Palette::Draw_Board_Of(int board, Drawing_Resources& res) {

@@ -8,7 +8,7 @@
 class Kind_Palette : public Selection_Palette {
     Q_OBJECT
   public:
-    // Named "ZD_Board_Original_NxN" after the kind's size, like the first two.
+    // Named "Palette_NxN" after the kind's size.
     Kind_Palette(Puzzle_State& state, QWidget* owner, Integer board_type);
 
     void Draw_Board_Of(int board, Drawing_Resources& res) override;
