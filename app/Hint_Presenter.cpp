@@ -14,6 +14,7 @@
 
 #include "app/Cursor_Play.h"
 #include "logic/Technique.h"
+#include "model/Number_Text.h"
 #include "model/Puzzle_Shape.h"
 #include "session/Game_Session.h"
 #include "widgets/Boards_Layout.h"
@@ -283,7 +284,7 @@ void Hint_Presenter::Apply() {
     if (hint.Kind == Hint_Kind::Next_Number && !hint.Placement.empty()) {
         const Number_Place& p = hint.Placement.front();
         Cursor.Place({p.Board, p.Col, p.Row});
-        Session.Enter(p.Board, p.Col, p.Row, p.Number, "Hint " + std::to_string(p.Number));
+        Session.Enter(p.Board, p.Col, p.Row, p.Number, "Hint " + Number_Text(p.Number));
     } else if (hint.Kind == Hint_Kind::Wrong_Entries) {
         // Every wrong entry goes in one step, so one undo brings them all back.
         std::vector<Game_Session::Cell_Entry> clears;
@@ -291,7 +292,7 @@ void Hint_Presenter::Apply() {
             clears.push_back({p.Board, p.Col, p.Row, 0});
         }
         Session.Enter_All(clears, hint.Wrong.size() == 1
-                                      ? "Clear wrong " + std::to_string(hint.Wrong.front().Number)
+                                      ? "Clear wrong " + Number_Text(hint.Wrong.front().Number)
                                       : std::string("Clear wrong entries"));
     } else {
         return;

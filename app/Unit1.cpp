@@ -115,10 +115,12 @@ TForm1::~TForm1() {
 }
 
 void TForm1::Attach_Palettes(TZD_Board_Original_9x9* palette_9x9,
-                             TZD_Board_Original_6x6* palette_6x6) {
+                             TZD_Board_Original_6x6* palette_6x6,
+                             const std::vector<Selection_Palette*>& others) {
     ZD_Board_Original_9x9 = palette_9x9;
     ZD_Board_Original_6x6 = palette_6x6;
-    const std::vector<Selection_Palette*> palettes{palette_9x9, palette_6x6};
+    std::vector<Selection_Palette*> palettes{palette_9x9, palette_6x6};
+    palettes.insert(palettes.end(), others.begin(), others.end());
     for (Selection_Palette* palette : palettes) {
         palette->Set_Kind_Palettes(palettes);
         connect(palette, &Selection_Palette::Number_Chosen, this, [this](int tag) {

@@ -51,8 +51,10 @@ class TForm1 : public QMainWindow, public Game_Door {
     TForm1(Puzzle_State& state, Player_Dialogs& dialogs);
     ~TForm1() override;
 
-    // The two palettes are created after the main window and attached here.
-    void Attach_Palettes(TZD_Board_Original_9x9* palette_9x9, TZD_Board_Original_6x6* palette_6x6);
+    // The palettes are created after the main window and attached here: the 9x9 and the 6x6
+    // one, and those of the other board kinds.
+    void Attach_Palettes(TZD_Board_Original_9x9* palette_9x9, TZD_Board_Original_6x6* palette_6x6,
+                         const std::vector<Selection_Palette*>& others = {});
 
     TZD_Board_Original_9x9* ZD_Board_Original_9x9 = nullptr;
     TZD_Board_Original_6x6* ZD_Board_Original_6x6 = nullptr;

@@ -375,6 +375,52 @@ void Notes(const std::vector<Byte>& rich) {
         Write_Puzzle_Bytes(one_copy));
 }
 
+// Boards of the kinds of 4 to 16 numbers: only their own number count, square, numbers up to
+// their size, links only to boards of that size, and cut short in their cells.
+void Board_Sizes() {
+    const std::size_t s = First_Section_Hidden;
+    Puzzle_State sixteen;
+    Add_Board(sixteen, Board_Type_16x16, 16);
+    Add("size-kind-16-with-9.zd2", "error",
+        "Board 1: Max_Number is 9, but a board of Board_Type 16 holds 16 numbers.",
+        With_Int32(Write_Puzzle_Bytes(sixteen), s + Section_Max_Number, 9));
+    Puzzle_State four;
+    Add_Board(four, Board_Type_4x4, 4);
+    Add("size-kind-4-with-16.zd2", "error",
+        "Board 1: Max_Number is 16, but a board of Board_Type 4 holds 4 numbers.",
+        With_Int32(Write_Puzzle_Bytes(four), s + Section_Max_Number, 16));
+    Puzzle_State twelve;
+    Add_Board(twelve, Board_Type_12x12, 12, 0, 0, 1);
+    Add("size-kind-12-cols-16.zd2", "error",
+        "Board 1: Cols is 16, but Max_Number is 12; every board is square.",
+        With_Int32(Write_Puzzle_Bytes(twelve), s + Section_Cols, 16));
+    // A 16x16 board under a Board_Type the reader does not know, as an older build sees one.
+    Add("size-other-kind-16.zd2", "error",
+        "Board 1: Max_Number is 16; a board holds 1 to 9 numbers.",
+        With_Int32(Write_Puzzle_Bytes(sixteen), s + Section_Board_Type, 7));
+    Puzzle_State eight;
+    Add_Board(eight, Board_Type_8x8, 8);
+    eight.Sudoku_Boards[0].Cell_Values[7][7] = 9;
+    Add("cell-value-9-on-8x8.zd2", "error",
+        "Board 1, column 8, row 8: Cell_Values holds 9; a cell holds 0 to 8.",
+        Write_Puzzle_Bytes(eight));
+    Puzzle_State high = sixteen;
+    high.Sudoku_Boards[0].Cell_Values[15][0] = 17;
+    Add("cell-value-17-on-16x16.zd2", "error",
+        "Board 1, column 16, row 1: Cell_Values holds 17; a cell holds 0 to 16.",
+        Write_Puzzle_Bytes(high));
+    Puzzle_State pair = sixteen;
+    Add_Board(pair, Board_Type_12x12, 12, 400, 0, 0);
+    Link(pair, 0, 1, {1, 1, 1, 1});
+    Add("link-16x16-to-12x12.zd2", "error",
+        "Board 1, link 1: board 2 holds 12 numbers, but this board holds 16; linked boards must "
+        "be the same size.",
+        Write_Puzzle_Bytes(pair));
+    // Cut inside the numbers of the 16x16 board's last column.
+    Add("cut-in-16x16-values.zd2", "error", Read_Beyond_End_Message,
+        Cut(Write_Puzzle_Bytes(sixteen), s + 30 + 255 * 4 + 2));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -399,6 +445,7 @@ int main(int argc, char** argv) {
     Links();
     Regions();
     Notes(rich);
+    Board_Sizes();
 
     std::ofstream manifest(folder + "/expected.txt", std::ios::binary);
     for (const Malformed& m : Files) {
