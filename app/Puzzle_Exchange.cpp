@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
@@ -17,8 +18,8 @@
 #include "app/Player_Dialogs.h"
 #include "io/Puzzle_Source.h"
 #include "io/Text_Import.h"
-#include "model/Cp1252.h"
 #include "render/Page_Render.h"
+#include "render/Puzzle_Sheet.h"
 #include "session/Game_Session.h"
 #include "widgets/Busy_Cursor.h"
 
@@ -61,9 +62,9 @@ Puzzle_Exchange::Puzzle_Exchange(QWidget& window, Game_Door& door, Game_Session&
     Export_Action = Add_Action(QStringLiteral("Export Page..."), QKeySequence(Qt::CTRL | Qt::Key_E),
                                QStringLiteral("Save the page as a PNG picture or a PDF (Ctrl+E)"),
                                &Puzzle_Exchange::Export_Page);
-    Print_Action = Add_Action(QStringLiteral("Print Page..."), QKeySequence::Print,
-                              QStringLiteral("Print the page, scaled to the paper (Ctrl+P)"),
-                              &Puzzle_Exchange::Print_Page);
+    Print_Action =
+        Add_Action(QStringLiteral("Print Page..."), QKeySequence::Print,
+                   QStringLiteral("Print the puzzle sheet (Ctrl+P)"), &Puzzle_Exchange::Print_Page);
 }
 
 QAction* Puzzle_Exchange::Add_Action(const QString& text, const QKeySequence& keys,
@@ -191,12 +192,10 @@ void Puzzle_Exchange::Print_Page() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    const QSize page = Page_Render_Size(state);
-    printer.setPageOrientation(page.width() > page.height() ? QPageLayout::Landscape
-                                                            : QPageLayout::Portrait);
-    const QString title = QString::fromStdString(Cp1252_To_Utf8(state.Puzzle_Title.Text()));
-    printer.setDocName(
-        state.Info_Visible != 0 && !title.isEmpty() ? title : QStringLiteral("Tessel Sudoku"));
+    printer.setPageSize(Sheet_Page_Size(Locale_Sheet_Paper(QLocale())));
+    printer.setPageOrientation(Sheet_Orientation(state));
+    const QString title = Sheet_Title(state, QString());
+    printer.setDocName(title.isEmpty() ? QStringLiteral("Tessel Sudoku") : title);
     if (Dialogs.Choose_Printer(&Window, printer)) {
         Print_Page_On(printer);
     }
@@ -207,12 +206,15 @@ bool Puzzle_Exchange::Print_Page_On(QPrinter& printer) {
     {
         Busy_Cursor busy;
         QCoreApplication::processEvents();
+        const Puzzle_State& state = Session.State();
+        const Sheet_Heading heading = Make_Sheet_Heading(state, QString(), Sheet_Level(state));
+        // The sheet keeps its own margins inside the paper's edges.
+        printer.setFullPage(true);
         QPainter painter;
         started = painter.begin(&printer);
         if (started) {
-            Paint_Page_Fitted(
-                painter, Session.State(),
-                QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
+            Paint_Sheet(painter, printer.paperRect(QPrinter::DevicePixel).size(),
+                        printer.resolution(), state, heading);
             started = painter.end();
         }
     }

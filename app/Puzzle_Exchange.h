@@ -64,7 +64,8 @@ class Puzzle_Exchange : public QObject {
     void Paste_Puzzle_Tall();
     // The export dialog, then the page written as the file name's extension says.
     void Export_Page();
-    // The system's print dialog, then the page printed, scaled to the paper.
+    // The system's print dialog (the locale's paper, turned as the boards ask), then the puzzle
+    // sheet printed: the boards in black on white (render/Puzzle_Sheet.h).
     void Print_Page();
 
     // Loads a file of any format the game reads, after the prompt: a puzzle file (*.zd2, or
@@ -76,7 +77,8 @@ class Puzzle_Exchange : public QObject {
 
     // Writes the page to path (.png or .pdf); a failure shows its message. True when written.
     bool Export_Page_To(const QString& path);
-    // Prints the page on a printer that is set up; false when it could not be started.
+    // Prints the puzzle sheet, with the level of its givens, on a printer that is set up; false
+    // when it could not be started.
     bool Print_Page_On(QPrinter& printer);
 
     // The puzzle file the game was started with, loaded once the window is up (no prompt:

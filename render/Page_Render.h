@@ -2,8 +2,9 @@
 // The board page drawn as one picture, the way the window shows it: the teal page, the info
 // panel when it is shown, and every board's picture at its place on top, in file order, each
 // composed by the drawing the window uses (labels and help colours as the game has them on).
-// The window exports and prints it; `tessel-puzzle render` writes it without a display. It
-// needs a QGuiApplication for the fonts, and no widget.
+// The window exports it (it prints the puzzle sheet instead: render/Puzzle_Sheet.h);
+// `tessel-puzzle render` writes it without a display. It needs a QGuiApplication for the
+// fonts, and no widget.
 
 #include <QFont>
 #include <QImage>

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    poppler-utils
     clang libclang-rt-dev
     xvfb xauth
     desktop-file-utils appstream x11-utils openbox

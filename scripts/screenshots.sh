@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the real window under Xvfb with a window manager.
 # Usage: scripts/screenshots.sh BUILD_BIN_DIR OUT_DIR
-# Needs xvfb, openbox, xdotool and imagemagick.
+# Needs xvfb, openbox, xdotool, imagemagick and poppler-utils.
 set -euo pipefail
 bin=${1:-build/default/bin}
 out=${2:-docs}
@@ -120,4 +120,9 @@ sleep 0.3
 shot /tmp/board-16x16.png
 convert /tmp/board-16x16.png -crop 500x500+22+98 +repage "$out/board-16x16.png"
 stop_game
+
+# The printed puzzle sheet, as tessel-puzzle print writes it (the window prints the same),
+# read back by pdftoppm.
+"$bin/tessel-puzzle" print "$bin/samurai.zd2" -o /tmp/printed-sheet.pdf --paper a4 >/dev/null
+pdftoppm -r 100 -png -singlefile /tmp/printed-sheet.pdf "$out/printed-sheet"
 echo "screenshots in $out"

@@ -1,6 +1,6 @@
 // The page drawn as one picture: it shows what the window's page shows, pixel for pixel; the
-// export command writes it as PNG or PDF, the tool's `render` writes the same file from the
-// saved game, and printing scales it to the paper.
+// export command writes it as PNG or PDF, and the tool's `render` writes the same file from
+// the saved game. (Print paints the puzzle sheet instead: Puzzle_Sheet_Test.)
 
 #include <QLabel>
 #include <QProcess>
@@ -56,7 +56,6 @@ class Page_Export_Test : public QObject {
     void pictureIsWhatTheWindowShows();
     void exportWritesPngOrPdf();
     void toolWritesTheSameFile();
-    void printScalesThePageToThePaper();
     void fitToPage();
 };
 
@@ -203,29 +202,6 @@ void Page_Export_Test::toolWritesTheSameFile() {
         QVERIFY(!from_window.isEmpty());
         QVERIFY2(Bytes_Of(tool_png) == from_window, qPrintable(QStringLiteral("run %1").arg(run)));
     }
-}
-
-void Page_Export_Test::printScalesThePageToThePaper() {
-    Game_Fixture f;
-    // Nothing on the page: no print dialog.
-    f.Dialogs.Printer_Output = f.Folder.filePath(QStringLiteral("empty.pdf"));
-    f.Form1->Exchange->Print_Action->trigger();
-    QVERIFY(!QFileInfo::exists(f.Dialogs.Printer_Output));
-
-    // A page wider than high goes on paper turned sideways, each board a sharper picture.
-    f.Open(f.Write(QStringLiteral("wide.zd2"), Samurai_With_Panel()));
-    f.Dialogs.Printer_Output = f.Folder.filePath(QStringLiteral("printed.pdf"));
-    f.Form1->Exchange->Print_Action->trigger();
-    const QByteArray printed = Bytes_Of(f.Dialogs.Printer_Output);
-    QVERIFY(printed.startsWith("%PDF-"));
-    QCOMPARE(printed.count("/Width 1080"), 5); // four times the screen's 270 pixels
-    const int box = printed.indexOf("/MediaBox [0 0 ");
-    QVERIFY(box > 0);
-    const QList<QByteArray> sides =
-        printed.mid(box + 15, printed.indexOf(']', box) - box - 15).trimmed().split(' ');
-    QCOMPARE(sides.size(), 2);
-    QVERIFY2(sides[0].toDouble() > sides[1].toDouble(), "landscape paper");
-    QCOMPARE(f.Dialogs.Count(QStringLiteral("error")), 0);
 }
 
 void Page_Export_Test::fitToPage() {

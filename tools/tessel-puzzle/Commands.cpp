@@ -6,6 +6,7 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -17,6 +18,7 @@
 #include "logic/Generator.h"
 #include "logic/Solver.h"
 #include "model/Board_Geometry.h"
+#include "render/Puzzle_Sheet.h"
 #include "session/Game_Session.h"
 #include "session/Puzzle_Loading.h"
 #include "tools/tessel-puzzle/Import_Commands.h"
@@ -48,6 +50,9 @@ const char* const Tool_Usage =
     "     gives 6x6, 8x8 and 12x12 boards tall blocks where the text does not show them\n"
     "  render FILE -o OUT.png|OUT.pdf [--labels] [--help-solve] [--index K] [--tall]\n"
     "     the page as the game shows it (any format the game reads), drawn without a display\n"
+    "  print FILE -o OUT.pdf [--labels] [--paper a4|letter] [--index K] [--tall]\n"
+    "     the puzzle sheet the game prints: the boards in black on white, scaled to the paper\n"
+    "     (by default the locale's), with the title, the kind and the level\n"
     "  --engine fast (the default), reference (the literal candidate engine), or compare\n"
     "     (both, on the same work: reports whether every cell agrees and the time of each)\n";
 
@@ -84,6 +89,7 @@ struct Arguments {
     std::string Symmetry = "rotational";
     std::string Engine = "fast";
     long long Index = 1;
+    std::optional<Sheet_Paper> Paper;
 };
 
 bool Whole_Number(const std::string& text, long long low, long long high, long long& value) {
@@ -181,6 +187,12 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                     throw Usage_Error{"--index needs a whole number from 1, not \"" + args[i] +
                                       "\""};
                 }
+            } else if (arg == "--paper") {
+                Sheet_Paper paper = Sheet_Paper::A4;
+                if (!Parse_Sheet_Paper(value_of(i), paper)) {
+                    throw Usage_Error{"--paper is a4 or letter, not \"" + args[i] + "\""};
+                }
+                a.Paper = paper;
             } else if (arg == "--seed") {
                 a.Seed = value_of(i);
             } else if (arg == "--level") {
@@ -593,6 +605,14 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
             }
             return Render_Puzzle(a.Positional[0], a.Index, a.Tall, a.Output, a.Labels, a.Help_Solve,
                                  out, err);
+        }
+        if (command == "print") {
+            const Arguments a = Parse_Arguments(args, "--labels --paper --index --tall -o", 1);
+            if (!a.Has_Output) {
+                throw Usage_Error{"print needs -o OUT.pdf"};
+            }
+            return Print_Puzzle(a.Positional[0], a.Index, a.Tall, a.Output, a.Labels, a.Paper, out,
+                                err);
         }
         throw Usage_Error{"unknown command \"" + command + "\""};
     } catch (const Usage_Error& e) {

@@ -1,7 +1,9 @@
 #include "tools/tessel-puzzle/Render_Command.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <memory>
 
 #include "io/Puzzle_Source.h"
@@ -96,5 +98,38 @@ int Render_Puzzle(const std::string& path, long long index, bool tall, const std
     out << "wrote " << output << ": " << state.Sudoku_Boards.size()
         << (state.Sudoku_Boards.size() == 1 ? " board" : " boards") << ", page " << size.width()
         << " x " << size.height() << " pixels\n";
+    return 0;
+}
+
+int Print_Puzzle(const std::string& path, long long index, bool tall, const std::string& output,
+                 bool labels, std::optional<Sheet_Paper> paper, std::ostream& out,
+                 std::ostream& err) {
+    const QString target = QFile::decodeName(output.c_str());
+    if (QFileInfo(target).suffix().toLower() != QLatin1String("pdf")) {
+        err << "tessel-puzzle: print writes a .pdf file, not " << output << '\n';
+        return 2;
+    }
+    Puzzle_State state;
+    const std::string error = Load_For_Render(path, index, tall, false, state);
+    if (!error.empty()) {
+        err << path << ": " << error << '\n';
+        return 1;
+    }
+    state.Show_Labels = labels;
+    const Offscreen_Gui gui;
+    const Sheet_Paper sheet_paper = paper ? *paper : Locale_Sheet_Paper(QLocale());
+    const Sheet_Heading heading =
+        Make_Sheet_Heading(state, QFile::decodeName(path.c_str()), Sheet_Level(state));
+    const std::string failure = Write_Sheet_Pdf(state, heading, sheet_paper, target);
+    if (!failure.empty()) {
+        err << output << ": " << failure << '\n';
+        return 1;
+    }
+    const std::size_t boards = state.Sudoku_Boards.size();
+    out << "wrote " << output << ": " << boards << (boards == 1 ? " board" : " boards") << ", "
+        << Sheet_Paper_Name(sheet_paper) << ' '
+        << (Sheet_Orientation(state) == QPageLayout::Landscape ? "landscape" : "portrait") << ", "
+        << heading.Kind.toStdString() << ", level "
+        << (heading.Level ? Level_Name(*heading.Level) : "unknown") << '\n';
     return 0;
 }

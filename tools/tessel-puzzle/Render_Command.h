@@ -1,9 +1,13 @@
 #pragma once
 // `tessel-puzzle render`: the page of a puzzle drawn as the game's window exports it, as a
-// PNG picture or a PDF, without a display.
+// PNG picture or a PDF, without a display. `tessel-puzzle print`: the puzzle sheet the
+// window prints, as a PDF.
 
+#include <optional>
 #include <ostream>
 #include <string>
+
+#include "render/Puzzle_Sheet.h"
 
 // Loads the puzzle at path (a puzzle file, or a puzzle text: puzzle number index from 1, tall
 // blocks as for import) as the game loads it, with "Show Labels" and "Help me Solve it" as
@@ -12,3 +16,10 @@
 // bad output name.
 int Render_Puzzle(const std::string& path, long long index, bool tall, const std::string& output,
                   bool labels, bool help, std::ostream& out, std::ostream& err);
+
+// Loads the puzzle as render does and writes its sheet to output (a .pdf) on the paper given,
+// else the locale's, with the candidate labels when asked; the heading's title is the
+// puzzle's or else the file's name, its level the grade of the givens. Exit codes as render's.
+int Print_Puzzle(const std::string& path, long long index, bool tall, const std::string& output,
+                 bool labels, std::optional<Sheet_Paper> paper, std::ostream& out,
+                 std::ostream& err);
