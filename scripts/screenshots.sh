@@ -125,4 +125,25 @@ stop_game
 # read back by pdftoppm.
 "$bin/tessel-puzzle" print "$bin/samurai.zd2" -o /tmp/printed-sheet.pdf --paper a4 >/dev/null
 pdftoppm -r 100 -png -singlefile /tmp/printed-sheet.pdf "$out/printed-sheet"
+# 5. A Butterfly with its board numbers: the cursor on board 4, a hint naming board 2.
+"$bin/tessel-puzzle" generate butterfly --seed 4 --level medium -o /tmp/butterfly.zd2 >/dev/null
+start_game
+open_file /tmp/butterfly.zd2
+xdotool key --delay 80 Down Down Down Down Right Right Right Right h
+sleep 2
+xdotool mousemove 1200 900
+sleep 0.3
+shot /tmp/butterfly-numbers.png
+convert /tmp/butterfly-numbers.png -crop 640x480+0+75 +repage "$out/butterfly-numbers.png"
+stop_game
+
+# 6. The Samurai zoomed to 150%.
+start_game
+open_file samurai.zd2
+xdotool key --delay 120 ctrl+plus ctrl+plus
+sleep 0.8
+xdotool mousemove 1270 1000
+sleep 0.3
+shot "$out/samurai-zoomed.png"
+stop_game
 echo "screenshots in $out"
