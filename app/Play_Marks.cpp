@@ -5,8 +5,8 @@
 
 #include "app/Cursor_Play.h"
 #include "engine/Entry_Check.h"
-#include "model/Cp1252.h"
 #include "model/Puzzle_Shape.h"
+#include "model/Number_Text.h"
 #include "session/Game_Session.h"
 #include "widgets/Board_Picture.h"
 #include "widgets/Boards_Layout.h"
@@ -16,16 +16,9 @@
 namespace {
 
 QString Number_Text_Of(const Puzzle_State& state, int board, int n) {
-    if (board >= 0 && board < static_cast<int>(state.Sudoku_Boards.size())) {
-        const Sudoku_Boards_FrameWork& b = state.Sudoku_Boards[board];
-        if (b.Use_Symbols && n >= 1 && n <= static_cast<int>(b.Symbols.size())) {
-            return QString::fromStdString(Cp1252_Char_To_Utf8(b.Symbols[n - 1]));
-        }
-        if (n >= 10 && n <= 35 && b.Max_Number > 9) {
-            return QString(QChar('A' + (n - 10)));
-        }
-    }
-    return QString::number(n);
+    return board >= 0 && board < static_cast<int>(state.Sudoku_Boards.size())
+               ? QString::fromStdString(Number_Text(state.Sudoku_Boards[board], n))
+               : QString::number(n);
 }
 
 Note_Set Possible_Set(const Tracking_Array_FrameWork& t) {

@@ -201,7 +201,7 @@ bool Game_Session::Toggle_Note(int board, int col, int row, Integer n) {
     const Note_Set bit = Note_Set{1} << (n - 1);
     const Note_Set notes = Notes_Of(Game.Sudoku_Boards[board], col, row);
     return Set_Notes(board, col, row, notes ^ bit,
-                     ((notes & bit) != 0 ? "Remove note " : "Note ") + std::to_string(n));
+                     ((notes & bit) != 0 ? "Remove note " : "Note ") + Number_Text(n));
 }
 
 int Game_Session::Fill_Notes() {

@@ -153,6 +153,18 @@ TEST(Notes, OnlyEmptyUnlockedCellsAndEveryCopyOfASharedCell) {
     EXPECT_EQ(session.Notes(2, 1, 2), 0x08u);
     EXPECT_EQ(session.Notes(0, 7, 8), 0x08u);
 
+    // On a 16x16 the steps name numbers above 9 as the board writes them.
+    {
+        Puzzle_State big = Adopted(One_Board(Board_Type_16x16, 16));
+        Game_Session on_big(big);
+        ASSERT_TRUE(on_big.Toggle_Note(0, 3, 3, 16));
+        EXPECT_EQ(on_big.Undo_Name(), "Note G");
+        ASSERT_TRUE(on_big.Toggle_Note(0, 3, 3, 16));
+        EXPECT_EQ(on_big.Undo_Name(), "Remove note G");
+        ASSERT_TRUE(on_big.Enter(0, 3, 3, 11));
+        EXPECT_EQ(on_big.Undo_Name(), "Enter B");
+    }
+
     // A filled cell refuses notes; entering a number into a noted cell takes them away.
     ASSERT_TRUE(session.Enter(2, 1, 2, 5));
     EXPECT_EQ(session.Notes(0, 7, 8), 0u);
