@@ -2,7 +2,10 @@
 // Check_Boards; with labels and help on. "/fast" is the game as it runs (fast engine, boards
 // whose drawing inputs did not change are not drawn again); "/reference" is the literal
 // engine with every board drawn from scratch, every cell composed anew. Each iteration alternately
-// enters a number and clears it again.
+// enters a number and clears it again. "_Window_Entry" makes the entry as the window's keys
+// and palettes do (Enter_Number: the game session's undo step, the candidates, the redraw, the
+// check, and the player's marks on the page: clashes, notes and board outlines), so that it
+// can be set beside the plain entry.
 
 #include <benchmark/benchmark.h>
 
@@ -40,7 +43,7 @@ void Pick_Cell(const Puzzle_State& s, int board, int& col, int& row, Integer& nu
 }
 
 void Entry(benchmark::State& st, const std::string& path, int board, Engine_Choice engine,
-           bool whole_entry) {
+           bool whole_entry, bool window = false) {
     Set_Engine_Choice(engine);
     Bench_Game game;
     game.State.Show_Labels = true;
@@ -55,6 +58,13 @@ void Entry(benchmark::State& st, const std::string& path, int board, Engine_Choi
     Integer number = 0;
     Pick_Cell(game.State, board, col, row, number);
     bool filled = false;
+    if (window) {
+        for (auto _ : st) {
+            filled = !filled;
+            game.Form->Enter_Number(board, col, row, filled ? number : 0);
+        }
+        return;
+    }
     for (auto _ : st) {
         filled = !filled;
         Set_Cell_Value(game.State, board, col, row, filled ? number : 0);
@@ -99,6 +109,14 @@ const bool Registered = [] {
     Register("Samurai_Engine_Only", Samurai_File, 2, false);
     Register("Lattice100_Entry", Lattice_File, 55, true);
     Register("Lattice100_Engine_Only", Lattice_File, 55, false);
+    benchmark::RegisterBenchmark("Lattice100_Window_Entry/fast",
+                                 [](benchmark::State& st) {
+                                     Entry(st, Lattice_File(), 55, Engine_Choice::Fast, true, true);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(7)
+        ->ReportAggregatesOnly(true);
     return true;
 }();
 
