@@ -38,7 +38,9 @@ Hint_Presenter::Hint_Presenter(QMainWindow& window, Game_Session& session,
                                TMainFrame_Boards_Layout_Page& page, Cursor_Play& cursor)
     : QObject(&window), Window(window), Session(session), Page(page), Cursor(cursor) {
     Finder = [](const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape,
-                const std::atomic<bool>* cancel) { return Find_Hint(puzzle, std::move(shape), cancel); };
+                const std::atomic<bool>* cancel) {
+        return Find_Hint(puzzle, std::move(shape), cancel);
+    };
     window.addToolBarBreak(Qt::TopToolBarArea);
     Hint_Tool_Bar = new QToolBar(QStringLiteral("Hint"), &window);
     Hint_Tool_Bar->setObjectName(QStringLiteral("Hint_Tool_Bar"));

@@ -45,8 +45,7 @@ void Draw_Symbol_Givens(QPainter& p, const Sudoku_Boards_FrameWork& board, QPoin
             }
             const int number = ((r % height) * width + r / height + c) % n + 1;
             const QRectF place(at + QPointF(c * cell, r * cell), QSizeF(cell, cell));
-            p.drawText(place, Qt::AlignCenter,
-                       QString::fromStdString(Number_Text(board, number)));
+            p.drawText(place, Qt::AlignCenter, QString::fromStdString(Number_Text(board, number)));
         }
     }
 }

@@ -364,10 +364,10 @@ void Check_Numbers(const std::string& line, int n, std::size_t line_no) {
         }
         const std::string holds =
             n <= 9 ? "1 to " + std::to_string(n) : "1 to 9 and A to " + Number_Text(n);
-        Refuse_At(line_no, (v <= 9 ? "the number " + Number_Text(v)
-                                   : "\"" + std::string(1, line[i]) + "\" (" + std::to_string(v) +
-                                         ")") +
-                               " does not fit " + A_Size(n) + " board, which holds " + holds);
+        Refuse_At(line_no,
+                  (v <= 9 ? "the number " + Number_Text(v)
+                          : "\"" + std::string(1, line[i]) + "\" (" + std::to_string(v) + ")") +
+                      " does not fit " + A_Size(n) + " board, which holds " + holds);
     }
 }
 

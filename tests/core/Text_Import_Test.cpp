@@ -325,8 +325,8 @@ TEST(Text_Import, RefusalsNameTheFileAndTheLine) {
     clash[7 * 9] = '4';
     std::string framed = "[Puzzle]\n#A me\n\n";
     for (int r = 0; r < 9; ++r) {
-        framed += (r == 6 ? "---+---+---\n" : "") + clash.substr(static_cast<std::size_t>(r * 9), 9) +
-                  "\n";
+        framed += (r == 6 ? "---+---+---\n" : "") +
+                  clash.substr(static_cast<std::size_t>(r * 9), 9) + "\n";
     }
     EXPECT_EQ(Import_Puzzle_Text(framed, 0, "clash.ss").Error,
               "clash.ss, line 12: column 1, row 1 and column 1, row 8 both hold 4, but a column "

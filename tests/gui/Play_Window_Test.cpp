@@ -259,7 +259,8 @@ void Play_Window_Test::newPuzzleDialogPicturesByKind() {
                 continue;
             }
             ++marked;
-            QVERIFY2(x > 2 && x < 70 && y > 2 && y < 70, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            QVERIFY2(x > 2 && x < 70 && y > 2 && y < 70,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             QVERIFY(qGray(b) < qGray(a));
         }
     }
