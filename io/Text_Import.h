@@ -3,8 +3,8 @@
 // programs' files: a classic 9x9 (or a board of another size, 4x4 to 16x16) on one line, one
 // row a line (.sdk), rows with `|` and `-` separators (.ss), many puzzles one a line (.sdm),
 // and the description format of `tessel-puzzle make`. Numbers above 9 are the letters A to
-// G. The format is told from the content; README.md, under "Other
-// puzzle formats", lists the rules.
+// G. The format is told from the content; docs/file-format.md, under "Other puzzle formats",
+// lists the rules.
 //
 // An import either refuses the text with a message the window shows as it stands, and
 // builds nothing, or gives a puzzle in the shape the *.zd2 reader gives one: a grid format
