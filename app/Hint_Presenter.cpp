@@ -37,6 +37,10 @@ struct Hint_Presenter::Work {
 Hint_Presenter::Hint_Presenter(QMainWindow& window, Game_Session& session,
                                TMainFrame_Boards_Layout_Page& page, Cursor_Play& cursor)
     : QObject(&window), Window(window), Session(session), Page(page), Cursor(cursor) {
+    Finder = [](const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape,
+                const std::atomic<bool>* cancel) {
+        return Find_Hint(puzzle, std::move(shape), cancel);
+    };
     window.addToolBarBreak(Qt::TopToolBarArea);
     Hint_Tool_Bar = new QToolBar(QStringLiteral("Hint"), &window);
     Hint_Tool_Bar->setObjectName(QStringLiteral("Hint_Tool_Bar"));
@@ -92,8 +96,8 @@ void Hint_Presenter::Show() {
         board.Board_Image = nullptr;
     }
     Job = job;
-    std::unique_ptr<QThread> worker(QThread::create([job] {
-        Hint hint = Find_Hint(job->Puzzle, job->Shape, &job->Cancel);
+    std::unique_ptr<QThread> worker(QThread::create([job, finder = Finder] {
+        Hint hint = finder(job->Puzzle, job->Shape, &job->Cancel);
         std::lock_guard<std::mutex> hold(job->Lock);
         job->Result = std::move(hint);
         job->Done = true;

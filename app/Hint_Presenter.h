@@ -45,6 +45,12 @@ class Hint_Presenter : public QObject {
     // How long the window waits for a hint before it says it is thinking, in milliseconds.
     int Frame_Budget_Ms = 16;
 
+    // What works the hint out on the worker: the logic's Find_Hint, which stops soon once the
+    // cancel flag is set. Tests put a finder in its place that waits until they let it go.
+    using Hint_Finder = std::function<Hint(const Puzzle_State&, std::shared_ptr<const Puzzle_Shape>,
+                                           const std::atomic<bool>*)>;
+    Hint_Finder Finder;
+
     // The hint button and its key: shows the hint, or enters the one shown.
     void Next();
     void Show();

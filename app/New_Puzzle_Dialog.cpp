@@ -12,6 +12,7 @@
 #include "app/Player_Dialogs.h"
 #include "logic/Shapes.h"
 #include "model/Board_Geometry.h"
+#include "model/Number_Text.h"
 #include "render/Board_Drawing.h"
 
 namespace {
@@ -23,6 +24,30 @@ QString Level_Label(Puzzle_Level level) {
     QString name = QString::fromLatin1(Level_Name(level));
     name[0] = name[0].toUpper();
     return name;
+}
+
+// A board that writes its numbers as symbols shows some of them, as givens stand in a
+// puzzle: the symbols of a solved grid in two cells of every nine, scattered.
+void Draw_Symbol_Givens(QPainter& p, const Sudoku_Boards_FrameWork& board, QPointF at,
+                        double cell) {
+    const int width = board.Block_Width_Max + 1;
+    const int height = board.Block_Height_Max + 1;
+    const int n = board.Max_Number;
+    QFont font = p.font();
+    font.setPixelSize(std::max(4, static_cast<int>(cell * 0.85)));
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 0));
+    for (int r = 0; r < board.Rows; ++r) {
+        for (int c = 0; c < board.Cols; ++c) {
+            if ((4 * c + 7 * r) % n >= 2) {
+                continue;
+            }
+            const int number = ((r % height) * width + r / height + c) % n + 1;
+            const QRectF place(at + QPointF(c * cell, r * cell), QSizeF(cell, cell));
+            p.drawText(place, Qt::AlignCenter, QString::fromStdString(Number_Text(board, number)));
+        }
+    }
 }
 
 } // namespace
@@ -94,6 +119,9 @@ QPixmap Kind_Picture(const QString& kind, int side) {
         p.setPen(QPen(QColor(0, 0, 0), 1.2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(area);
+        if (board.Use_Symbols) {
+            Draw_Symbol_Givens(p, board, at, cell);
+        }
     }
     return pixmap;
 }

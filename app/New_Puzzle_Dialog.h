@@ -31,5 +31,6 @@ class New_Puzzle_Dialog : public QDialog {
 };
 
 // A small picture of a kind's shape: its boards on the teal page, with their block lines and
-// region borders, fitted into side x side pixels.
+// region borders, fitted into side x side pixels. A board that writes its numbers as symbols
+// shows some of them, so that kind looks unlike the classic one.
 QPixmap Kind_Picture(const QString& kind, int side);

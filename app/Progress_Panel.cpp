@@ -1,6 +1,8 @@
 #include "app/Progress_Panel.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
+#include <memory>
 
 Progress_Panel::Progress_Panel(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("Progress_Panel"));
@@ -11,7 +13,14 @@ Progress_Panel::Progress_Panel(QWidget* parent) : QLabel(parent) {
     Ticker->setInterval(250);
     connect(Ticker, &QTimer::timeout, this, &Progress_Panel::Tick);
     Ticker->start();
-    Since_Tick.start();
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    Set_Clock([since] { return since->elapsed(); });
+}
+
+void Progress_Panel::Set_Clock(std::function<qint64()> clock) {
+    Clock = std::move(clock);
+    Last_Tick = Clock();
 }
 
 QString Progress_Panel::Time_Text(qint64 ms) {
@@ -30,7 +39,7 @@ void Progress_Panel::Start(const QString& kind, const QString& level) {
     Played = 0;
     Done = false;
     Clock_On = true;
-    Since_Tick.restart();
+    Last_Tick = Clock();
     Show();
 }
 
@@ -58,7 +67,9 @@ void Progress_Panel::Solved() {
 }
 
 void Progress_Panel::Tick() {
-    const qint64 elapsed = Since_Tick.restart();
+    const qint64 now = Clock();
+    const qint64 elapsed = now - Last_Tick;
+    Last_Tick = now;
     if (Clock_On && (!Playing || Playing())) {
         Played += elapsed;
         Show();

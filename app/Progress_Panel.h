@@ -4,7 +4,6 @@
 // clock stops while the window is minimised and while a dialog or message box is open (not
 // while a palette is), and at the end shows the time taken.
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QString>
 #include <functional>
@@ -28,6 +27,10 @@ class Progress_Panel : public QLabel {
     // whether it is.
     void Tick();
     std::function<bool()> Playing;
+    // The clock the time is read from, in milliseconds that only go forward: the system's
+    // monotonic clock, unless another is set (tests set one they move on themselves). Time
+    // counts from the moment it is set.
+    void Set_Clock(std::function<qint64()> clock);
 
     qint64 Played_Ms() const { return Played; }
     bool Running() const { return Clock_On; }
@@ -39,7 +42,8 @@ class Progress_Panel : public QLabel {
     qint64 Played = 0;
     bool Clock_On = false;
     bool Done = false;
-    QElapsedTimer Since_Tick;
+    std::function<qint64()> Clock;
+    qint64 Last_Tick = 0; // the clock's reading at the last tick
     QTimer* Ticker = nullptr;
     void Show();
 };

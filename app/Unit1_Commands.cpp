@@ -56,6 +56,7 @@ const char* const Key_Rows[][2] = {
     {"Ctrl+N", "new puzzle"},
     {"Ctrl+O, Ctrl+S, Ctrl+R", "open, save, restart"},
     {"Ctrl+I, Ctrl+V", "import a puzzle of any format; paste one"},
+    {"Ctrl+Shift+I, Ctrl+Shift+V", "the same, with tall blocks where the text does not show them"},
     {"Ctrl+E, Ctrl+P", "export the page as a picture or PDF; print a puzzle sheet"},
     {"Ctrl+Plus, Ctrl+Minus, Ctrl+0, F4", "zoom in, zoom out, 100%, fit to the window"},
     {"F1", "this list of keys"},

@@ -81,6 +81,7 @@ class Parser {
             result.Puzzle = std::move(P);
         } catch (const Parse_Error& e) {
             result.Error = (Line_No > 0 ? "line " + std::to_string(Line_No) + ": " : "") + e.what();
+            result.Error_Line = Line_No;
         }
         return result;
     }

@@ -7,7 +7,8 @@
 #include "model/Board_Model.h"
 
 struct Description_Result {
-    std::string Error; // "line N: ..." when the description was refused
+    std::string Error;  // "line N: ..." when the description was refused
+    int Error_Line = 0; // the N of the error's "line N: ", 0 when it names no line
     Puzzle_State Puzzle;
 
     bool Ok() const { return Error.empty(); }

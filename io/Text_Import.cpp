@@ -16,13 +16,62 @@
 
 namespace {
 
-// Thrown inside the importer only; the public functions turn it into the result's message.
+// Thrown inside the importer only; the public functions turn it into the result's message,
+// which names the text (the file's base name, or "the pasted text") and the line.
 struct Refusal {
+    enum class Form {
+        At_Line, // "puzzle.txt, line 3: " and the message
+        About,   // "puzzle.txt: " and the message
+        Subject, // the text is the subject: "puzzle.txt " and the message
+    };
+    Form Form_Of = Form::About;
+    std::size_t Line = 0;
     std::string Message;
 };
 
+// A fault of one line: "puzzle.txt, line 3: " stands before the message.
+[[noreturn]] void Refuse_At(std::size_t line_no, const std::string& message) {
+    throw Refusal{Refusal::Form::At_Line, line_no, message};
+}
+
+// A fault of the text as a whole: "puzzle.txt: " stands before the message.
 [[noreturn]] void Refuse(const std::string& message) {
-    throw Refusal{message};
+    throw Refusal{Refusal::Form::About, 0, message};
+}
+
+// A sentence about the text: its name starts it, "puzzle.txt " and the rest.
+[[noreturn]] void Refuse_Text(const std::string& rest) {
+    throw Refusal{Refusal::Form::Subject, 0, rest};
+}
+
+// The base name of a file's name or path: how messages name the text ("" for a text of no
+// name, which they call "the pasted text").
+std::string Base_Name(const std::string& name_hint) {
+    const std::size_t slash = name_hint.find_last_of('/');
+    return slash == std::string::npos ? name_hint : name_hint.substr(slash + 1);
+}
+
+// The message of a refusal as the player reads it: one sentence naming the text and ending
+// in a full stop.
+std::string Message_Of(const Refusal& refusal, const std::string& name_hint) {
+    const std::string base = Base_Name(name_hint);
+    const std::string name = base.empty() ? std::string("The pasted text") : base;
+    std::string text;
+    switch (refusal.Form_Of) {
+    case Refusal::Form::At_Line:
+        text = name + ", line " + std::to_string(refusal.Line) + ": " + refusal.Message;
+        break;
+    case Refusal::Form::About:
+        text = name + ": " + refusal.Message;
+        break;
+    case Refusal::Form::Subject:
+        text = name + " " + refusal.Message;
+        break;
+    }
+    if (!text.empty() && text.back() != '.') {
+        text.push_back('.');
+    }
+    return text;
 }
 
 // Where a grid format puts its board: the place the generator uses, one cell from the
@@ -74,13 +123,6 @@ std::string A_Size(int n) {
     return (n == 8 ? "an " : "a ") + std::to_string(n) + "x" + std::to_string(n);
 }
 
-std::string Upper_First(std::string text) {
-    if (!text.empty()) {
-        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    }
-    return text;
-}
-
 std::string Count_Of(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -91,14 +133,15 @@ std::string Count_Of(std::size_t n, const char* one, const char* many) {
 // The text without a byte order mark, every line end a single '\n'.
 std::string Prepare(const std::string& text) {
     if (text.size() > Largest_Text_Bytes) {
-        Refuse("The text is too large to be a puzzle text (more than 8 MiB)");
+        Refuse_Text("is too large to be a puzzle (more than 8 MiB)");
     }
     if (text.size() >= 2 &&
         ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'))) {
-        Refuse("The text is UTF-16; only UTF-8 text can be read");
+        Refuse_Text("is written in UTF-16, but puzzle texts are read in UTF-8 only. Save it as "
+                    "UTF-8 and try again");
     }
     if (text.find('\0') != std::string::npos) {
-        Refuse("The text holds a NUL byte, so it is no plain text");
+        Refuse_Text("is not a puzzle written as text (it holds bytes that are not text)");
     }
     const std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     std::string normalized;
@@ -151,17 +194,35 @@ bool Is_Skipped(const std::string& trimmed) {
     return trimmed.empty() || trimmed[0] == '#';
 }
 
+// The trimmed line without a comment at its end: a '#' after a blank and all that follows
+// it ("4.....8.5.3...  # from the bank"). A '#' that follows a cell directly stays, and is
+// refused as no cell.
+std::string Without_Comment(const std::string& trimmed) {
+    for (std::size_t i = 1; i < trimmed.size(); ++i) {
+        if (trimmed[i] != '#') {
+            continue;
+        }
+        const char before = trimmed[i - 1];
+        const bool blank = before == ' ' || before == '\t' || before == '\f' || before == '\v' ||
+                           (before == '\xA0' && i >= 2 && trimmed[i - 2] == '\xC2');
+        if (blank) {
+            return Trimmed(trimmed.substr(0, i));
+        }
+    }
+    return trimmed;
+}
+
 // The lines of a prepared text one after the other, without keeping them all.
 class Line_Cursor {
   public:
     explicit Line_Cursor(const std::string& text) : Text(&text) {}
 
-    // The next line that is not skipped, without blanks at either end, and its number (from
-    // 1); false after the last line.
+    // The next line that is not skipped, without blanks at either end and without a comment
+    // at its end, and its number (from 1); false after the last line.
     bool Next(std::string& line, std::size_t& line_no) {
         while (At < Text->size()) {
             const std::size_t end = std::min(Text->find('\n', At), Text->size());
-            line = Trimmed(Text->substr(At, end - At));
+            line = Without_Comment(Trimmed(Text->substr(At, end - At)));
             At = end + 1;
             line_no = ++Number;
             if (!Is_Skipped(line)) {
@@ -240,20 +301,29 @@ std::size_t Utf8_Length(const std::string& text, std::size_t i) {
     return 0;
 }
 
-// "the character 'x'", or "the byte 0x07" for a control byte or a byte that starts no
-// UTF-8 character.
-std::string Character_At(const std::string& line, std::size_t i) {
+const char* const Not_A_Cell = " is not a number or an empty cell (. or 0)";
+
+// Why the character at line[i] is no cell: "\"x\" is not a number or an empty cell (. or
+// 0)", with a word on comments for '#', and the byte's value for a control character or a
+// byte that is not UTF-8.
+std::string Not_A_Cell_Message(const std::string& line, std::size_t i) {
     const unsigned char byte = static_cast<unsigned char>(line[i]);
+    if (byte == '#') {
+        return std::string("\"#\"") + Not_A_Cell + "; a comment needs a space before its #";
+    }
     if (byte >= 0x20 && byte < 0x7F) {
-        return std::string("the character '") + line[i] + "'";
+        return std::string("\"") + line[i] + "\"" + Not_A_Cell;
     }
     const std::size_t length = Utf8_Length(line, i);
     if (length > 0) {
-        return "the character '" + line.substr(i, length) + "'";
+        return "\"" + line.substr(i, length) + "\"" + Not_A_Cell;
     }
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(byte));
-    return std::string("the byte ") + hex;
+    if (byte < 0x20 || byte == 0x7F) {
+        return std::string("an invisible control character (byte ") + hex + ")" + Not_A_Cell;
+    }
+    return std::string("byte ") + hex + " is not UTF-8 text; save the file as UTF-8 and try again";
 }
 
 // The cells of a grid line: '.' and '0' empty, the digits 1 to 9, and the letters A to G in
@@ -274,22 +344,30 @@ Cells Grid_Cells(const std::string& line, std::size_t line_no) {
         } else if (n > 0) {
             cells.push_back(n);
         } else if (ch != '|') {
-            Refuse("Line " + std::to_string(line_no) + " has " + Character_At(line, i) +
-                   ", which is no number");
+            Refuse_At(line_no, Not_A_Cell_Message(line, i));
         }
         ++i;
     }
     return cells;
 }
 
-// Refuses a number above the board's highest.
-void Check_Numbers(const Cells& cells, int n, std::size_t line_no) {
-    for (const Integer v : cells) {
-        if (v > n) {
-            Refuse("Line " + std::to_string(line_no) + " has the number " + Number_Text(v) + "; " +
-                   A_Size(n) + " board holds 1 to " +
-                   (n <= 9 ? std::to_string(n) : "9 and A to " + Number_Text(n)));
+// Refuses a number above the highest of a board of n numbers; line holds the cells. A letter
+// on a board of at most nine numbers is no number at all.
+void Check_Numbers(const std::string& line, int n, std::size_t line_no) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const int v = Number_Of_Char(line[i], Largest_Max_Number());
+        if (v <= n) {
+            continue;
         }
+        if (v > 9 && n <= 9) {
+            Refuse_At(line_no, Not_A_Cell_Message(line, i));
+        }
+        const std::string holds =
+            n <= 9 ? "1 to " + std::to_string(n) : "1 to 9 and A to " + Number_Text(n);
+        Refuse_At(line_no,
+                  (v <= 9 ? "the number " + Number_Text(v)
+                          : "\"" + std::string(1, line[i]) + "\" (" + std::to_string(v) + ")") +
+                      " does not fit " + A_Size(n) + " board, which holds " + holds);
     }
 }
 
@@ -348,10 +426,14 @@ class Clash_Finder {
         return {};
     }
 
+    // The later cell of the clash found.
+    Cell_Ref Later_Cell() const { return Later; }
+
   private:
     const Puzzle_State& P;
     const bool Many_Boards;
     std::string Message;
+    Cell_Ref Later;
 
     // The given number of a cell, 0 for none.
     Integer Given(const Cell_Ref& cell) const {
@@ -366,11 +448,12 @@ class Clash_Finder {
     void Report(const Cell_Ref& earlier, const Cell_Ref& cell, const char* unit_name) {
         const bool one_board = earlier.Board == cell.Board;
         const bool prefix = Many_Boards && one_board;
-        Message = (prefix ? "board " + std::to_string(cell.Board + 1) + ": " : std::string()) +
+        Message = (prefix ? "on board " + std::to_string(cell.Board + 1) + ", " : std::string()) +
                   Cell_Name(earlier, Many_Boards && !one_board) + " and " +
-                  Cell_Name(cell, Many_Boards && !one_board) + " both hold the given " +
-                  Number_Text(P.Sudoku_Boards[cell.Board], Given(cell)) + "; a " + unit_name +
-                  " holds each number only once";
+                  Cell_Name(cell, Many_Boards && !one_board) + " both hold " +
+                  Number_Text(P.Sudoku_Boards[cell.Board], Given(cell)) + ", but a " + unit_name +
+                  " may hold each number only once";
+        Later = cell;
     }
 
     // Rows, columns and blocks (unless Regions_Only) of one board in one pass.
@@ -568,6 +651,7 @@ int Grid_Size_Of_First_Row(std::size_t cells, Line_Cursor rest) {
 void Scan_Rows(Line_Cursor lines, const std::string& ext, bool tall, Scan_Result& out) {
     Grid grid;
     int rows = 0;
+    std::vector<std::size_t> row_lines; // the line of each row
     bool framed = false;
     std::string line;
     std::size_t line_no = 0;
@@ -583,8 +667,8 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, bool tall, Scan_Result
             continue;
         }
         if (rows > 0 && rows == grid.Size) {
-            Refuse("Line " + std::to_string(line_no) + " follows the puzzle's last row; " +
-                   A_Size(grid.Size) + " puzzle has " + std::to_string(grid.Size) + " rows");
+            Refuse_At(line_no, "there is more after the puzzle's last row (" + A_Size(grid.Size) +
+                                   " puzzle has " + std::to_string(grid.Size) + " rows)");
         }
         const Cells cells = Grid_Cells(line, line_no);
         framed = framed || line.find('|') != std::string::npos;
@@ -593,24 +677,27 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, bool tall, Scan_Result
             grid.Wide = Block_Shape_Of_Row(line, grid.Size, tall);
         }
         if (static_cast<int>(cells.size()) != grid.Size) {
-            Refuse("Line " + std::to_string(line_no) + " has " +
-                   Count_Of(cells.size(), "cell", "cells") + "; a row needs " +
-                   std::to_string(grid.Size));
+            Refuse_At(line_no, "this row has " + Count_Of(cells.size(), "cell", "cells") +
+                                   ", but each row of " + A_Size(grid.Size) + " puzzle has " +
+                                   std::to_string(grid.Size));
         }
-        Check_Numbers(cells, grid.Size, line_no);
+        Check_Numbers(line, grid.Size, line_no);
         grid.Cells.insert(grid.Cells.end(), cells.begin(), cells.end());
+        row_lines.push_back(line_no);
         ++rows;
     }
     if (rows == 0) {
-        Refuse("The text holds no puzzle");
+        Refuse_Text("holds no puzzle");
     }
     if (rows < grid.Size) {
-        Refuse("The text ends after " + Count_Of(static_cast<std::size_t>(rows), "row", "rows") +
-               "; " + A_Size(grid.Size) + " puzzle has " + std::to_string(grid.Size));
+        Refuse_Text("ends after " + Count_Of(static_cast<std::size_t>(rows), "row", "rows") +
+                    ", but " + A_Size(grid.Size) + " puzzle has " + std::to_string(grid.Size));
     }
-    const std::string clash = Clash_Finder(Board_Of(grid)).Find();
+    const Puzzle_State board = Board_Of(grid);
+    Clash_Finder clashes(board);
+    const std::string clash = clashes.Find();
     if (!clash.empty()) {
-        Refuse(Upper_First(clash));
+        Refuse_At(row_lines[static_cast<std::size_t>(clashes.Later_Cell().Row)], clash);
     }
     out.Format = ext == "ss" || (framed && ext != "sdk") ? Text_Format::Ss : Text_Format::Sdk;
     out.Count = 1;
@@ -631,10 +718,9 @@ std::string Line_Length_Advice(std::size_t count) {
         }
     }
     if (nearest == 9 || nearest == 6) {
-        return "a puzzle line needs 81, or 36 for a 6x6 board";
+        return "a 9x9 puzzle on one line has 81 (a 6x6 one has 36)";
     }
-    return "a puzzle line needs " + std::to_string(nearest * nearest) + " for " + A_Size(nearest) +
-           " board";
+    return A_Size(nearest) + " puzzle on one line has " + std::to_string(nearest * nearest);
 }
 
 // One puzzle a line (a single puzzle line, or an .sdm file). Every line is checked, so the
@@ -651,11 +737,10 @@ void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wa
         const Cells cells = Grid_Cells(line, line_no);
         const int n = Line_Size(cells.size());
         if (n == 0) {
-            Refuse("Line " + std::to_string(line_no) + " has " +
-                   Count_Of(cells.size(), "cell", "cells") + "; " +
-                   Line_Length_Advice(cells.size()));
+            Refuse_At(line_no, "this puzzle line has " + Count_Of(cells.size(), "cell", "cells") +
+                                   ", but " + Line_Length_Advice(cells.size()));
         }
-        Check_Numbers(cells, n, line_no);
+        Check_Numbers(line, n, line_no);
         auto board = boards.find(n);
         if (board == boards.end()) {
             board = boards.emplace(n, Board_Of(Grid{n, wide, cells})).first;
@@ -664,7 +749,7 @@ void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wa
         Fill_Board(p.Sudoku_Boards[0], cells);
         const std::string clash = Clash_Finder(p).Find();
         if (!clash.empty()) {
-            Refuse("Line " + std::to_string(line_no) + ": " + clash);
+            Refuse_At(line_no, clash);
         }
         if (out.Count == wanted) {
             out.Chosen = Grid{n, wide, cells};
@@ -685,7 +770,12 @@ bool Starts_Description(const std::string& trimmed) {
 void Scan_Description(const std::string& normalized, Scan_Result& out) {
     Description_Result d = Parse_Description(normalized);
     if (!d.Ok()) {
-        Refuse(Upper_First(d.Error));
+        // The reader's message starts with "line N: " when it names a line.
+        const std::string prefix = "line " + std::to_string(d.Error_Line) + ": ";
+        if (d.Error_Line > 0 && d.Error.compare(0, prefix.size(), prefix) == 0) {
+            Refuse_At(static_cast<std::size_t>(d.Error_Line), d.Error.substr(prefix.size()));
+        }
+        Refuse(d.Error);
     }
     Puzzle_State& p = d.Puzzle;
     // In the shape a read file has: no region index, and with the panel hidden no texts or
@@ -700,7 +790,7 @@ void Scan_Description(const std::string& normalized, Scan_Result& out) {
     }
     const std::string clash = Clash_Finder(p).Find();
     if (!clash.empty()) {
-        Refuse(Upper_First(clash));
+        Refuse(clash);
     }
     out.Format = Text_Format::Description;
     out.Count = 1;
@@ -748,7 +838,7 @@ Scan_Result Scan(const std::string& text, const std::string& name_hint, std::siz
     std::string line;
     std::size_t line_no = 0;
     if (!Line_Cursor(lines).Next(line, line_no)) {
-        Refuse("The text holds no puzzle");
+        Refuse_Text("holds no puzzle");
     }
     const std::string ext = Extension_Of(name_hint);
     Scan_Result out;
@@ -788,8 +878,8 @@ Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index
     try {
         Scan_Result scan = Scan(text, name_hint, index, tall_blocks);
         if (index >= scan.Count) {
-            Refuse("The text holds " + Count_Of(scan.Count, "puzzle", "puzzles") +
-                   "; there is no puzzle " + std::to_string(index + 1));
+            Refuse_Text("holds " + Count_Of(scan.Count, "puzzle", "puzzles") +
+                        "; there is no puzzle " + std::to_string(index + 1));
         }
         result.Puzzle = scan.Format == Text_Format::Description ? std::move(scan.Described)
                                                                 : Board_Of(scan.Chosen);
@@ -799,18 +889,22 @@ Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index
         result.Givens = Count_Givens(result.Puzzle);
     } catch (const Refusal& refusal) {
         result = Text_Import_Result{};
-        result.Error = refusal.Message;
+        result.Error = Message_Of(refusal, name_hint);
     }
     return result;
 }
 
 std::string Read_Puzzle_Text_File(const std::string& path, std::string& text) {
     std::vector<Byte> bytes;
-    const std::string error =
-        Read_Whole_File(path, Largest_Text_Bytes,
-                        "The file is too large to be a puzzle text (more than 8 MiB)", bytes);
+    const std::string too_large = Message_Of(
+        Refusal{Refusal::Form::Subject, 0, "is too large to be a puzzle (more than 8 MiB)"}, path);
+    const std::string error = Read_Whole_File(path, Largest_Text_Bytes, too_large, bytes);
     text.assign(bytes.begin(), bytes.end());
-    return error;
+    if (error.empty() || error == too_large) {
+        return error;
+    }
+    // The reader's own message ("File not found", ...), after the file's name.
+    return Message_Of(Refusal{Refusal::Form::About, 0, error}, path);
 }
 
 Text_Import_Result Import_Puzzle_Text_File(const std::string& path, std::size_t index,

@@ -164,12 +164,14 @@ TEST(Board_Sizes, TextsRefusedWithTheirMessages) {
     std::string clash = Givens(New_Kinds[5]);
     clash[1] = clash[0];
     const std::pair<std::string, std::string> cases[] = {
-        {std::string(143, '.') + "D",
-         "Line 1 has the number D; a 12x12 board holds 1 to 9 and A to C"},
-        {std::string(63, '.'), "Line 1 has 63 cells; a puzzle line needs 64 for an 8x8 board"},
-        {"12|34\n34|12\n21|43\n", "The text ends after 3 rows; a 4x4 puzzle has 4"},
-        {clash, "Line 1: column 1, row 1 and column 2, row 1 both hold the given 1; a row holds "
-                "each number only once"},
+        {std::string(143, '.') + "d",
+         "The pasted text, line 1: \"d\" (13) does not fit a 12x12 board, which holds 1 to 9 "
+         "and A to C."},
+        {std::string(63, '.'), "The pasted text, line 1: this puzzle line has 63 cells, but an "
+                               "8x8 puzzle on one line has 64."},
+        {"12|34\n34|12\n21|43\n", "The pasted text ends after 3 rows, but a 4x4 puzzle has 4."},
+        {clash, "The pasted text, line 1: column 1, row 1 and column 2, row 1 both hold 1, but a "
+                "row may hold each number only once."},
     };
     for (const auto& [text, message] : cases) {
         EXPECT_EQ(Import_Puzzle_Text(text).Error, message) << text;

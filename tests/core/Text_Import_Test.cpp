@@ -129,12 +129,12 @@ TEST(Text_Import, SdmPicksThePuzzleByIndex) {
     Expect_Grid(Import_Puzzle_Text(text, 2), Third);
 
     const Text_Import_Result past = Import_Puzzle_Text(text, 3);
-    EXPECT_EQ(past.Error, "The text holds 3 puzzles; there is no puzzle 4");
+    EXPECT_EQ(past.Error, "The pasted text holds 3 puzzles; there is no puzzle 4.");
     EXPECT_TRUE(past.Puzzle.Sudoku_Boards.empty());
     EXPECT_EQ(Import_Puzzle_Text(Classic, 1).Error,
-              "The text holds 1 puzzle; there is no puzzle 2");
+              "The pasted text holds 1 puzzle; there is no puzzle 2.");
     EXPECT_EQ(Import_Puzzle_Text(Rows_Of(Classic, Plain_Row), 1).Error,
-              "The text holds 1 puzzle; there is no puzzle 2");
+              "The pasted text holds 1 puzzle; there is no puzzle 2.");
 
     // 9x9 and 6x6 lines may stand in one file.
     const Text_Import_Result six = Import_Puzzle_Text(Classic + "\n" + std::string(36, '.'), 1);
@@ -221,10 +221,10 @@ TEST(Text_Import, RepeatedNumbersThatDoNotClashImport) {
 TEST(Text_Import, HugeTextsAreRefusedBeforeReading) {
     const std::string huge(static_cast<std::size_t>(Largest_Text_Bytes) + 1, '.');
     EXPECT_EQ(Import_Puzzle_Text(huge).Error,
-              "The text is too large to be a puzzle text (more than 8 MiB)");
+              "The pasted text is too large to be a puzzle (more than 8 MiB).");
     // Up to the limit, even a text of nothing but line ends is looked at as it stands.
     const std::string blank_lines(static_cast<std::size_t>(Largest_Text_Bytes) - 81, '\r');
-    EXPECT_EQ(Import_Puzzle_Text(blank_lines).Error, "The text holds no puzzle");
+    EXPECT_EQ(Import_Puzzle_Text(blank_lines).Error, "The pasted text holds no puzzle.");
     EXPECT_EQ(Import_Puzzle_Text(blank_lines + Classic).Puzzle_Count, 1u);
 
     const fs::path folder =
@@ -237,7 +237,7 @@ TEST(Text_Import, HugeTextsAreRefusedBeforeReading) {
         out.put('\n');
     }
     EXPECT_EQ(Import_Puzzle_Text_File(big.string()).Error,
-              "The file is too large to be a puzzle text (more than 8 MiB)");
+              "big.sdm is too large to be a puzzle (more than 8 MiB).");
     fs::remove_all(folder);
 }
 
@@ -265,4 +265,96 @@ TEST(Text_Import, MalformedFilesGiveTheirMessages) {
                     std::count(listed.begin(), listed.end(), name) == 1)
             << name;
     }
+}
+
+// A comment after the cells of a puzzle line, as puzzle banks write the source and the rating:
+// '#' after a blank, on a single line and on every line of a many-puzzle file. Whole-line
+// comments of an .sdk file stay comments.
+TEST(Text_Import, CommentsAfterPuzzleLines) {
+    for (const std::string& text : {
+             Classic + "  # from the bank, SE 9.0",
+             Classic + "\t# 1.2.3.4.5.6.7.8.9",
+             Classic + "\xC2\xA0# after a no-break space",
+             "# the bank's first puzzle\n" + Classic + " #\n",
+         }) {
+        SCOPED_TRACE(text);
+        const Text_Import_Result r = Import_Puzzle_Text(text);
+        Expect_Grid(r, Classic);
+        EXPECT_EQ(r.Format, Text_Format::Puzzle_Line);
+    }
+
+    const std::string sdm = "# three puzzles\n" + Classic + "  # SE 9.0\r\n" + Other +
+                            "\t# SE 2.3, from a newspaper\n\n" + Third + "\n# the end\n";
+    const Text_Import_Result first = Import_Puzzle_Text(sdm, 0, "bank.sdm");
+    Expect_Grid(first, Classic);
+    EXPECT_EQ(first.Format, Text_Format::Puzzle_Lines);
+    EXPECT_EQ(first.Puzzle_Count, 3u);
+    Expect_Grid(Import_Puzzle_Text(sdm, 1, "bank.sdm"), Other);
+    Expect_Grid(Import_Puzzle_Text(sdm, 2, "bank.sdm"), Third);
+
+    // The comment is not counted as cells: sixteen cells and a comment are a 4x4 line.
+    const Text_Import_Result four = Import_Puzzle_Text("1...........3.2.  # a 4x4, rated 1.2");
+    ASSERT_TRUE(four.Ok()) << four.Error;
+    EXPECT_EQ(four.Puzzle.Sudoku_Boards[0].Max_Number, 4);
+    EXPECT_EQ(four.Givens, 3);
+
+    // A '#' that follows a cell directly is no comment, and says how to write one.
+    EXPECT_EQ(Import_Puzzle_Text(Classic + "#SE 9.0", 0, "bank.sdm").Error,
+              "bank.sdm, line 1: \"#\" is not a number or an empty cell (. or 0); a comment "
+              "needs a space before its #.");
+    // A comment holds no puzzle.
+    EXPECT_EQ(Import_Puzzle_Text("  # only a comment\n").Error, "The pasted text holds no puzzle.");
+}
+
+// A refusal names the text (the file's base name, or "the pasted text") and the line the fault
+// is on, counting every line of the text: comments, blank lines, headers, each line end
+// (\n, \r\n or \r) once.
+TEST(Text_Import, RefusalsNameTheFileAndTheLine) {
+    std::string rows = "[Puzzle]\r\n# by someone\r\n\r\n" + Rows_Of(Classic, Plain_Row);
+    const std::size_t third_row = rows.find(Classic.substr(18, 9));
+    rows[third_row + 4] = 'x';
+    const std::string bad_x = "line 6: \"x\" is not a number or an empty cell (. or 0).";
+    EXPECT_EQ(Import_Puzzle_Text(rows, 0, "/home/me/puzzles/puzzle.sdk").Error,
+              "puzzle.sdk, " + bad_x);
+    EXPECT_EQ(Import_Puzzle_Text(rows, 0, "puzzle.sdk").Error, "puzzle.sdk, " + bad_x);
+    EXPECT_EQ(Import_Puzzle_Text(rows).Error, "The pasted text, " + bad_x);
+
+    // A clash of rows names the line of the later cell: the 4 of row 1 again in row 8 of the
+    // same column, on line 12 after three lines before the grid and one separator.
+    std::string clash = Classic;
+    clash[7 * 9] = '4';
+    std::string framed = "[Puzzle]\n#A me\n\n";
+    for (int r = 0; r < 9; ++r) {
+        framed += (r == 6 ? "---+---+---\n" : "") +
+                  clash.substr(static_cast<std::size_t>(r * 9), 9) + "\n";
+    }
+    EXPECT_EQ(Import_Puzzle_Text(framed, 0, "clash.ss").Error,
+              "clash.ss, line 12: column 1, row 1 and column 1, row 8 both hold 4, but a column "
+              "may hold each number only once.");
+
+    // The number's own character, in the case it was written.
+    EXPECT_EQ(Import_Puzzle_Text("# 9x9\n" + Classic.substr(0, 80) + "a", 0, "a.txt").Error,
+              "a.txt, line 2: \"a\" is not a number or an empty cell (. or 0).");
+    EXPECT_EQ(Import_Puzzle_Text(std::string(35, '.') + "9", 0, "six.txt").Error,
+              "six.txt, line 1: the number 9 does not fit a 6x6 board, which holds 1 to 6.");
+
+    // Bytes that are no text at all, such as a picture's.
+    const std::string png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+    EXPECT_EQ(Import_Puzzle_Text(png, 0, "/tmp/photo.png").Error,
+              "photo.png is not a puzzle written as text (it holds bytes that are not text).");
+
+    // A file that cannot be read is named too.
+    const fs::path folder =
+        fs::temp_directory_path() / ("tessel-text-names-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    EXPECT_EQ(Import_Puzzle_Text_File((folder / "missing.txt").string()).Error,
+              "missing.txt: File not found.");
+    const fs::path bank = folder / "bank.sdm";
+    {
+        std::ofstream out(bank, std::ios::binary);
+        out << Classic << "  # SE 9.0\n" << Other << "\n";
+    }
+    EXPECT_EQ(Import_Puzzle_Text_File(bank.string(), 2).Error,
+              "bank.sdm holds 2 puzzles; there is no puzzle 3.");
+    fs::remove_all(folder);
 }

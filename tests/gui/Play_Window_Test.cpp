@@ -3,12 +3,14 @@
 // keyboard. The overlay is drawn above the board pictures and never into them.
 
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <map>
 
 #include "Game_Fixture.h"
 #include "io/Puzzle_File.h"
@@ -28,6 +30,7 @@ class Play_Window_Test : public QObject {
     void paletteFromTheKeyboard();
     void newPuzzleThroughThePrompt();
     void newPuzzleCancelled();
+    void newPuzzleDialogPicturesByKind();
     void hintShownThenApplied();
     void clearingWrongEntriesIsOneStep();
 };
@@ -227,6 +230,45 @@ void Play_Window_Test::newPuzzleCancelled() {
     QVERIFY(cancelled);
     QCOMPARE(Write_Puzzle_Bytes(f.Game), kept);
     QCOMPARE(f.Dialogs.Messages.size(), std::size_t(0));
+}
+
+// The dialog's picture of a kind: the letters board shows its letters over the classic
+// board's lines, so the two kinds can be told apart; every kind has a picture of its own.
+void Play_Window_Test::newPuzzleDialogPicturesByKind() {
+    New_Puzzle_Choice start;
+    start.Kind = QStringLiteral("symbols");
+    New_Puzzle_Dialog dialog(nullptr, start);
+    QCOMPARE(dialog.Choice().Kind, QStringLiteral("symbols"));
+    std::map<QString, QImage> pictures;
+    for (int i = 0; i < dialog.Kind_List->count(); ++i) {
+        const QListWidgetItem* item = dialog.Kind_List->item(i);
+        pictures[item->data(Qt::UserRole).toString()] =
+            item->icon().pixmap(QSize(72, 72)).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    const QImage& classic = pictures.at(QStringLiteral("classic"));
+    const QImage& letters = pictures.at(QStringLiteral("symbols"));
+    QCOMPARE(letters.size(), classic.size());
+    // The letters are dark marks inside the board's white square (from 2 to 70 in a picture
+    // of 72: two pixels of teal on each side); the lines and the page stay as they are.
+    int marked = 0;
+    for (int y = 0; y < letters.height(); ++y) {
+        for (int x = 0; x < letters.width(); ++x) {
+            const QRgb a = classic.pixel(x, y);
+            const QRgb b = letters.pixel(x, y);
+            if (a == b) {
+                continue;
+            }
+            ++marked;
+            QVERIFY2(x > 2 && x < 70 && y > 2 && y < 70,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            QVERIFY(qGray(b) < qGray(a));
+        }
+    }
+    QVERIFY2(marked > 60, qPrintable(QString::number(marked)));
+    // The letters kind looks like no other kind.
+    for (const auto& [kind, picture] : pictures) {
+        QVERIFY2(kind == QStringLiteral("symbols") || picture != letters, qPrintable(kind));
+    }
 }
 
 void Play_Window_Test::hintShownThenApplied() {

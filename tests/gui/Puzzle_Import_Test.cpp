@@ -188,12 +188,14 @@ void Puzzle_Import_Test::promptGuardsImportAndPaste() {
     // An unusable one (a text that is no puzzle, a picture): the importer's message,
     // and no question first.
     Paste(f, QStringLiteral("1234"));
-    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("Line 1 has 4 cells; a row needs 9"));
+    QCOMPARE(f.Dialogs.Last_Text(),
+             QStringLiteral("The pasted text, line 1: this row has 4 cells, but each row of a 9x9 "
+                            "puzzle has 9."));
     auto* picture = new QMimeData;
     picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
     QGuiApplication::clipboard()->setMimeData(picture);
     f.Form1->Exchange->Paste_Action->trigger();
-    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("The text holds no puzzle"));
+    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("The pasted text holds no puzzle."));
     QCOMPARE(f.Dialogs.Count(QStringLiteral("confirm")), 2);
     QCOMPARE(f.Dialogs.Count(QStringLiteral("error")), 2);
     QCOMPARE(Write_Puzzle_Bytes(f.Game), played);
@@ -223,7 +225,9 @@ void Puzzle_Import_Test::startUpFile() {
         QStringLiteral(TESSEL_TEST_DATA "/malformed-text/sdk-short-row.sdk"));
     QTRY_COMPARE(f.Dialogs.Messages.size(), std::size_t(1));
     QCOMPARE(f.Dialogs.Messages[0].Kind, QStringLiteral("error"));
-    QCOMPARE(f.Dialogs.Last_Text(), QStringLiteral("Line 5 has 8 cells; a row needs 9"));
+    QCOMPARE(f.Dialogs.Last_Text(),
+             QStringLiteral("sdk-short-row.sdk, line 5: this row has 8 cells, "
+                            "but each row of a 9x9 puzzle has 9."));
     QVERIFY(f.Game.Sudoku_Boards.empty());
     QCOMPARE(f.Form1->Status_Panels[0]->text(), QStringLiteral("Total Boards: 0"));
     // A good one: loaded once the window's events run, with no question.

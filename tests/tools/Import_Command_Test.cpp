@@ -67,7 +67,7 @@ TEST(Import_Command, ReadsStandardInput) {
     const Run_Result huge =
         Run_With_Input({"import", "-", "-o", out}, std::string(9 * 1024 * 1024, '.'));
     EXPECT_EQ(huge.Exit, 1);
-    EXPECT_EQ(huge.Err, "-: The text is too large to be a puzzle text (more than 8 MiB)\n");
+    EXPECT_EQ(huge.Err, "standard input is too large to be a puzzle (more than 8 MiB).\n");
 }
 
 TEST(Import_Command, RefusalsWriteNothing) {
@@ -76,7 +76,7 @@ TEST(Import_Command, RefusalsWriteNothing) {
     Write_Text(sdm, First + "\n" + Second + "\n");
     const Run_Result past = Run_Program({"import", sdm, "--index", "3", "-o", out});
     EXPECT_EQ(past.Exit, 1);
-    EXPECT_EQ(past.Err, sdm + ": The text holds 2 puzzles; there is no puzzle 3\n");
+    EXPECT_EQ(past.Err, "two.sdm holds 2 puzzles; there is no puzzle 3.\n");
     EXPECT_TRUE(past.Out.empty());
 
     // Usage errors: no output, an index that is no whole number from 1, another command's option.

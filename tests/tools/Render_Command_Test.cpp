@@ -42,7 +42,8 @@ TEST(Render_Command, Refusals) {
     const std::string bad = std::string(TESSEL_TEST_DATA) + "/malformed-text/ss-row-ten-cells.ss";
     r = Run_Program({"render", bad, "-o", Temp_Path("bad.png")});
     EXPECT_EQ(r.Exit, 1);
-    EXPECT_EQ(r.Err, bad + ": Line 6 has 10 cells; a row needs 9\n");
+    EXPECT_EQ(r.Err, "ss-row-ten-cells.ss, line 6: this row has 10 cells, but each row of a 9x9 "
+                     "puzzle has 9.\n");
     EXPECT_FALSE(Exists(Temp_Path("bad.png")));
 
     // A target that cannot be written.

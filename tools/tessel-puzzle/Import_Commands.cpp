@@ -36,14 +36,15 @@ int Import_Text(const std::string& path, long long index, bool tall, const std::
     } else {
         const std::string error = Read_Puzzle_Text_File(path, text);
         if (!error.empty()) {
-            err << path << ": " << error << '\n';
+            err << error << '\n';
             return 1;
         }
     }
+    // The importer's message names the file, or standard input.
     const Text_Import_Result imported = Import_Puzzle_Text(
-        text, static_cast<std::size_t>(index - 1), path == "-" ? "" : path, tall);
+        text, static_cast<std::size_t>(index - 1), path == "-" ? "standard input" : path, tall);
     if (!imported.Ok()) {
-        err << path << ": " << imported.Error << '\n';
+        err << imported.Error << '\n';
         return 1;
     }
     const std::string error = Write_Puzzle_File(output, imported.Puzzle);

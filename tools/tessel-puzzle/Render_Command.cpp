@@ -15,13 +15,15 @@
 namespace {
 
 // Loads the puzzle as the game would: the file reader or the text importer, then the
-// region index and every candidate, with help as asked.
+// region index and every candidate, with help as asked. A refusal's message names the file:
+// the path before the reader's message, the importer's own naming.
 std::string Load_For_Render(const std::string& path, long long index, bool tall, bool help,
                             Puzzle_State& state) {
     state = Puzzle_State{};
     state.Help_Solve = help;
     if (Is_Puzzle_File(path)) {
-        return Load_Puzzle_File_Into(state, path);
+        const std::string error = Load_Puzzle_File_Into(state, path);
+        return error.empty() ? error : path + ": " + error;
     }
     Text_Import_Result imported =
         Import_Puzzle_Text_File(path, static_cast<std::size_t>(index - 1), tall);
@@ -84,7 +86,7 @@ int Render_Puzzle(const std::string& path, long long index, bool tall, const std
     Puzzle_State state;
     const std::string error = Load_For_Render(path, index, tall, help, state);
     if (!error.empty()) {
-        err << path << ": " << error << '\n';
+        err << error << '\n';
         return 1;
     }
     state.Show_Labels = labels;
