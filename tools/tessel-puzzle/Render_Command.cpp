@@ -114,7 +114,7 @@ int Print_Puzzle(const std::string& path, long long index, bool tall, const std:
     Puzzle_State state;
     const std::string error = Load_For_Render(path, index, tall, false, state);
     if (!error.empty()) {
-        err << path << ": " << error << '\n';
+        err << error << '\n';
         return 1;
     }
     state.Show_Labels = labels;
