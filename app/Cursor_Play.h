@@ -38,8 +38,8 @@ class Cursor_Play {
 
     // The number n entered at the cursor as the palette would; a locked cell refuses.
     void Enter_Here(Integer n);
-    // The number a typed text stands for on the cursor's board (a digit, or the board's
-    // symbol), or -1.
+    // The number a typed text stands for on the cursor's board (a digit, a letter of a number
+    // above 9 in either case, or the board's symbol), or -1.
     Integer Number_Of_Key_Text(const QString& text) const;
     void Open_Palette_Here();
     // The cursor's board, or nullptr while it is on no cell.

@@ -1,6 +1,7 @@
 #include "app/Key_Table.h"
 
 #include "model/Cp1252.h"
+#include "model/Number_Text.h"
 
 Integer Number_Of_Key_Text(const Sudoku_Boards_FrameWork& board, const QString& text) {
     if (text.size() != 1) {
@@ -31,11 +32,7 @@ Integer Number_Of_Key_Text(const Sudoku_Boards_FrameWork& board, const QString& 
         return exact >= 0 ? exact : only_symbol(Qt::CaseInsensitive);
     }
     // Numbers above 9 are letters: A = 10, B = 11, ... (not on a symbols board).
-    if (!board.Use_Symbols && board.Max_Number > 9 && key.isLetter() && key.unicode() < 128) {
-        const Integer n = 10 + (key.toUpper().unicode() - 'A');
-        return n <= board.Max_Number ? n : -1;
-    }
-    return -1;
+    return key.unicode() < 0x80 ? Number_Of_Char(key.toLatin1(), board.Max_Number) : -1;
 }
 
 namespace {

@@ -111,8 +111,8 @@ New_Puzzle_Dialog::New_Puzzle_Dialog(QWidget* owner, const New_Puzzle_Choice& st
     Kind_List->setMovement(QListView::Static);
     Kind_List->setResizeMode(QListView::Adjust);
     Kind_List->setWordWrap(true);
-    Kind_List->setMinimumSize(5 * 132 + 24, 2 * 112 + 12);
-    for (const Puzzle_Kind_Info& kind : Puzzle_Kinds()) {
+    Kind_List->setMinimumSize(6 * 132 + 24, 3 * 112 + 12);
+    for (const Puzzle_Kind_Info& kind : Every_Puzzle_Kind()) {
         const QString name = QString::fromStdString(kind.Name);
         auto* item = new QListWidgetItem(QIcon(Kind_Picture(name, 72)),
                                          QString::fromStdString(kind.Label), Kind_List);

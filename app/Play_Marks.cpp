@@ -1,12 +1,14 @@
 #include "app/Play_Marks.h"
 
 #include <QWidget>
+#include <algorithm>
 
 #include "app/Cursor_Play.h"
 #include "engine/Entry_Check.h"
 #include "model/Cp1252.h"
 #include "model/Puzzle_Shape.h"
 #include "session/Game_Session.h"
+#include "widgets/Board_Picture.h"
 #include "widgets/Boards_Layout.h"
 #include "widgets/Notes_Window.h"
 #include "widgets/Page_Overlay.h"
@@ -79,9 +81,33 @@ bool Play_Marks::End_Highlight() {
     return true;
 }
 
+void Play_Marks::Set_Hint_Boards(std::vector<int> boards) {
+    Hint_Boards = std::move(boards);
+    Refresh();
+}
+
 void Play_Marks::Refresh() {
     const Puzzle_State& state = Session.State();
     Page_Overlay& overlay = *Page.Overlay();
+
+    // The page's boards, numbered at their corners, outlined where the cursor or a hint is.
+    overlay.Set_Empty_Text(state.Sudoku_Boards.empty()
+                               ? QStringLiteral("Open a puzzle (Ctrl+O), make a new one (Ctrl+N) "
+                                                "or paste one (Ctrl+V).")
+                               : QString());
+    std::vector<Page_Overlay::Board_Label> labels;
+    const bool several = state.Sudoku_Boards.size() > 1;
+    for (int b = 0; b < static_cast<int>(state.Sudoku_Boards.size()); ++b) {
+        const Board_Picture* picture = state.Sudoku_Boards[b].Board_Image;
+        if (picture == nullptr || !several) {
+            continue;
+        }
+        const bool outlined =
+            (Cursor.On_Cell() && Cursor.Cursor.Board == b) ||
+            std::find(Hint_Boards.begin(), Hint_Boards.end(), b) != Hint_Boards.end();
+        labels.push_back({b, picture->geometry(), outlined});
+    }
+    overlay.Set_Board_Labels(std::move(labels));
 
     std::vector<Page_Overlay::Cell_Notes> notes;
     for (int b = 0; b < static_cast<int>(state.Sudoku_Boards.size()); ++b) {

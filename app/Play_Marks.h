@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <functional>
+#include <vector>
 
 #include "model/Board_Model.h"
 
@@ -47,6 +48,9 @@ class Play_Marks : public QObject {
     bool Notes_Window_Open() const;
     Notes_Window* Window_Of_Notes() const { return Notes; }
 
+    // The boards a hint speaks of: outlined on the page with the cursor's board.
+    void Set_Hint_Boards(std::vector<int> boards);
+
     // Told after a change of notes through the marks (a step to finish like any other).
     std::function<void()> Notes_Changed;
     // Told when note mode is switched (by its key or its control).
@@ -62,6 +66,7 @@ class Play_Marks : public QObject {
     bool Show_Conflicts = true;
     bool Highlight_Cursor_Number = true;
     Integer Highlighted_Number = 0;
+    std::vector<int> Hint_Boards;
 
     // The notes window shows the cursor's cell; it opens when asked, else only follows.
     void Refresh_Notes_Window(bool open);

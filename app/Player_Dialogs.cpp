@@ -1,9 +1,14 @@
 #include "app/Player_Dialogs.h"
 
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QUrl>
+#include <QVBoxLayout>
 
 QString Display_Text(const QString& text) {
     QString shown = text;
@@ -85,4 +90,25 @@ void Choose_File_Then(Player_Dialogs& dialogs, QWidget* owner, File_Dialog_Kind 
     if (!path.isEmpty()) {
         act(path);
     }
+}
+
+void Qt_Player_Dialogs::Show_Text(QWidget* owner, const QString& title, const QString& rich_text) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* scroller = new QScrollArea(&dialog);
+    scroller->setWidgetResizable(true);
+    auto* text = new QLabel(rich_text, scroller);
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setMargin(8);
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    text->setOpenExternalLinks(true);
+    scroller->setWidget(text);
+    layout->addWidget(scroller);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(560, 520);
+    dialog.exec();
 }

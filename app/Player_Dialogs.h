@@ -47,6 +47,8 @@ class Player_Dialogs {
     // The "New Puzzle" dialog, opening with `choice` chosen; true with the player's choice
     // in it when they pressed OK.
     virtual bool Choose_New_Puzzle(QWidget* owner, New_Puzzle_Choice& choice) = 0;
+    // A window of text (the list of keys, the About box) with a Close button.
+    virtual void Show_Text(QWidget* owner, const QString& title, const QString& rich_text) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -68,6 +70,7 @@ class Qt_Player_Dialogs : public Player_Dialogs {
     int Choose_Puzzle(QWidget* owner, const QString& source, int count) override;
     bool Choose_Printer(QWidget* owner, QPrinter& printer) override;
     bool Choose_New_Puzzle(QWidget* owner, New_Puzzle_Choice& choice) override;
+    void Show_Text(QWidget* owner, const QString& title, const QString& rich_text) override;
 };
 
 // The four file dialogs: the open and save dialogs of puzzle files, the import dialog and the

@@ -46,6 +46,18 @@ Puzzle_Exchange::Puzzle_Exchange(QWidget& window, Game_Door& door, Game_Session&
     Paste_Action = Add_Action(QStringLiteral("Paste Puzzle"), QKeySequence::Paste,
                               QStringLiteral("Play the puzzle on the clipboard (Ctrl+V)"),
                               &Puzzle_Exchange::Paste_Puzzle);
+    Import_Tall_Action = Add_Action(
+        QStringLiteral("Import Puzzle with Tall Blocks..."),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I),
+        QStringLiteral("Import a puzzle, a 6x6, 8x8 or 12x12 text with blocks taller than wide "
+                       "(Ctrl+Shift+I)"),
+        &Puzzle_Exchange::Import_Puzzle_Tall);
+    Paste_Tall_Action = Add_Action(
+        QStringLiteral("Paste Puzzle with Tall Blocks"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+        QStringLiteral("Play the puzzle on the clipboard, a 6x6, 8x8 or 12x12 board with blocks "
+                       "taller than wide (Ctrl+Shift+V)"),
+        &Puzzle_Exchange::Paste_Puzzle_Tall);
     Export_Action = Add_Action(QStringLiteral("Export Page..."), QKeySequence(Qt::CTRL | Qt::Key_E),
                                QStringLiteral("Save the page as a PNG picture or a PDF (Ctrl+E)"),
                                &Puzzle_Exchange::Export_Page);
@@ -66,13 +78,21 @@ QAction* Puzzle_Exchange::Add_Action(const QString& text, const QKeySequence& ke
 }
 
 void Puzzle_Exchange::Import_Puzzle() {
+    Import_With(false);
+}
+
+void Puzzle_Exchange::Import_Puzzle_Tall() {
+    Import_With(true);
+}
+
+void Puzzle_Exchange::Import_With(bool tall) {
     if (Door.Confirm_Discard_Changes()) {
         Choose_File_Then(Dialogs, &Window, File_Dialog_Kind::Import, Import_Title, Import_Filter,
-                         [this](const QString& path) { Open_Path(path); });
+                         [this, tall](const QString& path) { Open_Path(path, tall); });
     }
 }
 
-bool Puzzle_Exchange::Open_Path(const QString& path) {
+bool Puzzle_Exchange::Open_Path(const QString& path, bool tall) {
     const std::string name = QFile::encodeName(path).toStdString();
     if (Is_Puzzle_File(name)) {
         return Door.Load_Puzzle_From(path);
@@ -84,14 +104,15 @@ bool Puzzle_Exchange::Open_Path(const QString& path) {
         QCoreApplication::processEvents();
         imported.Error = Read_Puzzle_Text_File(name, text);
         if (imported.Ok()) {
-            imported = Import_Puzzle_Text(text, 0, name);
+            imported = Import_Puzzle_Text(text, 0, name, tall);
         }
     }
-    return Show_Imported(text, name, QFileInfo(path).fileName(), std::move(imported));
+    return Show_Imported(text, name, QFileInfo(path).fileName(), tall, std::move(imported));
 }
 
 bool Puzzle_Exchange::Show_Imported(const std::string& text, const std::string& name,
-                                    const QString& source, Text_Import_Result&& imported) {
+                                    const QString& source, bool tall,
+                                    Text_Import_Result&& imported) {
     if (imported.Ok() && imported.Puzzle_Count > 1) {
         const int count = imported.Puzzle_Count > static_cast<std::size_t>(INT32_MAX)
                               ? INT32_MAX
@@ -103,7 +124,7 @@ bool Puzzle_Exchange::Show_Imported(const std::string& text, const std::string& 
         if (chosen > 0) {
             Busy_Cursor busy;
             QCoreApplication::processEvents();
-            imported = Import_Puzzle_Text(text, static_cast<std::size_t>(chosen), name);
+            imported = Import_Puzzle_Text(text, static_cast<std::size_t>(chosen), name, tall);
         }
     }
     if (!imported.Ok()) {
@@ -116,13 +137,21 @@ bool Puzzle_Exchange::Show_Imported(const std::string& text, const std::string& 
 }
 
 void Puzzle_Exchange::Paste_Puzzle() {
+    Paste_With(false);
+}
+
+void Puzzle_Exchange::Paste_Puzzle_Tall() {
+    Paste_With(true);
+}
+
+void Puzzle_Exchange::Paste_With(bool tall) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const std::string text =
         data != nullptr && data->hasText() ? data->text().toStdString() : std::string();
     Text_Import_Result imported;
     {
         Busy_Cursor busy;
-        imported = Import_Puzzle_Text(text);
+        imported = Import_Puzzle_Text(text, 0, std::string(), tall);
     }
     if (!imported.Ok()) {
         Dialogs.Error(&Window, QString::fromStdString(imported.Error));
@@ -131,7 +160,8 @@ void Puzzle_Exchange::Paste_Puzzle() {
     if (!Door.Confirm_Discard_Changes()) {
         return;
     }
-    Show_Imported(text, std::string(), QString::fromLatin1(Clipboard_Source), std::move(imported));
+    Show_Imported(text, std::string(), QString::fromLatin1(Clipboard_Source), tall,
+                  std::move(imported));
 }
 
 void Puzzle_Exchange::Export_Page() {

@@ -40,13 +40,17 @@ extern const char* const Clipboard_Source; // how the puzzle chooser names the c
 class Puzzle_Exchange : public QObject {
     Q_OBJECT
   public:
-    // Creates the four actions on the window, where their shortcuts work wherever the focus
+    // Creates the actions on the window, where their shortcuts work wherever the focus
     // is. The window owns the exchange.
     Puzzle_Exchange(QWidget& window, Game_Door& door, Game_Session& session,
                     Player_Dialogs& dialogs);
 
     QAction* Import_Action = nullptr; // "Import Puzzle...", Ctrl+I
     QAction* Paste_Action = nullptr;  // "Paste Puzzle", Ctrl+V
+    // The same with tall blocks for a 6x6, 8x8 or 12x12 text that does not show its blocks:
+    // Ctrl+Shift+I and Ctrl+Shift+V.
+    QAction* Import_Tall_Action = nullptr;
+    QAction* Paste_Tall_Action = nullptr;
     QAction* Export_Action = nullptr; // "Export Page...", Ctrl+E
     QAction* Print_Action = nullptr;  // "Print Page...", Ctrl+P
 
@@ -55,6 +59,9 @@ class Puzzle_Exchange : public QObject {
     // The clipboard's text as a puzzle: refused with the importer's message before anything
     // is asked, else the modified prompt and, for several puzzles, the choice of one.
     void Paste_Puzzle();
+    // The same two, tall blocks chosen.
+    void Import_Puzzle_Tall();
+    void Paste_Puzzle_Tall();
     // The export dialog, then the page written as the file name's extension says.
     void Export_Page();
     // The system's print dialog, then the page printed, scaled to the paper.
@@ -63,8 +70,9 @@ class Puzzle_Exchange : public QObject {
     // Loads a file of any format the game reads, after the prompt: a puzzle file (*.zd2, or
     // a file with its header) as the open button loads it, anything else through the text
     // importer, with the choice of one puzzle when it holds several. A refusal shows its
-    // message and changes nothing. True when a puzzle was loaded.
-    bool Open_Path(const QString& path);
+    // message and changes nothing. True when a puzzle was loaded. A text's 6x6, 8x8 or
+    // 12x12 board gets tall blocks when tall is set and the text does not show its blocks.
+    bool Open_Path(const QString& path, bool tall = false);
 
     // Writes the page to path (.png or .pdf); a failure shows its message. True when written.
     bool Export_Page_To(const QString& path);
@@ -85,7 +93,9 @@ class Puzzle_Exchange : public QObject {
     // or its refusal; for a text of several puzzles the player chooses one first, named in the
     // chooser by source, and any but the first is imported then.
     bool Show_Imported(const std::string& text, const std::string& name, const QString& source,
-                       Text_Import_Result&& imported);
+                       bool tall, Text_Import_Result&& imported);
+    void Import_With(bool tall);
+    void Paste_With(bool tall);
 
     QAction* Add_Action(const QString& text, const QKeySequence& keys, const QString& tip,
                         void (Puzzle_Exchange::*handler)());

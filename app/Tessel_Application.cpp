@@ -9,6 +9,7 @@
 #include "app/Puzzle_Exchange.h"
 #include "app/Unit1.h"
 #include "render/Board_Drawing.h"
+#include "widgets/Kind_Palette.h"
 #include "widgets/Original_6x6.h"
 #include "widgets/Original_9x9.h"
 
@@ -16,7 +17,7 @@ TForm1* Create_Game_Windows(Puzzle_State& game, Player_Dialogs& dialogs) {
     auto* Form1 = new TForm1(game, dialogs);
     auto* palette_9x9 = new TZD_Board_Original_9x9(game, Form1);
     auto* palette_6x6 = new TZD_Board_Original_6x6(game, Form1);
-    Form1->Attach_Palettes(palette_9x9, palette_6x6);
+    Form1->Attach_Palettes(palette_9x9, palette_6x6, Make_Kind_Palettes(game, Form1));
     return Form1;
 }
 

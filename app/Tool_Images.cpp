@@ -292,3 +292,19 @@ QPixmap Marks_Image() {
     p.fillPath(corner, QColor(220, 0, 0));
     return pixmap;
 }
+
+QPixmap More_Image() {
+    QPixmap pixmap = Blank();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Three lines of a menu, with a dot before each.
+    for (int k = 0; k < 3; ++k) {
+        const qreal y = 9.5 + k * 7;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 170));
+        p.drawEllipse(QPointF(7, y), 2.2, 2.2);
+        p.setPen(QPen(QColor(60, 60, 70), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, y), QPointF(27, y));
+    }
+    return pixmap;
+}

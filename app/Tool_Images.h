@@ -14,3 +14,4 @@ QPixmap Hint_Image();
 QPixmap New_Puzzle_Image();
 QPixmap Notes_Image();
 QPixmap Marks_Image();
+QPixmap More_Image();

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -78,6 +79,9 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     Create_Marks_Controls();
     HintBar1 = Hints->Bar;
     Hints->Finish_Change = [this](Busy_Cursor* busy) { After_Change(busy); };
+    Hints->Boards_Named = [this](const std::vector<int>& boards) {
+        Marks->Set_Hint_Boards(boards);
+    };
     Runner = new Generation_Runner(this);
     Exchange = new Puzzle_Exchange(*this, *this, Session, Dialogs);
     Session.On_History_Changed = [this] {
@@ -87,19 +91,36 @@ TForm1::TForm1(Puzzle_State& state, Player_Dialogs& dialogs)
     };
     Update_Undo_Actions();
     Keys = new Keyboard_Play(*this, *Frame_Boards_Layout_Page, Cursor_Keys, *Hints, *Marks);
+    connect(Frame_Boards_Layout_Page, &TMainFrame_Boards_Layout_Page::Zoom_Changed, this,
+            [this](qreal zoom) {
+                if (Drawing) {
+                    Drawing->Device_Pixel_Ratio = devicePixelRatioF() * zoom;
+                }
+                Redraw_All_Boards();
+                Marks->Refresh();
+                if (Cursor_Keys.On_Cell()) {
+                    Frame_Boards_Layout_Page->Show_Cell(Cursor.Board, Cursor.Col, Cursor.Row);
+                }
+            });
+    Create_More_Controls();
+    Start_Progress(QString());
+    Marks->Refresh();
 }
 
 TForm1::~TForm1() {
+    Wait_For_Workers();
     if (!Closed) {
         FormClose();
     }
 }
 
 void TForm1::Attach_Palettes(TZD_Board_Original_9x9* palette_9x9,
-                             TZD_Board_Original_6x6* palette_6x6) {
+                             TZD_Board_Original_6x6* palette_6x6,
+                             const std::vector<Selection_Palette*>& others) {
     ZD_Board_Original_9x9 = palette_9x9;
     ZD_Board_Original_6x6 = palette_6x6;
-    const std::vector<Selection_Palette*> palettes{palette_9x9, palette_6x6};
+    std::vector<Selection_Palette*> palettes{palette_9x9, palette_6x6};
+    palettes.insert(palettes.end(), others.begin(), others.end());
     for (Selection_Palette* palette : palettes) {
         palette->Set_Kind_Palettes(palettes);
         connect(palette, &Selection_Palette::Number_Chosen, this, [this](int tag) {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/Cursor_Play.h"
 #include "app/New_Puzzle_Dialog.h"
@@ -32,6 +33,9 @@ class Generation_Runner;
 class Hint_Bar;
 class Hint_Presenter;
 class Keyboard_Play;
+class Progress_Panel;
+class QThread;
+class QTimer;
 class Play_Marks;
 class Player_Dialogs;
 class Selection_Palette;
@@ -47,22 +51,25 @@ class TForm1 : public QMainWindow, public Game_Door {
     TForm1(Puzzle_State& state, Player_Dialogs& dialogs);
     ~TForm1() override;
 
-    // The two palettes are created after the main window and attached here.
-    void Attach_Palettes(TZD_Board_Original_9x9* palette_9x9, TZD_Board_Original_6x6* palette_6x6);
+    // The palettes are created after the main window and attached here: the 9x9 and the 6x6
+    // one, and those of the other board kinds.
+    void Attach_Palettes(TZD_Board_Original_9x9* palette_9x9, TZD_Board_Original_6x6* palette_6x6,
+                         const std::vector<Selection_Palette*>& others = {});
 
     TZD_Board_Original_9x9* ZD_Board_Original_9x9 = nullptr;
     TZD_Board_Original_6x6* ZD_Board_Original_6x6 = nullptr;
 
     QToolBar* ToolBar1 = nullptr;
-    QToolButton* ToolButton1 = nullptr; // save
-    QToolButton* ToolButton2 = nullptr; // open
-    QToolButton* ToolButton3 = nullptr; // restart, with PopupMenu1 on its arrow
-    QToolButton* ToolButton4 = nullptr; // undo
-    QToolButton* ToolButton5 = nullptr; // redo
-    QToolButton* ToolButton6 = nullptr; // new puzzle
-    QToolButton* ToolButton7 = nullptr; // hint
-    QToolButton* ToolButton8 = nullptr; // notes: note mode, with the notes commands on its arrow
-    QToolButton* ToolButton9 = nullptr; // marks: conflicts and highlighting
+    QToolButton* ToolButton1 = nullptr;  // save
+    QToolButton* ToolButton2 = nullptr;  // open
+    QToolButton* ToolButton3 = nullptr;  // restart, with PopupMenu1 on its arrow
+    QToolButton* ToolButton4 = nullptr;  // undo
+    QToolButton* ToolButton5 = nullptr;  // redo
+    QToolButton* ToolButton6 = nullptr;  // new puzzle
+    QToolButton* ToolButton7 = nullptr;  // hint
+    QToolButton* ToolButton8 = nullptr;  // notes: note mode, with the notes commands on its arrow
+    QToolButton* ToolButton9 = nullptr;  // marks: conflicts and highlighting
+    QToolButton* ToolButton10 = nullptr; // more: every command in one menu
     TMainFrame_Boards_Layout_Page* Frame_Boards_Layout_Page = nullptr;
     QLabel* Status_Panels[3] = {nullptr, nullptr, nullptr};
     QMenu* PopupMenu1 = nullptr;
@@ -90,6 +97,26 @@ class TForm1 : public QMainWindow, public Game_Door {
     QMenu* Notes_Menu = nullptr;
     QMenu* Marks_Menu = nullptr;
     QMenu* Highlight_Menu = nullptr;
+    // Zoom, the list of keys, About, Quit, and the menu of every command.
+    QAction* Zoom_In_Action = nullptr;
+    QAction* Zoom_Out_Action = nullptr;
+    QAction* Actual_Size_Action = nullptr;
+    QAction* Fit_Action = nullptr;
+    QAction* Keys_Action = nullptr;
+    QAction* About_Action = nullptr;
+    QAction* Quit_Action = nullptr;
+    QMenu* More_Menu = nullptr;
+    // The puzzle's kind, level and clock at the right end of the tool bar.
+    Progress_Panel* Progress = nullptr;
+
+    // The page's zoom (1 = 100%), in steps from 100% to 300%.
+    qreal Zoom() const;
+    void Set_Zoom(qreal zoom);
+    void Step_Zoom(int direction);
+    // What the puzzle is, for people: a kind the generator makes, else its size or boards.
+    QString Kind_Description() const;
+    static QString Keys_Text();
+    static QString About_Text();
 
     // Import, paste, export and print, beside the game's own commands.
     Puzzle_Exchange* Exchange = nullptr;
@@ -183,6 +210,20 @@ class TForm1 : public QMainWindow, public Game_Door {
   private:
     void Create_Tool_Bar();
     void Create_Marks_Controls();
+    void Create_More_Controls();
+    // A new game on the page: the progress starts again (the level given, else graded).
+    void Start_Progress(const QString& level);
+    void Check_Grade();
+    void Wait_For_Workers();
+    struct Grade_Job;
+    std::shared_ptr<Grade_Job> Grade;
+    std::vector<std::unique_ptr<QThread>> Grade_Workers;
+    QTimer* Grade_Poll = nullptr;
+    std::uint64_t Game_Serial = 0;
+    QString Made_Level; // the level of a puzzle made here, for the progress once it shows
+    // A step of undo or redo that leaves the boards full says the check's message only when
+    // it filled them.
+    void After_Undo_Or_Redo(Busy_Cursor* busy, bool was_full);
     QAction* Add_Action(const QString& text, const QKeySequence& keys, const QString& tip);
     QToolButton* Add_Tool_Button(const char* name, QAction* action);
     void Update_Undo_Actions();

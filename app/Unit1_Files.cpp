@@ -75,6 +75,8 @@ void TForm1::Show_Loaded_Puzzle(Puzzle_State&& loaded) {
     Frame_Boards_Layout_Page->Update_Page_Range();
     Show_Board_Count();
     State.Game_Modified = false;
+    Start_Progress(Made_Level);
+    Made_Level.clear();
 }
 
 void TForm1::Save_Puzzle_File() {

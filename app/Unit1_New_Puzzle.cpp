@@ -7,6 +7,7 @@
 #include "app/Generation_Runner.h"
 #include "app/Player_Dialogs.h"
 #include "app/Unit1.h"
+#include "logic/Grading.h"
 #include "widgets/Busy_Cursor.h"
 
 void TForm1::ToolButton6Click() {
@@ -36,6 +37,7 @@ bool TForm1::New_Puzzle() {
     }
     {
         Busy_Cursor busy;
+        Made_Level = QLatin1String(Level_Name(made.Reached));
         Show_Loaded_Puzzle(std::move(made.Puzzle));
     }
     if (!made.Level_Reached()) {

@@ -6,6 +6,7 @@
 #include "app/Hint_Presenter.h"
 #include "app/Play_Marks.h"
 #include "app/Player_Dialogs.h"
+#include "app/Progress_Panel.h"
 #include "app/Unit1.h"
 #include "widgets/Boards_Layout.h"
 #include "widgets/Busy_Cursor.h"
@@ -25,18 +26,48 @@ void TForm1::Restart_Boards() {
     }
 }
 
+namespace {
+
+bool Every_Cell_Filled(const Puzzle_State& state) {
+    for (const Sudoku_Boards_FrameWork& board : state.Sudoku_Boards) {
+        for (const std::vector<Integer>& column : board.Cell_Values) {
+            for (const Integer v : column) {
+                if (v == 0) {
+                    return false;
+                }
+            }
+        }
+    }
+    return !state.Sudoku_Boards.empty();
+}
+
+} // namespace
+
 void TForm1::ToolButton4Click() {
     Busy_Cursor busy;
+    const bool was_full = Every_Cell_Filled(State);
     if (Session.Undo()) {
-        After_Change(&busy);
+        After_Undo_Or_Redo(&busy, was_full);
     }
 }
 
 void TForm1::ToolButton5Click() {
     Busy_Cursor busy;
+    const bool was_full = Every_Cell_Filled(State);
     if (Session.Redo()) {
-        After_Change(&busy);
+        After_Undo_Or_Redo(&busy, was_full);
     }
+}
+
+void TForm1::After_Undo_Or_Redo(Busy_Cursor* busy, bool was_full) {
+    if (!was_full) {
+        After_Change(busy);
+        return;
+    }
+    // The boards were full before the step: what the check would say was said when they
+    // filled, and is not said again after every undo.
+    Redraw_All_Boards();
+    QCoreApplication::processEvents();
 }
 
 void TForm1::Redraw_Board(int i) {
@@ -67,6 +98,9 @@ void TForm1::After_Change(Busy_Cursor* busy) {
     if (busy != nullptr) {
         // The check's message box shows the ordinary pointer, as a message box does.
         busy->Release();
+    }
+    if (verdict == Check_Verdict::All_Completed && Progress != nullptr) {
+        Progress->Solved();
     }
     Show_Check_Result(verdict);
 }

@@ -34,6 +34,7 @@ class Silent_Dialogs : public Player_Dialogs {
     int Choose_Puzzle(QWidget*, const QString&, int) override { return 0; }
     bool Choose_Printer(QWidget*, QPrinter&) override { return false; }
     bool Choose_New_Puzzle(QWidget*, New_Puzzle_Choice&) override { return false; }
+    void Show_Text(QWidget*, const QString&, const QString&) override {}
 };
 
 struct Bench_Game {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Mid_Game.h"
 #include "io/Puzzle_File.h"
 #include "logic/Classic_Solver.h"
 #include "logic/Grading.h"
@@ -26,20 +27,7 @@ Puzzle_State Sample(const char* name) {
 
 // The Samurai sample with every other empty cell entered right (unlocked), in cell order.
 Puzzle_State Samurai_Mid_Game() {
-    Puzzle_State p = Sample("samurai.zd2");
-    const Constraint_Structure s = Build_Constraint_Structure(p);
-    const Solve_Result solved = Solve_Structure(s, 1);
-    int empty = 0;
-    for (int v = 0; v < s.Var_Count; ++v) {
-        if (s.Given[v] != 0 || ++empty % 2 == 0) {
-            continue;
-        }
-        for (int cell : s.Cells_Of_Var[v]) {
-            const Cell_Place& at = s.Places[cell];
-            p.Sudoku_Boards[at.Board].Cell_Values[at.Col][at.Row] = solved.Solution[v];
-        }
-    }
-    return p;
+    return Every_Other_Empty_Cell_Entered(Sample("samurai.zd2"));
 }
 
 void Hint_Samurai_Mid_Game(benchmark::State& state) {

@@ -9,6 +9,7 @@
 #include "model/Board_Geometry.h"
 #include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
+#include "model/Number_Text.h"
 
 namespace {
 
@@ -208,10 +209,7 @@ class Parser {
         if (ch == '0') {
             return 0;
         }
-        if (ch >= '1' && ch <= '0' + board.Max_Number) {
-            return ch - '0';
-        }
-        return -1;
+        return Number_Of_Char(ch, board.Max_Number);
     }
 
     void Put(int b, int c, int r, char ch, bool unlocked) {
@@ -271,11 +269,11 @@ class Parser {
 
     void Board_Statement(const std::vector<std::string>& w) {
         if (w.size() < 4) {
-            throw Parse_Error("board needs a kind (9x9, 6x6-wide, 6x6-tall) and X Y");
+            throw Parse_Error("board needs a kind (" + Board_Kind_Names() + ") and X Y");
         }
         const Board_Kind* kind = Find_Board_Kind_Named(w[1].c_str());
         if (kind == nullptr) {
-            throw Parse_Error("unknown board kind \"" + w[1] + "\" (9x9, 6x6-wide, 6x6-tall)");
+            throw Parse_Error("unknown board kind \"" + w[1] + "\" (" + Board_Kind_Names() + ")");
         }
         const int n = kind->Max_Number;
         const int x = To_Int(w[2], "X");

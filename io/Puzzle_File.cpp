@@ -144,8 +144,8 @@ void Check_Board_Size(int board, Integer type, Integer cols, Integer rows, Integ
     if (kind_numbers != 0 && n != kind_numbers) {
         out << "Max_Number is " << n << ", but a board of Board_Type " << type << " holds "
             << kind_numbers << " numbers.";
-    } else if (n < 1 || n > Largest_Max_Number()) {
-        out << "Max_Number is " << n << "; a board holds 1 to " << Largest_Max_Number()
+    } else if (kind_numbers == 0 && (n < 1 || n > Largest_Number_Of_Other_Kinds)) {
+        out << "Max_Number is " << n << "; a board holds 1 to " << Largest_Number_Of_Other_Kinds
             << " numbers.";
     } else if (cols != n) {
         out << "Cols is " << cols << ", but Max_Number is " << n << "; every board is square.";

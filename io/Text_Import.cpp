@@ -1,16 +1,18 @@
 #include "io/Text_Import.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <utility>
 #include <vector>
 
 #include "io/Puzzle_Description.h"
 #include "io/Puzzle_File.h"
 #include "model/Board_Geometry.h"
-#include "model/Cp1252.h"
+#include "model/Board_Kinds.h"
+#include "model/Number_Text.h"
 
 namespace {
 
@@ -28,9 +30,49 @@ struct Refusal {
 constexpr Integer Board_X = File_Units_Per_Cell;
 constexpr Integer Board_Y = File_Units_Per_Cell;
 
-// A row of a row-by-row grid never holds more cells than this; a longer first line is a
-// whole puzzle on one line.
+// A first line of up to this many cells is a row of a row-by-row grid; a longer one is a
+// whole puzzle on one line, unless no puzzle line has that many cells (see Starts_Rows).
 constexpr std::size_t Longest_Row = 9;
+
+// The cells of a grid as numbers, row by row: 0 for an empty cell.
+using Cells = std::vector<Integer>;
+
+// True when a board kind holds n numbers (its rows have n cells).
+bool Is_Grid_Size(std::size_t n) {
+    for (const Board_Kind& kind : Board_Kinds()) {
+        if (static_cast<std::size_t>(kind.Max_Number) == n) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The size of the board whose puzzle line has this many cells, 0 for none.
+int Line_Size(std::size_t cells) {
+    for (const Board_Kind& kind : Board_Kinds()) {
+        if (static_cast<std::size_t>(kind.Max_Number * kind.Max_Number) == cells) {
+            return kind.Max_Number;
+        }
+    }
+    return 0;
+}
+
+// The row of the board kind of a grid: n numbers, and where the kind has both block shapes,
+// the wide one or the tall one.
+const Board_Kind* Grid_Kind(int n, Flag wide) {
+    for (const Board_Kind& kind : Board_Kinds()) {
+        if (kind.Max_Number == n &&
+            (!kind.Shape_By_Wide_Blocks || (kind.Wide_Blocks != 0) == (wide != 0))) {
+            return &kind;
+        }
+    }
+    return nullptr;
+}
+
+// "a 9x9", "an 8x8".
+std::string A_Size(int n) {
+    return (n == 8 ? "an " : "a ") + std::to_string(n) + "x" + std::to_string(n);
+}
 
 std::string Upper_First(std::string text) {
     if (!text.empty()) {
@@ -214,10 +256,11 @@ std::string Character_At(const std::string& line, std::size_t i) {
     return std::string("the byte ") + hex;
 }
 
-// The cells of a grid line as the digits '0' (empty) to '9'. Blanks and '|' are left out; a
-// character that is no cell is refused.
-std::string Grid_Cells(const std::string& line, std::size_t line_no) {
-    std::string cells;
+// The cells of a grid line: '.' and '0' empty, the digits 1 to 9, and the letters A to G in
+// either case for 10 to 16. Blanks and '|' are left out; a character that is no cell is
+// refused.
+Cells Grid_Cells(const std::string& line, std::size_t line_no) {
+    Cells cells;
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t blank = Blank_Width(line, i);
         if (blank > 0) {
@@ -225,10 +268,11 @@ std::string Grid_Cells(const std::string& line, std::size_t line_no) {
             continue;
         }
         const char ch = line[i];
-        if (ch == '.') {
-            cells.push_back('0');
-        } else if (ch >= '0' && ch <= '9') {
-            cells.push_back(ch);
+        const int n = Number_Of_Char(ch, Largest_Max_Number());
+        if (ch == '.' || ch == '0') {
+            cells.push_back(0);
+        } else if (n > 0) {
+            cells.push_back(n);
         } else if (ch != '|') {
             Refuse("Line " + std::to_string(line_no) + " has " + Character_At(line, i) +
                    ", which is no number");
@@ -239,12 +283,12 @@ std::string Grid_Cells(const std::string& line, std::size_t line_no) {
 }
 
 // Refuses a number above the board's highest.
-void Check_Numbers(const std::string& cells, int n, std::size_t line_no) {
-    for (char ch : cells) {
-        if (ch - '0' > n) {
-            Refuse("Line " + std::to_string(line_no) + " has the number " + std::string(1, ch) +
-                   "; a " + std::to_string(n) + "x" + std::to_string(n) + " board holds 1 to " +
-                   std::to_string(n));
+void Check_Numbers(const Cells& cells, int n, std::size_t line_no) {
+    for (const Integer v : cells) {
+        if (v > n) {
+            Refuse("Line " + std::to_string(line_no) + " has the number " + Number_Text(v) + "; " +
+                   A_Size(n) + " board holds 1 to " +
+                   (n <= 9 ? std::to_string(n) : "9 and A to " + Number_Text(n)));
         }
     }
 }
@@ -281,13 +325,6 @@ std::string Cell_Name(const Cell_Ref& cell, bool with_board) {
            "column " + std::to_string(cell.Col + 1) + ", row " + std::to_string(cell.Row + 1);
 }
 
-std::string Number_Name(const Sudoku_Boards_FrameWork& board, Integer n) {
-    if (board.Use_Symbols) {
-        return Cp1252_Char_To_Utf8(board.Symbols[n - 1]);
-    }
-    return std::to_string(n);
-}
-
 // Looks for two locked cells of one unit (row, column, block or custom region) that hold the
 // same number: board by board the cells in reading order, then the regions. Returns the
 // message, starting in lower case, or "".
@@ -320,7 +357,10 @@ class Clash_Finder {
     Integer Given(const Cell_Ref& cell) const {
         const Sudoku_Boards_FrameWork& board = P.Sudoku_Boards[cell.Board];
         const Integer n = board.Cell_Values[cell.Col][cell.Row];
-        return n >= 1 && n <= 9 && board.Cell_Locked[cell.Col][cell.Row] ? n : 0;
+        return n >= 1 && n <= board.Max_Number && n <= Largest_Max_Number() &&
+                       board.Cell_Locked[cell.Col][cell.Row]
+                   ? n
+                   : 0;
     }
 
     void Report(const Cell_Ref& earlier, const Cell_Ref& cell, const char* unit_name) {
@@ -329,7 +369,7 @@ class Clash_Finder {
         Message = (prefix ? "board " + std::to_string(cell.Board + 1) + ": " : std::string()) +
                   Cell_Name(earlier, Many_Boards && !one_board) + " and " +
                   Cell_Name(cell, Many_Boards && !one_board) + " both hold the given " +
-                  Number_Name(P.Sudoku_Boards[cell.Board], Given(cell)) + "; a " + unit_name +
+                  Number_Text(P.Sudoku_Boards[cell.Board], Given(cell)) + "; a " + unit_name +
                   " holds each number only once";
     }
 
@@ -339,7 +379,8 @@ class Clash_Finder {
         const int n = board.Cols;
         const bool blocks = !P.Regions_Only && Has_Block_Kind(board);
         // Per unit and number, the cell that holds it, as column * n + row + 1; 0 for none.
-        std::vector<std::array<int, 10>> rows(n), columns(n), block_cells(n * n);
+        const std::vector<int> none(static_cast<std::size_t>(n) + 1, 0);
+        std::vector<std::vector<int>> rows(n, none), columns(n, none), block_cells(n * n, none);
         for (int r = 0; r < n; ++r) {
             for (int c = 0; c < n; ++c) {
                 const Integer v = Given({b, c, r});
@@ -372,8 +413,7 @@ class Clash_Finder {
     }
 
     bool Region(const std::vector<Region_Cell>& region) {
-        std::array<int, 10> first;
-        first.fill(-1);
+        std::vector<int> first(static_cast<std::size_t>(Largest_Max_Number()) + 1, -1);
         for (std::size_t k = 0; k < region.size(); ++k) {
             const Cell_Ref cell{region[k].Board, region[k].Col, region[k].Row};
             const Integer v = Given(cell);
@@ -422,19 +462,19 @@ int Count_Givens(const Puzzle_State& p) {
 // ---------------------------------------------------------------------------------------
 // The grid formats.
 
-// One board of a grid format: size, block shape and the cells row by row ('0' to '9').
+// One board of a grid format: size, block shape and the cells row by row.
 struct Grid {
     int Size = 9;
     Flag Wide = 1;
-    std::string Cells;
+    ::Cells Cells;
 };
 
-// Puts the cells, row by row ('0' to '9'), on the board as its givens.
-void Fill_Board(Sudoku_Boards_FrameWork& board, const std::string& cells) {
+// Puts the cells, row by row, on the board as its givens.
+void Fill_Board(Sudoku_Boards_FrameWork& board, const Cells& cells) {
     const int n = board.Max_Number;
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
-            const Integer v = cells[static_cast<std::size_t>(r * n + c)] - '0';
+            const Integer v = cells[static_cast<std::size_t>(r * n + c)];
             board.Cell_Values[c][r] = v;
             board.Cell_Locked[c][r] = v != 0 ? 1 : 0;
         }
@@ -444,7 +484,8 @@ void Fill_Board(Sudoku_Boards_FrameWork& board, const std::string& cells) {
 Puzzle_State Board_Of(const Grid& grid) {
     Puzzle_State p;
     const int n = grid.Size;
-    Add_Board_Model(p, n == 9 ? Board_Type_9x9 : Board_Type_6x6, n, n, n, n == 9 ? 0 : grid.Wide);
+    const Board_Kind& kind = *Grid_Kind(n, grid.Wide);
+    Add_Board_Model(p, kind.Board_Type, n, n, n, kind.Wide_Blocks);
     p.Board_Overlaps.emplace_back();
     p.Board_Positions.push_back({Board_X, Board_Y});
     Fill_Board(p.Sudoku_Boards[0], grid.Cells);
@@ -471,8 +512,60 @@ struct Scan_Result {
     Puzzle_State Described; // the description format: its puzzle
 };
 
+// The cells of each group that '|' cuts a line into, empty groups left out.
+std::vector<std::size_t> Bar_Groups(const std::string& line) {
+    std::vector<std::size_t> groups;
+    std::size_t start = 0;
+    for (std::size_t bar = 0; bar <= line.size(); ++bar) {
+        if (bar == line.size() || line[bar] == '|') {
+            const std::size_t in_group = Loose_Cell_Count(line.substr(start, bar - start));
+            if (in_group > 0) {
+                groups.push_back(in_group);
+            }
+            start = bar + 1;
+        }
+    }
+    return groups;
+}
+
+// The block shape of a board of n numbers whose first row is the line: a kind with wide and
+// tall blocks (6x6, 8x8, 12x12) has tall ones when '|' cuts the row into groups as wide as a
+// tall block, wide ones when it cuts it into groups as wide as a wide block, and otherwise
+// the shape chosen for the import.
+Flag Block_Shape_Of_Row(const std::string& line, int n, bool tall) {
+    const std::vector<std::size_t> groups = Bar_Groups(line);
+    for (const Flag wide : {Flag{0}, Flag{1}}) {
+        const Board_Kind* kind = Grid_Kind(n, wide);
+        if (kind == nullptr || !kind->Shape_By_Wide_Blocks || groups.size() < 2) {
+            continue;
+        }
+        const auto width = static_cast<std::size_t>(kind->Block_Width);
+        if (std::all_of(groups.begin(), groups.end(), [&](std::size_t g) { return g == width; })) {
+            return wide;
+        }
+    }
+    return tall ? 0 : 1;
+}
+
+// The size of a grid of one row a line by its first row: 9 or 6 cells, or 4, 8, 12 or 16
+// when another row follows (a lone short line is measured against 9, as is a first row of
+// no board's size). `rest` stands after the first row.
+int Grid_Size_Of_First_Row(std::size_t cells, Line_Cursor rest) {
+    if (cells == 6 || cells == 9) {
+        return static_cast<int>(cells);
+    }
+    std::string line;
+    std::size_t line_no = 0;
+    while (rest.Next(line, line_no) && !Is_Header(line)) {
+        if (!Is_Separator(line)) {
+            return Is_Grid_Size(cells) ? static_cast<int>(cells) : 9;
+        }
+    }
+    return 9;
+}
+
 // One row a line (.sdk and .ss), from the first line that is not skipped.
-void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
+void Scan_Rows(Line_Cursor lines, const std::string& ext, bool tall, Scan_Result& out) {
     Grid grid;
     int rows = 0;
     bool framed = false;
@@ -490,27 +583,14 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
             continue;
         }
         if (rows > 0 && rows == grid.Size) {
-            Refuse("Line " + std::to_string(line_no) + " follows the puzzle's last row; a " +
-                   std::to_string(grid.Size) + "x" + std::to_string(grid.Size) + " puzzle has " +
-                   std::to_string(grid.Size) + " rows");
+            Refuse("Line " + std::to_string(line_no) + " follows the puzzle's last row; " +
+                   A_Size(grid.Size) + " puzzle has " + std::to_string(grid.Size) + " rows");
         }
-        const std::string cells = Grid_Cells(line, line_no);
+        const Cells cells = Grid_Cells(line, line_no);
         framed = framed || line.find('|') != std::string::npos;
         if (rows == 0) {
-            grid.Size = cells.size() == 6 ? 6 : 9;
-            // A 6x6 board has blocks 3 wide unless '|' cuts its first row into pairs.
-            std::size_t pairs = 0;
-            std::size_t groups = 0;
-            std::size_t start = 0;
-            for (std::size_t bar = 0; bar <= line.size(); ++bar) {
-                if (bar == line.size() || line[bar] == '|') {
-                    const std::size_t in_group = Loose_Cell_Count(line.substr(start, bar - start));
-                    groups += in_group > 0;
-                    pairs += in_group == 2;
-                    start = bar + 1;
-                }
-            }
-            grid.Wide = (groups >= 2 && pairs == groups) ? 0 : 1;
+            grid.Size = Grid_Size_Of_First_Row(cells.size(), lines);
+            grid.Wide = Block_Shape_Of_Row(line, grid.Size, tall);
         }
         if (static_cast<int>(cells.size()) != grid.Size) {
             Refuse("Line " + std::to_string(line_no) + " has " +
@@ -518,7 +598,7 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
                    std::to_string(grid.Size));
         }
         Check_Numbers(cells, grid.Size, line_no);
-        grid.Cells += cells;
+        grid.Cells.insert(grid.Cells.end(), cells.begin(), cells.end());
         ++rows;
     }
     if (rows == 0) {
@@ -526,8 +606,7 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
     }
     if (rows < grid.Size) {
         Refuse("The text ends after " + Count_Of(static_cast<std::size_t>(rows), "row", "rows") +
-               "; a " + std::to_string(grid.Size) + "x" + std::to_string(grid.Size) +
-               " puzzle has " + std::to_string(grid.Size));
+               "; " + A_Size(grid.Size) + " puzzle has " + std::to_string(grid.Size));
     }
     const std::string clash = Clash_Finder(Board_Of(grid)).Find();
     if (!clash.empty()) {
@@ -538,33 +617,57 @@ void Scan_Rows(Line_Cursor lines, const std::string& ext, Scan_Result& out) {
     out.Chosen = std::move(grid);
 }
 
+// What a puzzle line of this many cells lacks: the classic 81 (or 36), or the cells of the
+// board size nearest the count when that is another one.
+std::string Line_Length_Advice(std::size_t count) {
+    int nearest = 9;
+    const auto distance = [count](int n) {
+        const long long cells = static_cast<long long>(n) * n;
+        return std::llabs(cells - static_cast<long long>(count));
+    };
+    for (const Board_Kind& kind : Board_Kinds()) {
+        if (distance(kind.Max_Number) < distance(nearest)) {
+            nearest = kind.Max_Number;
+        }
+    }
+    if (nearest == 9 || nearest == 6) {
+        return "a puzzle line needs 81, or 36 for a 6x6 board";
+    }
+    return "a puzzle line needs " + std::to_string(nearest * nearest) + " for " + A_Size(nearest) +
+           " board";
+}
+
 // One puzzle a line (a single puzzle line, or an .sdm file). Every line is checked, so the
-// count is that of puzzles that can all be imported.
-void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wanted,
+// count is that of puzzles that can all be imported. Boards whose kind has two block shapes
+// take the one chosen for the import.
+void Scan_Puzzle_Lines(Line_Cursor lines, const std::string& ext, std::size_t wanted, bool tall,
                        Scan_Result& out) {
+    const Flag wide = tall ? 0 : 1;
     // One board per size, refilled for each line to look for clashes.
-    Grid nine{9, 0, std::string(81, '0')};
-    Grid six{6, 1, std::string(36, '0')};
-    Puzzle_State boards[2] = {Board_Of(nine), Board_Of(six)};
+    std::map<int, Puzzle_State> boards;
     std::string line;
     std::size_t line_no = 0;
     while (lines.Next(line, line_no)) {
-        const std::string cells = Grid_Cells(line, line_no);
-        if (cells.size() != 81 && cells.size() != 36) {
+        const Cells cells = Grid_Cells(line, line_no);
+        const int n = Line_Size(cells.size());
+        if (n == 0) {
             Refuse("Line " + std::to_string(line_no) + " has " +
-                   Count_Of(cells.size(), "cell", "cells") +
-                   "; a puzzle line needs 81, or 36 for a 6x6 board");
+                   Count_Of(cells.size(), "cell", "cells") + "; " +
+                   Line_Length_Advice(cells.size()));
         }
-        const int n = cells.size() == 81 ? 9 : 6;
         Check_Numbers(cells, n, line_no);
-        Puzzle_State& p = boards[n == 9 ? 0 : 1];
+        auto board = boards.find(n);
+        if (board == boards.end()) {
+            board = boards.emplace(n, Board_Of(Grid{n, wide, cells})).first;
+        }
+        Puzzle_State& p = board->second;
         Fill_Board(p.Sudoku_Boards[0], cells);
         const std::string clash = Clash_Finder(p).Find();
         if (!clash.empty()) {
             Refuse("Line " + std::to_string(line_no) + ": " + clash);
         }
         if (out.Count == wanted) {
-            out.Chosen = Grid{n, 1, cells};
+            out.Chosen = Grid{n, wide, cells};
         }
         ++out.Count;
     }
@@ -604,8 +707,42 @@ void Scan_Description(const std::string& normalized, Scan_Result& out) {
     out.Described = std::move(p);
 }
 
+// Whether the text's first line starts a grid of one row a line rather than a list of
+// puzzle lines. A header, a separator or a short line starts rows, and so does a row of a
+// size that no puzzle line has (12). Sixteen cells are both a row of a 16x16 board and a 4x4
+// puzzle line: they are rows in a text with '|' or separators in its first section, or with
+// exactly sixteen lines there of which one holds a number above 4 (a 16x16 puzzle given only
+// 1 to 4 could never have one solution).
+bool Starts_Rows(const std::string& line, Line_Cursor lines) {
+    const std::size_t cells = Loose_Cell_Count(line);
+    if (Is_Header(line) || Is_Separator(line) || cells <= Longest_Row) {
+        return true;
+    }
+    if (!Is_Grid_Size(cells)) {
+        return false;
+    }
+    if (Line_Size(cells) == 0) {
+        return true;
+    }
+    std::string next;
+    std::size_t line_no = 0;
+    std::size_t rows = 0;
+    bool above_four = false;
+    while (lines.Next(next, line_no) && !Is_Header(next)) {
+        if (Is_Separator(next) || next.find('|') != std::string::npos) {
+            return true;
+        }
+        for (const char ch : next) {
+            above_four = above_four || Number_Of_Char(ch, Largest_Max_Number()) > 4;
+        }
+        ++rows;
+    }
+    return rows == cells && above_four;
+}
+
 // Finds the format and checks every puzzle of the text; keeps puzzle `wanted` (from 0).
-Scan_Result Scan(const std::string& text, const std::string& name_hint, std::size_t wanted) {
+Scan_Result Scan(const std::string& text, const std::string& name_hint, std::size_t wanted,
+                 bool tall) {
     const std::string normalized = Prepare(text);
     const Line_Cursor lines(normalized);
     std::string line;
@@ -617,10 +754,10 @@ Scan_Result Scan(const std::string& text, const std::string& name_hint, std::siz
     Scan_Result out;
     if (Starts_Description(line)) {
         Scan_Description(normalized, out);
-    } else if (Is_Header(line) || Is_Separator(line) || Loose_Cell_Count(line) <= Longest_Row) {
-        Scan_Rows(lines, ext, out);
+    } else if (Starts_Rows(line, lines)) {
+        Scan_Rows(lines, ext, tall, out);
     } else {
-        Scan_Puzzle_Lines(lines, ext, wanted, out);
+        Scan_Puzzle_Lines(lines, ext, wanted, tall, out);
     }
     return out;
 }
@@ -646,10 +783,10 @@ const char* Text_Format_Name(Text_Format format) {
 }
 
 Text_Import_Result Import_Puzzle_Text(const std::string& text, std::size_t index,
-                                      const std::string& name_hint) {
+                                      const std::string& name_hint, bool tall_blocks) {
     Text_Import_Result result;
     try {
-        Scan_Result scan = Scan(text, name_hint, index);
+        Scan_Result scan = Scan(text, name_hint, index, tall_blocks);
         if (index >= scan.Count) {
             Refuse("The text holds " + Count_Of(scan.Count, "puzzle", "puzzles") +
                    "; there is no puzzle " + std::to_string(index + 1));
@@ -676,9 +813,10 @@ std::string Read_Puzzle_Text_File(const std::string& path, std::string& text) {
     return error;
 }
 
-Text_Import_Result Import_Puzzle_Text_File(const std::string& path, std::size_t index) {
+Text_Import_Result Import_Puzzle_Text_File(const std::string& path, std::size_t index,
+                                           bool tall_blocks) {
     std::string text;
     Text_Import_Result result;
     result.Error = Read_Puzzle_Text_File(path, text);
-    return result.Ok() ? Import_Puzzle_Text(text, index, path) : result;
+    return result.Ok() ? Import_Puzzle_Text(text, index, path, tall_blocks) : result;
 }

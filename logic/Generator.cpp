@@ -44,7 +44,7 @@ struct Search_Budget {
 Search_Budget Budget_For(Puzzle_Level level, int vars) {
     static const int grades[] = {60, 150, 150, 150, 300};
     Search_Budget b;
-    b.Grades = grades[Level_Index(level)] * (vars <= 36 ? 6 : 1);
+    b.Grades = grades[Level_Index(level)] * (vars <= 36 ? 6 : vars <= 64 ? 4 : 1);
     b.Grid_Nodes = 20000LL * (vars / 81 + 1);
     return b;
 }
@@ -327,6 +327,8 @@ void Generator::Explore(std::vector<int> values) {
 Generate_Result Generator::Run() {
     Generate_Result result;
     result.Asked = Target;
+    // A level the kind never reaches is not searched for: the hardest it reaches stands in.
+    Target = std::min(Target, Highest_Level_Of_Kind(Kind));
     if (!Make_Shape()) {
         result.Error = "unknown kind \"" + Kind + "\" (" + Puzzle_Kind_Names() + ")";
         return result;

@@ -1,7 +1,7 @@
 #pragma once
 // Making new puzzles with exactly one solution at a level graded by Grade_Puzzle.
 //
-// For a "New Puzzle" dialog: Puzzle_Kinds() and Empty_Puzzle_Of_Kind() (logic/Shapes.h)
+// For a "New Puzzle" dialog: Every_Puzzle_Kind() and Empty_Puzzle_Of_Kind() (logic/Shapes.h)
 // list the kinds and give each one's empty shape to draw; Generate_Puzzle() runs on a worker
 // thread, reports progress through a callback and stops soon after its cancel flag is set.
 
@@ -54,8 +54,10 @@ struct Generate_Result {
     bool Level_Reached() const { return Ok() && Reached == Asked; }
 };
 
-// Kinds: those of Puzzle_Kinds(). The same kind, seed, level and symmetry give the same
+// Kinds: those of Every_Puzzle_Kind(). The same kind, seed, level and symmetry give the same
 // puzzle, byte for byte. The search is bounded; when it ends without the level asked, the
 // closest puzzle found is returned (ties go to the easier one) and Reached tells its level.
+// A level above the kind's hardest (Highest_Level_Of_Kind) is not searched for: the puzzle is
+// one of the hardest level instead.
 Generate_Result Generate_Puzzle(const std::string& kind, std::uint64_t seed, Puzzle_Level level,
                                 const Generate_Options& options = {});

@@ -32,8 +32,8 @@ bool Parse_Level(const std::string& word, Puzzle_Level& level) {
 }
 
 Puzzle_Level Level_Of_Rating(int rating) {
-    for (Puzzle_Level l : {Puzzle_Level::Extreme, Puzzle_Level::Expert, Puzzle_Level::Hard,
-                           Puzzle_Level::Medium}) {
+    for (Puzzle_Level l :
+         {Puzzle_Level::Extreme, Puzzle_Level::Expert, Puzzle_Level::Hard, Puzzle_Level::Medium}) {
         if (rating >= Lowest_Rating(l)) {
             return l;
         }
@@ -82,4 +82,27 @@ Grade_Result Grade_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzz
     Confirm_Unique_Solution(state);
     const Steps_Result steps = All_Steps(state);
     return Grade_Steps(steps, state.Var_Count());
+}
+
+bool Grade_Unique_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape,
+                         const std::atomic<bool>& cancel, Grade_Result& grade) {
+    Logic_State state(std::make_shared<const Logic_Shape>(puzzle, std::move(shape)));
+    if (!Confirm_Unique_Solution(state)) {
+        return false;
+    }
+    Steps_Result steps;
+    while (!state.Solved() && state.Broken().empty()) {
+        Step step;
+        if (cancel.load() || !Next_Step(state, step, Technique::Trial, &cancel)) {
+            break;
+        }
+        state.Apply(step);
+        steps.Steps.push_back(std::move(step));
+    }
+    if (cancel.load()) {
+        return false;
+    }
+    steps.Solved = state.Solved() && state.Broken().empty();
+    grade = Grade_Steps(steps, state.Var_Count());
+    return true;
 }

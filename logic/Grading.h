@@ -1,6 +1,7 @@
 #pragma once
 // Grading a puzzle by the techniques a person needs to solve it from its givens.
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -28,7 +29,7 @@ std::string Rating_Text(int rating);
 
 struct Grade_Result {
     Puzzle_Level Level = Puzzle_Level::Easy;
-    int Score = 0;                         // the sum of the scores of every step taken
+    int Score = 0;  // the sum of the scores of every step taken
     int Rating = 0; // the hardest step's rating in tenths, on the Sudoku Explainer scale
     std::map<std::string, int> Techniques; // technique name -> how often it was used
     bool Solved = false;                   // the steps reached a full grid
@@ -42,6 +43,12 @@ Grade_Result Grade_Puzzle(const Puzzle_State& puzzle);
 // The same with the puzzle's shape, made once for it (a generator grades many puzzles of one
 // shape).
 Grade_Result Grade_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape);
+
+// The grade of a puzzle with exactly one solution, a step at a time until cancel becomes true
+// (for a window that grades on a worker). False, and grade untouched, when the puzzle has not
+// exactly one solution or the grading was cancelled.
+bool Grade_Unique_Puzzle(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape,
+                         const std::atomic<bool>& cancel, Grade_Result& grade);
 
 struct Steps_Result;
 // The grade of steps already taken, on a puzzle of the given number of cells (a shared cell

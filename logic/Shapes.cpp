@@ -11,12 +11,15 @@ namespace {
 
 // One kind: its boards (all of one board kind, named as in model/Board_Kinds.h) and where
 // each stands, in cells from the top left of the figure. Every two boards that overlap are
-// linked.
+// linked. The kinds of one board of 4, 8, 12 or 16 numbers are listed apart from the others
+// (Board_Size_Kinds).
 struct Kind_Layout {
     const char* Name;
     const char* Label;
     const char* Board_Kind_Name;
     std::vector<std::pair<int, int>> Offsets;
+    bool Other_Size = false;
+    Puzzle_Level Highest = Puzzle_Level::Extreme;
 };
 
 // The Samurai as the core lays it out.
@@ -45,6 +48,14 @@ const std::vector<Kind_Layout>& Layouts() {
         {"classic", "Classic 9x9", "9x9", {{0, 0}}},
         {"6x6-wide", "6x6, blocks 3 wide", "6x6-wide", {{0, 0}}},
         {"6x6-tall", "6x6, blocks 3 high", "6x6-tall", {{0, 0}}},
+        // Every 4x4 puzzle with one solution is solved by singles alone (every set of up to
+        // six givens on each of the 288 grids: 1,351,296 puzzles, all easy).
+        {"4x4", "4x4, blocks 2x2", "4x4", {{0, 0}}, true, Puzzle_Level::Easy},
+        {"8x8-wide", "8x8, blocks 4 wide", "8x8-wide", {{0, 0}}, true},
+        {"8x8-tall", "8x8, blocks 4 high", "8x8-tall", {{0, 0}}, true},
+        {"12x12-wide", "12x12, blocks 4 wide", "12x12-wide", {{0, 0}}, true},
+        {"12x12-tall", "12x12, blocks 4 high", "12x12-tall", {{0, 0}}, true},
+        {"16x16", "16x16, blocks 4x4", "16x16", {{0, 0}}, true},
         {"jigsaw", "Jigsaw 9x9", "9x9", {{0, 0}}},
         {"symbols", "Letters A to I", "9x9", {{0, 0}}},
         {"samurai", "Samurai (5 grids)", "9x9", Samurai_Figure()},
@@ -193,21 +204,44 @@ void Add_Jigsaw_Regions(Puzzle_State& p, int board, const std::vector<int>& regi
     Draw_Region_Borders(p);
 }
 
+// The kinds of the table that keep() keeps, in its order.
+template <typename Keep> std::vector<Puzzle_Kind_Info> Kinds_Where(Keep keep) {
+    std::vector<Puzzle_Kind_Info> out;
+    for (const Kind_Layout& layout : Layouts()) {
+        if (keep(layout)) {
+            out.push_back({layout.Name, layout.Label, static_cast<int>(layout.Offsets.size())});
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 const std::vector<Puzzle_Kind_Info>& Puzzle_Kinds() {
-    static const std::vector<Puzzle_Kind_Info> kinds = [] {
-        std::vector<Puzzle_Kind_Info> out;
-        for (const Kind_Layout& layout : Layouts()) {
-            out.push_back({layout.Name, layout.Label, static_cast<int>(layout.Offsets.size())});
-        }
-        return out;
-    }();
+    static const std::vector<Puzzle_Kind_Info> kinds =
+        Kinds_Where([](const Kind_Layout& layout) { return !layout.Other_Size; });
+    return kinds;
+}
+
+const std::vector<Puzzle_Kind_Info>& Board_Size_Kinds() {
+    static const std::vector<Puzzle_Kind_Info> kinds =
+        Kinds_Where([](const Kind_Layout& layout) { return layout.Other_Size; });
+    return kinds;
+}
+
+const std::vector<Puzzle_Kind_Info>& Every_Puzzle_Kind() {
+    static const std::vector<Puzzle_Kind_Info> kinds =
+        Kinds_Where([](const Kind_Layout& /*layout*/) { return true; });
     return kinds;
 }
 
 bool Is_Puzzle_Kind(const std::string& name) {
     return Find_Layout(name) != nullptr;
+}
+
+Puzzle_Level Highest_Level_Of_Kind(const std::string& name) {
+    const Kind_Layout* layout = Find_Layout(name);
+    return layout != nullptr ? layout->Highest : Puzzle_Level::Extreme;
 }
 
 std::string Puzzle_Kind_Names() {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "logic/techniques/Technique_Finders.h"
-#include "model/Cp1252.h"
+#include "model/Number_Text.h"
 
 namespace {
 
@@ -52,11 +52,7 @@ Logic_Shape::Logic_Shape(const Puzzle_State& puzzle, std::shared_ptr<const Puzzl
     for (const Sudoku_Boards_FrameWork& board : puzzle.Sudoku_Boards) {
         std::vector<std::string> texts;
         for (int n = 1; n <= board.Max_Number; ++n) {
-            if (board.Use_Symbols && n <= static_cast<int>(board.Symbols.size())) {
-                texts.push_back(Cp1252_Char_To_Utf8(board.Symbols[n - 1]));
-            } else {
-                texts.push_back(std::to_string(n));
-            }
+            texts.push_back(::Number_Text(board, n));
         }
         Number_Texts.push_back(std::move(texts));
     }
@@ -129,7 +125,7 @@ std::string Logic_Shape::Number_Text(int board, int number) const {
         number <= static_cast<int>(Number_Texts[board].size())) {
         return Number_Texts[board][number - 1];
     }
-    return std::to_string(number);
+    return ::Number_Text(number);
 }
 
 Logic_State::Logic_State(std::shared_ptr<const Logic_Shape> shape) : Shape_Ptr(std::move(shape)) {

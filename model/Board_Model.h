@@ -52,9 +52,14 @@ using Integer = std::int32_t;
 using Byte = std::uint8_t;
 using Flag = std::uint8_t; // 0 = false, anything else = true; kept as stored
 
-// Board kinds recognised by the kind-dependent operations (palette, drawing, blocks).
+// Board kinds recognised by the kind-dependent operations (palette, drawing, blocks). The
+// first two are 1 and 2; every later kind's Board_Type is its size.
 constexpr Integer Board_Type_9x9 = 1;
 constexpr Integer Board_Type_6x6 = 2;
+constexpr Integer Board_Type_4x4 = 4;
+constexpr Integer Board_Type_8x8 = 8;
+constexpr Integer Board_Type_12x12 = 12;
+constexpr Integer Board_Type_16x16 = 16;
 
 // Pixels per cell in every board picture.
 constexpr int Cell_Size = 30;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "model/Board_Kinds.h"
-#include "model/Cp1252.h"
+#include "model/Number_Text.h"
 
 namespace {
 
@@ -15,6 +15,13 @@ constexpr int Half_Cell = Cell_Size / 2;
 // pixels and 6 points are 8 pixels. Pixel sizes keep the layout the same on every screen.
 constexpr int Number_Pixel_Size = 20;
 constexpr int Label_Pixel_Size = 8;
+// The labels of boards of more than nine numbers, each in its own place of a grid: 7 pixels
+// leave a letter 5 pixels high and at most 5 wide in a place 6.5 pixels square. Drawn
+// without smoothing, so that the small strokes stay whole pixels.
+constexpr int Small_Label_Pixel_Size = 7;
+// The grid of labels keeps clear of the 4-pixel block lines, which reach 2 pixels into a
+// cell.
+constexpr int Label_Grid_Margin = 2;
 
 const QColor Number_Colour(0, 0, 0);
 const QColor Line_Colour(0, 0, 0);
@@ -61,12 +68,10 @@ void Write_Text(QPainter& p, int x, int y, const QString& text, const QFont& fon
     p.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
-// The text shown for number v: its symbol when the board uses symbols, else its digits.
-QString Number_Text(const Sudoku_Boards_FrameWork& board, int v) {
-    if (board.Use_Symbols && v >= 1 && v <= static_cast<int>(board.Symbols.size())) {
-        return QString::fromStdString(Cp1252_Char_To_Utf8(board.Symbols[v - 1]));
-    }
-    return QString::number(v);
+// The text shown for number v: its symbol when the board uses symbols, else its digit or
+// letter.
+QString Shown_Number(const Sudoku_Boards_FrameWork& board, int v) {
+    return QString::fromStdString(Number_Text(board, v));
 }
 
 template <typename T> bool Has_Cell(const Cell_Grid<T>& grid, int col, int row) {
@@ -104,6 +109,7 @@ std::string Cell_Key(const Sudoku_Boards_FrameWork& b, int col, int row, Integer
     key.push_back(static_cast<char>(v & 0xFF));
     key.push_back(static_cast<char>(kind.Label_Lines));
     key.push_back(static_cast<char>(kind.Label_Line_Length));
+    key.push_back(static_cast<char>(kind.Label_Grid ? 'G' : '-'));
     key.push_back(static_cast<char>(labels ? 'L' : '-'));
     if (labels) {
         std::uint32_t mask = 0;
@@ -133,10 +139,42 @@ int Label_Top(int lines, int line, int height) {
     return line == 0 ? 0 : line == 1 ? Half_Cell - height / 2 : Cell_Size - height;
 }
 
+// The candidate labels of an empty cell of a kind that gives each its own place: a grid of
+// Label_Lines rows of Label_Line_Length places over the cell inside the margin, every label
+// centred in its place in the small label font, on the cell's background.
+void Draw_Label_Grid(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int row,
+                     const Board_Kind& kind, const Drawing_Resources& res) {
+    const std::vector<Byte>& possible = b.Cell_Tracking[col][row].Possible;
+    const QFontMetrics metrics(res.Small_Label_Font);
+    const qreal inside = Cell_Size - 2 * Label_Grid_Margin;
+    const qreal width = inside / kind.Label_Line_Length;
+    const qreal height = inside / kind.Label_Lines;
+    cell.setFont(res.Small_Label_Font);
+    cell.setPen(Colour_Of(Colour_Blue));
+    for (int line = 0; line < kind.Label_Lines; ++line) {
+        for (int place = 0; place < kind.Label_Line_Length; ++place) {
+            const int k = line * kind.Label_Line_Length + place;
+            if (k >= static_cast<int>(possible.size()) || possible[k] == 0) {
+                continue;
+            }
+            const QString text = Shown_Number(b, k + 1);
+            const qreal centre_x = Label_Grid_Margin + (place + 0.5) * width;
+            const qreal centre_y = Label_Grid_Margin + (line + 0.5) * height;
+            const int x = qRound(centre_x - metrics.horizontalAdvance(text) / 2.0);
+            const int baseline = qRound(centre_y + metrics.capHeight() / 2.0);
+            cell.drawText(QPoint(x, baseline), text);
+        }
+    }
+}
+
 // Writes the candidate labels of an empty cell into the cell bitmap (painted by cell).
 void Draw_Labels(QPainter& cell, const Sudoku_Boards_FrameWork& b, int col, int row,
                  const QColor& background, const Board_Kind& kind, Drawing_Resources& res,
                  qreal ratio) {
+    if (kind.Label_Grid) {
+        Draw_Label_Grid(cell, b, col, row, kind, res);
+        return;
+    }
     const QFontMetrics metrics(res.Label_Font);
     const int height = Label_Height(res.Label_Font);
     for (int line = 0; line < kind.Label_Lines; ++line) {
@@ -165,7 +203,7 @@ void Compose_Cell(const Puzzle_State& state, int board, int c, int r, Integer ba
     QPainter cell(&res.Cell_Bitmap);
     cell.fillRect(QRect(0, 0, Cell_Size, Cell_Size), background);
     if (v != 0) {
-        const QString text = Number_Text(b, v);
+        const QString text = Shown_Number(b, v);
         const QFontMetrics metrics(res.Number_Font);
         const int x = Half_Cell - metrics.horizontalAdvance(text) / 2;
         const int y = Half_Cell - metrics.height() / 2;
@@ -305,6 +343,7 @@ void Install_Font_Substitutions() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                               QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"));
 }
 
 Drawing_Resources::Drawing_Resources() {
@@ -317,6 +356,10 @@ Drawing_Resources::Drawing_Resources() {
     Label_Font.setStyleHint(QFont::Serif);
     Label_Font.setPixelSize(Label_Pixel_Size);
     Label_Font.setBold(true);
+    Small_Label_Font = QFont(QStringLiteral("Small Fonts"));
+    Small_Label_Font.setStyleHint(QFont::SansSerif);
+    Small_Label_Font.setPixelSize(Small_Label_Pixel_Size);
+    Small_Label_Font.setStyleStrategy(QFont::NoAntialias);
     Cell_Bitmap = New_Bitmap(Cell_Size, Cell_Size, 1.0);
 }
 
@@ -348,7 +391,7 @@ QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int l
     QString text;
     for (int k = length * line; k < length * line + length; ++k) {
         if (k < static_cast<int>(possible.size()) && possible[k]) {
-            text += Number_Text(board, k + 1);
+            text += Shown_Number(board, k + 1);
             text += QLatin1Char(' ');
         } else {
             text += QLatin1Char(' ');

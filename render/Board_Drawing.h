@@ -38,6 +38,7 @@ struct Drawing_Resources {
     QImage Label_Bitmap;
     QFont Number_Font;              // "MS Sans Serif" 15 pt bold, black
     QFont Label_Font;               // "Times New Roman" 6 pt bold, blue
+    QFont Small_Label_Font;         // "Small Fonts" 7 pixels, blue: boards above 9 numbers
     qreal Device_Pixel_Ratio = 1.0; // the screen's; images are rendered at it
 
     // Composed cells by everything their pixels depend on (background, number or candidate
@@ -47,14 +48,16 @@ struct Drawing_Resources {
 };
 
 // Installs the font substitutions (Liberation Sans for "MS Sans Serif", Liberation Serif
-// for "Times New Roman"). Called once at start-up, before any font is made.
+// for "Times New Roman", Liberation Sans for "Small Fonts"). Called once at start-up,
+// before any font is made.
 void Install_Font_Substitutions();
 
 // The background colour of a cell by the drawing rules (shaded, custom colour, locked
 // number, help colours).
 Integer Cell_Background(const Puzzle_State& state, int board, int col, int row);
 
-// One line of candidate labels (numbers 3L+1 .. 3L+3) as the cell shows it.
+// One line of candidate labels (numbers kL+1 .. kL+k, k the kind's Label_Line_Length) as
+// the cell shows it.
 QString Label_Line(const Sudoku_Boards_FrameWork& board, int col, int row, int line);
 
 // Compose the picture of board i (size N, the board's Max_Number).

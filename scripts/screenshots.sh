@@ -108,4 +108,16 @@ xdotool key Return
 sleep 1.2
 cp /tmp/exported-page.png "$out/exported-page.png"
 stop_game
+
+# 4. A hard 16x16 from the generator, labels and help on, at 100%.
+"$bin/tessel-puzzle" generate 16x16 --seed 2 --level hard -o /tmp/board-16x16.zd2 >/dev/null
+start_game
+open_file /tmp/board-16x16.zd2
+menu_entry 4
+menu_entry 5
+xdotool mousemove 1200 900
+sleep 0.3
+shot /tmp/board-16x16.png
+convert /tmp/board-16x16.png -crop 500x500+22+98 +repage "$out/board-16x16.png"
+stop_game
 echo "screenshots in $out"

@@ -6,6 +6,7 @@
 #include "engine/Candidate_Engine.h"
 #include "engine/Number_Locking.h"
 #include "model/Board_Geometry.h"
+#include "model/Number_Text.h"
 #include "model/Puzzle_Shape.h"
 #include "session/Puzzle_Loading.h"
 
@@ -258,7 +259,7 @@ void Game_Session::History_Changed() const {
 
 bool Game_Session::Enter(int board, int col, int row, Integer n, const std::string& name) {
     return Enter_All({{board, col, row, n}},
-                     name.empty() ? (n == 0 ? std::string("Clear") : "Enter " + std::to_string(n))
+                     name.empty() ? (n == 0 ? std::string("Clear") : "Enter " + Number_Text(n))
                                   : name);
 }
 

@@ -13,14 +13,24 @@ Board_Picture::Board_Picture(QWidget* parent) : QWidget(parent) {
 void Board_Picture::Set_Picture(const QImage& image) {
     Image = image;
     // The control takes the picture's size in logical pixels (N x 30 square), whatever
-    // the screen's pixel ratio the image was rendered at.
-    setFixedSize(Image.deviceIndependentSize().toSize());
+    // the screen's pixel ratio the image was rendered at, times the zoom.
+    const QSizeF size = Image.deviceIndependentSize() * Zoom_Factor;
+    setFixedSize(QSize(static_cast<int>(std::lround(size.width())),
+                       static_cast<int>(std::lround(size.height()))));
     update();
+}
+
+void Board_Picture::Set_Zoom(qreal zoom) {
+    Zoom_Factor = zoom > 0 ? zoom : 1.0;
 }
 
 void Board_Picture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), Image);
+    if (Zoom_Factor == 1.0) {
+        painter.drawImage(QPoint(0, 0), Image);
+    } else {
+        painter.drawImage(QRectF(rect()), Image);
+    }
 }
 
 void Board_Picture::mouseMoveEvent(QMouseEvent* event) {
@@ -28,10 +38,10 @@ void Board_Picture::mouseMoveEvent(QMouseEvent* event) {
     // While a button is held the picture keeps receiving moves even outside itself; only
     // positions on the picture name one of its cells.
     const QPointF at = event->position();
-    const int x = static_cast<int>(std::floor(at.x()));
-    const int y = static_cast<int>(std::floor(at.y()));
-    if (rect().contains(x, y)) {
-        emit Mouse_Moved(this, x, y);
+    if (rect().contains(static_cast<int>(std::floor(at.x())),
+                        static_cast<int>(std::floor(at.y())))) {
+        emit Mouse_Moved(this, static_cast<int>(std::floor(at.x() / Zoom_Factor)),
+                         static_cast<int>(std::floor(at.y() / Zoom_Factor)));
     }
 }
 

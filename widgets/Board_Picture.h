@@ -12,9 +12,16 @@ class Board_Picture : public QWidget {
 
     int Tag = 0; // the board's index in Sudoku_Boards
 
-    // Takes a copy of the image and resizes the control to its size in logical pixels.
+    // Takes a copy of the image and resizes the control to its size in logical pixels, times
+    // the page's zoom.
     void Set_Picture(const QImage& image);
     const QImage& Picture() const { return Image; }
+
+    // The page's zoom: the picture shows at this many times its size (the image is drawn at
+    // that pixel ratio, so it stays sharp). Pointer positions are reported in picture pixels,
+    // at 100% whatever the zoom.
+    void Set_Zoom(qreal zoom);
+    qreal Zoom() const { return Zoom_Factor; }
 
   signals:
     // The pointer moved to (x, y) of the picture, in picture pixels.
@@ -31,4 +38,5 @@ class Board_Picture : public QWidget {
   private:
     QImage Image;
     bool Left_Pressed = false;
+    qreal Zoom_Factor = 1.0;
 };

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "model/Board_Geometry.h"
@@ -86,6 +87,7 @@ void Create_Picture(TMainFrame_Boards_Layout_Page* page, Puzzle_State& state, in
                     int top) {
     auto* picture = new Board_Picture(page->Page_Content());
     picture->Tag = i;
+    picture->Set_Zoom(page->Zoom());
     QObject::connect(picture, &Board_Picture::Mouse_Moved, page,
                      &TMainFrame_Boards_Layout_Page::BoardImageMouseMove);
     QObject::connect(picture, &Board_Picture::Clicked, page,
@@ -94,7 +96,8 @@ void Create_Picture(TMainFrame_Boards_Layout_Page* page, Puzzle_State& state, in
     if (page->Redraw_Board) {
         page->Redraw_Board(i);
     }
-    picture->move(left, top);
+    picture->move(static_cast<int>(std::lround(left * page->Zoom())),
+                  static_cast<int>(std::lround(top * page->Zoom())));
     picture->show();
     picture->raise();
     if (page->Overlay() != nullptr) {
@@ -240,7 +243,8 @@ void TMainFrame_Boards_Layout_Page::Show_Info_Panel() {
     Label1->adjustSize();
     Label3->setText(QString::fromStdString(Cp1252_To_Utf8(State.Puzzle_Link.Text())));
     Label3->adjustSize();
-    info_Panel->move(State.Info_Left, State.Info_Top);
+    info_Panel->move(static_cast<int>(std::lround(State.Info_Left * Zoom_Factor)),
+                     static_cast<int>(std::lround(State.Info_Top * Zoom_Factor)));
     info_Panel->setVisible(State.Info_Visible != 0);
     Update_Page_Range();
 }
@@ -272,15 +276,65 @@ QRect TMainFrame_Boards_Layout_Page::Cell_Rect(int board, int col, int row) cons
     if (picture == nullptr) {
         return {};
     }
-    return QRect(picture->pos() + QPoint(col * Cell_Size, row * Cell_Size),
-                 QSize(Cell_Size, Cell_Size));
+    if (Zoom_Factor == 1.0) {
+        return QRect(picture->pos() + QPoint(col * Cell_Size, row * Cell_Size),
+                     QSize(Cell_Size, Cell_Size));
+    }
+    const auto at = [this](int v) { return static_cast<int>(std::lround(v * Zoom_Factor)); };
+    const QPoint corner = picture->pos() + QPoint(at(col * Cell_Size), at(row * Cell_Size));
+    return QRect(corner, picture->pos() +
+                             QPoint(at((col + 1) * Cell_Size) - 1, at((row + 1) * Cell_Size) - 1));
 }
 
 void TMainFrame_Boards_Layout_Page::Show_Cell(int board, int col, int row) {
     const QRect cell = Cell_Rect(board, col, row);
     if (!cell.isEmpty()) {
-        ensureVisible(cell.center().x(), cell.center().y(), Cell_Size, Cell_Size);
+        ensureVisible(cell.center().x(), cell.center().y(), cell.width(), cell.height());
     }
+}
+
+void TMainFrame_Boards_Layout_Page::Set_Zoom(qreal zoom) {
+    if (zoom <= 0 || zoom == Zoom_Factor) {
+        return;
+    }
+    Zoom_Factor = zoom;
+    for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
+        Board_Picture* picture = State.Sudoku_Boards[i].Board_Image;
+        if (picture == nullptr) {
+            continue;
+        }
+        picture->Set_Zoom(zoom);
+        Board_Position position;
+        if (i < static_cast<int>(State.Board_Positions.size())) {
+            position = State.Board_Positions[i];
+        }
+        picture->move(static_cast<int>(std::lround(Page_Pixel(position.X) * zoom)),
+                      static_cast<int>(std::lround(Page_Pixel(position.Y) * zoom)));
+    }
+    info_Panel->move(static_cast<int>(std::lround(State.Info_Left * zoom)),
+                     static_cast<int>(std::lround(State.Info_Top * zoom)));
+    emit Zoom_Changed(zoom);
+    Update_Page_Range();
+    Overlay_Layer->update();
+}
+
+qreal TMainFrame_Boards_Layout_Page::Fitting_Zoom(qreal smallest, qreal largest) const {
+    QRect area;
+    for (int i = 0; i < static_cast<int>(State.Sudoku_Boards.size()); ++i) {
+        Board_Position position;
+        if (i < static_cast<int>(State.Board_Positions.size())) {
+            position = State.Board_Positions[i];
+        }
+        const int side = State.Sudoku_Boards[i].Max_Number * Cell_Size;
+        area = area.united(QRect(Page_Pixel(position.X), Page_Pixel(position.Y), side, side));
+    }
+    if (area.isEmpty()) {
+        return 1.0;
+    }
+    const QSize room = viewport()->size();
+    const qreal across = (room.width() - 2.0 * Page_Render_Margin) / (area.right() + 1.0);
+    const qreal down = (room.height() - 2.0 * Page_Render_Margin) / (area.bottom() + 1.0);
+    return std::clamp(std::min(across, down), smallest, largest);
 }
 
 void TMainFrame_Boards_Layout_Page::FrameMouseMove() {

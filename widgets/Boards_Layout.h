@@ -69,7 +69,17 @@ class TMainFrame_Boards_Layout_Page : public QScrollArea {
     // Resizes the scrolled content so that every picture and the info panel can be reached.
     void Update_Page_Range();
 
+    // The zoom of the page: every place and size on it times this (1 shows the page as
+    // stored; the pictures are drawn at the zoom's pixel ratio by their owner, told by
+    // Zoom_Changed). The hover state and the cells stay in picture pixels at 100%.
+    qreal Zoom() const { return Zoom_Factor; }
+    void Set_Zoom(qreal zoom);
+    // The zoom at which every board of the page fits the visible part (at most `largest`).
+    qreal Fitting_Zoom(qreal smallest, qreal largest) const;
+
   signals:
+    // The zoom changed: the pictures must be drawn again at the new pixel ratio.
+    void Zoom_Changed(qreal zoom);
     // A left click on a board picture: the window opens the palette for the hover cell.
     void Board_Clicked();
     // The pointer is over the bare page: the window clears its second status panel.
@@ -81,6 +91,7 @@ class TMainFrame_Boards_Layout_Page : public QScrollArea {
     Puzzle_State& State;
     QWidget* Content = nullptr;
     Page_Overlay* Overlay_Layer = nullptr;
+    qreal Zoom_Factor = 1.0;
 
     // Keeps the overlay above every picture.
     void Overlay_On_Top();

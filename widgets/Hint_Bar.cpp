@@ -3,8 +3,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
+
+namespace {
+
+// Four lines of the window's font: most hints fit, longer ones scroll.
+constexpr int Text_Height = 64;
+
+} // namespace
 
 Hint_Bar::Hint_Bar(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Hint_Bar"));
@@ -26,12 +34,23 @@ Hint_Bar::Hint_Bar(QWidget* parent) : QFrame(parent) {
     Technique_Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(Technique_Label, 0, Qt::AlignTop);
 
-    Text_Label = new QLabel(this);
+    // The sentences scroll inside the bar, which keeps one height: a long hint does not push
+    // the page down.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("Hint_Scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFixedHeight(Text_Height);
+    scroller->viewport()->setAutoFillBackground(false);
+    Text_Label = new QLabel(scroller);
     Text_Label->setObjectName(QStringLiteral("Hint_Text"));
     Text_Label->setTextFormat(Qt::PlainText);
     Text_Label->setWordWrap(true);
     Text_Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(Text_Label, 1);
+    Text_Label->setAutoFillBackground(false);
+    scroller->setWidget(Text_Label);
+    layout->addWidget(scroller, 1);
 
     Apply_Button = new QPushButton(QStringLiteral("Apply"), this);
     Apply_Button->setObjectName(QStringLiteral("Hint_Apply"));

@@ -1,7 +1,10 @@
 #include "widgets/Page_Overlay.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
+#include <cmath>
 
 Page_Overlay::Page_Overlay(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -47,19 +50,155 @@ QPointF Page_Overlay::Note_Spot(int numbers, int n, qreal side) {
             side / 2 + (line - (lines - 1) / 2.0) * down};
 }
 
+namespace {
+
+bool Same(const Page_Overlay::Cell& a, const Page_Overlay::Cell& b) {
+    return a.Board == b.Board && a.Col == b.Col && a.Row == b.Row;
+}
+
+bool Same(const Page_Overlay::Cell_Notes& a, const Page_Overlay::Cell_Notes& b) {
+    return a.Board == b.Board && a.Col == b.Col && a.Row == b.Row && a.Notes == b.Notes &&
+           a.Numbers == b.Numbers && a.Labels_Shown == b.Labels_Shown &&
+           a.Candidates == b.Candidates;
+}
+
+bool Same(const Page_Overlay::Board_Label& a, const Page_Overlay::Board_Label& b) {
+    return a.Board == b.Board && a.Area == b.Area && a.Outlined == b.Outlined;
+}
+
+template <typename T> bool Same_Lists(const std::vector<T>& a, const std::vector<T>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](const T& x, const T& y) { return Same(x, y); });
+}
+
+} // namespace
+
+// Only the cells whose marks change are painted again: the layer is transparent, so what it
+// repaints is painted from the pictures up.
+template <typename T> void Page_Overlay::Replace_Cells(std::vector<T>& kept, std::vector<T> now) {
+    if (Same_Lists(kept, now)) {
+        return;
+    }
+    QRegion changed;
+    for (const std::vector<T>* list : {&kept, &now}) {
+        for (const T& at : *list) {
+            changed += Cell_Rect ? Cell_Rect(at.Board, at.Col, at.Row) : QRect();
+        }
+    }
+    kept = std::move(now);
+    update(changed);
+}
+
 void Page_Overlay::Set_Notes(std::vector<Cell_Notes> notes) {
-    Note_Marks = std::move(notes);
-    update();
+    Replace_Cells(Note_Marks, std::move(notes));
 }
 
 void Page_Overlay::Set_Conflicts(std::vector<Cell> cells) {
-    Conflict_Cells = std::move(cells);
-    update();
+    Replace_Cells(Conflict_Cells, std::move(cells));
 }
 
 void Page_Overlay::Set_Number_Highlight(std::vector<Cell> cells) {
-    Number_Cells = std::move(cells);
+    Replace_Cells(Number_Cells, std::move(cells));
+}
+
+void Page_Overlay::Set_Links(std::vector<Link> links) {
+    Chain_Links = std::move(links);
     update();
+}
+
+void Page_Overlay::Set_Board_Labels(std::vector<Board_Label> labels) {
+    if (Same_Lists(Labels, labels)) {
+        return;
+    }
+    // A board's outline and number tab lie round its picture, a few pixels out and above.
+    QRegion changed;
+    for (const std::vector<Board_Label>* list : {&Labels, &labels}) {
+        for (const Board_Label& label : *list) {
+            const QRect outer = label.Area.adjusted(-6, -40, 6, 6);
+            changed += QRegion(outer).subtracted(label.Area.adjusted(6, 30, -6, -6));
+        }
+    }
+    Labels = std::move(labels);
+    update(changed);
+}
+
+void Page_Overlay::Set_Empty_Text(const QString& text) {
+    if (Empty_Page_Text != text) {
+        Empty_Page_Text = text;
+        update();
+    }
+}
+
+void Page_Overlay::Paint_Links(QPainter& p) const {
+    for (const Link& link : Chain_Links) {
+        const QRect from = Cell_Rect(link.From.Board, link.From.Col, link.From.Row);
+        const QRect to = Cell_Rect(link.To.Board, link.To.Col, link.To.Row);
+        if (from.isEmpty() || to.isEmpty()) {
+            continue;
+        }
+        const QPointF a =
+            QPointF(from.topLeft()) + Note_Spot(link.Numbers, link.Number_From, from.height());
+        const QPointF b =
+            QPointF(to.topLeft()) + Note_Spot(link.Numbers, link.Number_To, to.height());
+        const qreal length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (length < 1) {
+            continue;
+        }
+        // Stop short of the candidates so that their numbers stay readable.
+        const QPointF unit((b.x() - a.x()) / length, (b.y() - a.y()) / length);
+        const qreal gap = from.height() * 0.12;
+        const QPointF start = a + unit * gap;
+        const QPointF end = b - unit * gap;
+        QPen pen(link.Strong ? QColor(0, 90, 200, 220) : QColor(230, 110, 0, 220),
+                 std::max(1.0, from.height() / 20.0));
+        pen.setStyle(link.Strong ? Qt::SolidLine : Qt::DashLine);
+        p.setPen(pen);
+        p.drawLine(start, end);
+        // The arrow's head.
+        const QPointF side(-unit.y(), unit.x());
+        const qreal head = from.height() * 0.15;
+        const QPointF tip[3] = {end, end - unit * head + side * head * 0.5,
+                                end - unit * head - side * head * 0.5};
+        p.setPen(Qt::NoPen);
+        p.setBrush(pen.color());
+        p.drawPolygon(tip, 3);
+        p.setBrush(Qt::NoBrush);
+    }
+}
+
+void Page_Overlay::Paint_Board_Labels(QPainter& p) const {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    for (const Board_Label& label : Labels) {
+        if (label.Area.isEmpty()) {
+            continue;
+        }
+        const qreal s = std::max(1.0, label.Area.width() / 270.0);
+        if (label.Outlined) {
+            p.setPen(QPen(QColor(0, 110, 220, 210), std::max(2.0, 3 * s)));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(label.Area).adjusted(-2, -2, 1, 1));
+        }
+        // The number in a small tab on the board's top left corner, outside the cells where
+        // the page has room above the board, else over the corner cell's top edge.
+        font.setPixelSize(std::max(9, static_cast<int>(11 * std::min(s, 2.0))));
+        p.setFont(font);
+        const QString text = QString::number(label.Board + 1);
+        const QFontMetrics metrics(font);
+        const int w = metrics.horizontalAdvance(text) + 8;
+        const int h = metrics.height() + 1;
+        QRect tab(label.Area.left(), label.Area.top() - h - 1, w, h);
+        const bool room = tab.top() >= 0 &&
+                          std::none_of(Labels.begin(), Labels.end(), [&](const Board_Label& other) {
+                              return other.Board != label.Board && other.Area.intersects(tab);
+                          });
+        if (!room) {
+            tab.moveTop(label.Area.top());
+        }
+        p.fillRect(tab, label.Outlined ? QColor(0, 110, 220) : QColor(40, 40, 40, 200));
+        p.setPen(Qt::white);
+        p.drawText(tab, Qt::AlignCenter, text);
+    }
 }
 
 void Page_Overlay::Set_Note_Mode(bool on) {
@@ -101,10 +240,17 @@ void Page_Overlay::Paint_Notes(QPainter& p, const Cell_Notes& notes, const QRect
 }
 
 void Page_Overlay::Set_Cursor(int board, int col, int row) {
+    if (Cell_Rect && Cursor_Board >= 0) {
+        update(Cell_Rect(Cursor_Board, Cursor_Col, Cursor_Row));
+    }
     Cursor_Board = board;
     Cursor_Col = col;
     Cursor_Row = row;
-    update();
+    if (Cell_Rect) {
+        update(Cell_Rect(board, col, row));
+    } else {
+        update();
+    }
 }
 
 void Page_Overlay::Hide_Cursor() {
@@ -153,22 +299,43 @@ void Page_Overlay::paintEvent(QPaintEvent* /*event*/) {
             case Mark::Reason:
                 p.fillRect(cell, QColor(255, 220, 0, 110));
                 break;
-            case Mark::Eliminate:
-                p.setPen(QPen(QColor(220, 0, 0, 200), 2));
-                p.drawLine(cell.topLeft() + QPoint(6, 6), cell.bottomRight() - QPoint(6, 6));
-                p.drawLine(cell.topRight() + QPoint(-6, 6), cell.bottomLeft() + QPoint(6, -6));
+            case Mark::Eliminate: {
+                // The number it removes, in red and struck through, where its label stands.
+                const qreal side = cell.height();
+                const QPointF spot =
+                    QPointF(cell.topLeft()) + Note_Spot(h.Numbers, std::max(1, h.Number), side);
+                const qreal box = side * 0.26;
+                const QRectF place(spot.x() - box / 2, spot.y() - box / 2, box, box);
+                p.fillRect(place, QColor(255, 255, 255, 230));
+                QFont font(QStringLiteral("Liberation Sans"));
+                font.setBold(true);
+                font.setPixelSize(std::max(6, static_cast<int>(side * 0.30)));
+                p.setFont(font);
+                p.setPen(QColor(220, 0, 0));
+                p.drawText(place, Qt::AlignCenter,
+                           Number_Text ? Number_Text(h.Board, h.Number)
+                                       : QString::number(h.Number));
+                p.setPen(QPen(QColor(220, 0, 0), std::max(1.0, side / 22.0)));
+                p.drawLine(place.bottomLeft(), place.topRight());
                 break;
-            case Mark::Target:
-                p.fillRect(cell, QColor(0, 200, 60, 90));
-                p.setPen(QPen(QColor(0, 140, 40), 3));
-                p.drawRect(cell.adjusted(2, 2, -2, -2));
+            }
+            case Mark::Target: {
+                // A target: a green ring round the cell's middle, not a cross.
+                p.fillRect(cell, QColor(0, 200, 60, 70));
+                p.setPen(QPen(QColor(0, 140, 40), std::max(2.0, cell.height() / 10.0)));
+                p.setRenderHint(QPainter::Antialiasing, true);
+                const qreal r = cell.height() * 0.40;
+                p.drawEllipse(QPointF(cell.center()) + QPointF(0.5, 0.5), r, r);
+                p.setRenderHint(QPainter::Antialiasing, false);
                 break;
+            }
             case Mark::Wrong:
                 break;
             }
         }
     }
     p.setRenderHint(QPainter::Antialiasing, true);
+    Paint_Links(p);
     for (const Cell_Notes& notes : Note_Marks) {
         const QRect cell = Cell_Rect(notes.Board, notes.Col, notes.Row);
         if (!cell.isEmpty()) {
@@ -200,6 +367,15 @@ void Page_Overlay::paintEvent(QPaintEvent* /*event*/) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(cell.adjusted(1, 1, -2, -2));
         }
+    }
+    Paint_Board_Labels(p);
+    if (!Empty_Page_Text.isEmpty()) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(16);
+        p.setFont(font);
+        const QRect box = rect().adjusted(20, 20, -20, -20);
+        p.setPen(Qt::white);
+        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, Empty_Page_Text);
     }
     // A wrong entry's frame lies above the cursor, so that it is seen where the cursor is.
     for (const Highlight& h : Marks) {

@@ -16,6 +16,12 @@
 class Page_Overlay : public QWidget {
     Q_OBJECT
   public:
+    // A cell on the page.
+    struct Cell {
+        int Board = 0;
+        int Col = 0;
+        int Row = 0;
+    };
     // How a highlighted cell is marked.
     enum class Mark {
         Unit,      // a cell of a row, column, block or region the reasoning uses
@@ -29,14 +35,25 @@ class Page_Overlay : public QWidget {
         int Col = 0;
         int Row = 0;
         Mark How = Mark::Unit;
+        int Number = 0;  // the number an elimination removes (drawn struck through at its place)
+        int Numbers = 9; // the board's highest number, for where that number's place is
+    };
+    // A link of a chain between two candidates: strong (one of them is true) or weak (not both).
+    struct Link {
+        Cell From;
+        Cell To;
+        int Number_From = 0;
+        int Number_To = 0;
+        bool Strong = false;
+        int Numbers = 9;
+    };
+    // A board's place on the page and its number, as the page shows them.
+    struct Board_Label {
+        int Board = 0;
+        QRect Area; // the board's picture on the page
+        bool Outlined = false;
     };
 
-    // A cell on the page.
-    struct Cell {
-        int Board = 0;
-        int Col = 0;
-        int Row = 0;
-    };
     // The player's notes of one cell, as bits (bit n-1 = n), on a board of Numbers numbers.
     // Where the picture shows the candidate labels (Labels_Shown), a noted candidate is
     // ringed where its label stands and a note that is no longer a candidate is written in
@@ -74,6 +91,17 @@ class Page_Overlay : public QWidget {
     const std::vector<Cell_Notes>& Notes() const { return Note_Marks; }
     const std::vector<Cell>& Conflicts() const { return Conflict_Cells; }
     const std::vector<Cell>& Number_Highlight() const { return Number_Cells; }
+    // A chain's links, drawn as arrows between the candidates' places (strong solid, weak
+    // dashed).
+    void Set_Links(std::vector<Link> links);
+    const std::vector<Link>& Links() const { return Chain_Links; }
+    // Every board's number at its corner, and an outline round the ones marked.
+    void Set_Board_Labels(std::vector<Board_Label> labels);
+    const std::vector<Board_Label>& Board_Labels() const { return Labels; }
+    // A text shown in the middle of the page while it holds no board (empty: none).
+    void Set_Empty_Text(const QString& text);
+    const QString& Empty_Text() const { return Empty_Page_Text; }
+
     // In note mode the cursor is drawn in the notes' colour.
     void Set_Note_Mode(bool on);
     bool Note_Mode() const { return Note_Mode_On; }
@@ -100,6 +128,12 @@ class Page_Overlay : public QWidget {
     std::vector<Cell> Conflict_Cells;
     std::vector<Cell> Number_Cells;
     bool Note_Mode_On = false;
+    std::vector<Link> Chain_Links;
+    std::vector<Board_Label> Labels;
+    QString Empty_Page_Text;
 
     void Paint_Notes(QPainter& p, const Cell_Notes& notes, const QRect& cell) const;
+    template <typename T> void Replace_Cells(std::vector<T>& kept, std::vector<T> now);
+    void Paint_Links(QPainter& p) const;
+    void Paint_Board_Labels(QPainter& p) const;
 };

@@ -7,9 +7,12 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "model/Board_Kinds.h"
 #include "model/Cp1252.h"
+#include "model/Number_Text.h"
 #include "widgets/Board_Picture.h"
 #include "widgets/Busy_Cursor.h"
 
@@ -78,14 +81,16 @@ Selection_Palette::Selection_Palette(Puzzle_State& state, QWidget* owner, Intege
         button->setGeometry(Grid_Origin + ((n - 1) % columns) * Button_Pitch,
                             Grid_Origin + ((n - 1) / columns) * Button_Pitch, Button_Pitch - 1,
                             Button_Height);
-        button->setText(QString::number(n));
+        button->setText(QString::fromStdString(Number_Text(n)));
         button->setFont(Number_Button_Font());
         button->setPalette(blue_text);
         connect(button, &QToolButton::clicked, this, [this, button] { SpeedButton1Click(button); });
         Number_Buttons.push_back(button);
     }
     SpeedButton10 = new Speed_Button(0, Panel1);
-    SpeedButton10->setObjectName(QStringLiteral("SpeedButton10"));
+    // Named after the last number button, as "SpeedButton10" follows the nine.
+    SpeedButton10->setObjectName(
+        QStringLiteral("SpeedButton%1").arg(std::max(10, number_count + 1)));
     SpeedButton10->setGeometry(Grid_Origin, clear_top, grid_width, Button_Height);
     SpeedButton10->setText(QStringLiteral("Clear"));
     connect(SpeedButton10, &QToolButton::clicked, this,
@@ -129,8 +134,10 @@ void Selection_Palette::Open_At(int board, int col, int row) {
         return;
     }
     // Next to the cell: the palette's outer corner one pixel inside the cell's corner.
-    const QPoint cell =
-        b.Board_Image->mapToGlobal(QPoint(col * Cell_Size + 1, row * Cell_Size + 1));
+    const qreal zoom = b.Board_Image->Zoom();
+    const QPoint cell = b.Board_Image->mapToGlobal(
+        QPoint(static_cast<int>(std::lround(col * Cell_Size * zoom)) + 1,
+               static_cast<int>(std::lround(row * Cell_Size * zoom)) + 1));
     palette->move(cell);
     palette->Update_Buttons(b.Board_Image->Tag, col, row);
     palette->exec();
@@ -162,11 +169,9 @@ void Selection_Palette::Set_Captions(int board, Flag s) {
             continue;
         }
         const std::size_t k = static_cast<std::size_t>(button->Tag - 1);
-        if (s != 0 && k < b.Symbols.size()) {
-            button->setText(QString::fromStdString(Cp1252_Char_To_Utf8(b.Symbols[k])));
-        } else {
-            button->setText(QString::number(button->Tag));
-        }
+        button->setText(QString::fromStdString(s != 0 && k < b.Symbols.size()
+                                                   ? Cp1252_Char_To_Utf8(b.Symbols[k])
+                                                   : Number_Text(button->Tag)));
     }
 }
 
@@ -205,6 +210,17 @@ void Selection_Palette::keyPressEvent(QKeyEvent* event) {
             if (!event->text().isEmpty() && button->text() == event->text()) {
                 tag = button->Tag;
             }
+        }
+        // A letter of a number above 9 in either case, where the button shows that letter.
+        const QString typed = event->text();
+        const int n =
+            typed.size() == 1 && typed.at(0).unicode() < 0x80
+                ? Number_Of_Char(typed.at(0).toLatin1(), static_cast<int>(Number_Buttons.size()))
+                : -1;
+        if (tag < 0 && n > 9 &&
+            Number_Buttons[static_cast<std::size_t>(n - 1)]->text() ==
+                QString::fromStdString(Number_Text(n))) {
+            tag = n;
         }
     }
     for (Speed_Button* button : Speed_Buttons()) {

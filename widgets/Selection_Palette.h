@@ -1,5 +1,5 @@
 #pragma once
-// What the two selection palettes share: a small "Selections" tool window with one button
+// What the selection palettes share: a small "Selections" tool window with one button
 // per number and a "Clear" button, placed next to the clicked cell and shown modally.
 
 #include <QDialog>

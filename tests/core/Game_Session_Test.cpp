@@ -30,7 +30,19 @@ bool Random_Command(Game_Session& session, std::mt19937& random) {
     const int col = static_cast<int>(random() % static_cast<unsigned>(n));
     const int row = static_cast<int>(random() % static_cast<unsigned>(n));
     const std::size_t before = session.Undo_History().size();
-    switch (random() % 20) {
+    switch (random() % 26) {
+    case 20:
+    case 21:
+    case 22:
+    case 23:
+        session.Toggle_Note(board, col, row, static_cast<Integer>(1 + random() % n));
+        break;
+    case 24:
+        session.Fill_Notes();
+        break;
+    case 25:
+        session.Clear_Notes();
+        break;
     case 0:
         session.Set_Numbers();
         break;
@@ -53,8 +65,9 @@ bool Random_Command(Game_Session& session, std::mt19937& random) {
 
 } // namespace
 
-// Random games on every shape: after each command the game is kept; undoing every step gives
-// back each kept game in turn, and redoing them all gives back the last, flag for flag.
+// Random games on every shape, notes among the commands: after each command the game is kept;
+// undoing every step gives back each kept game in turn, and redoing them all gives back the last,
+// flag for flag.
 TEST(Game_Session, UndoAndRedoGiveBackEveryGameExactly) {
     std::mt19937 random(7);
     for (const Test_Puzzle& p : All_Puzzles()) {

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "io/Puzzle_File.h"
 #include "tests/core/File_Builder.h"
@@ -36,6 +38,40 @@ int main(int argc, char** argv) {
     empty.Info_Visible = 1;
     empty.Puzzle_Title.Assign("Nothing here");
 
+    // One board of each kind of 4 to 16 numbers, a few numbers given and entered (up to the
+    // board's highest), the 8x8 with symbols and the 12x12 with cell colours.
+    const struct {
+        const char* Name;
+        Integer Type;
+        Integer N;
+        Flag Wide;
+    } sizes[] = {{"board-4x4.zd2", Board_Type_4x4, 4, 0},
+                 {"board-8x8-wide.zd2", Board_Type_8x8, 8, 1},
+                 {"board-8x8-tall.zd2", Board_Type_8x8, 8, 0},
+                 {"board-12x12-wide.zd2", Board_Type_12x12, 12, 1},
+                 {"board-12x12-tall.zd2", Board_Type_12x12, 12, 0},
+                 {"board-16x16.zd2", Board_Type_16x16, 16, 0}};
+    std::vector<std::pair<std::string, Puzzle_State>> sized;
+    for (const auto& size : sizes) {
+        Puzzle_State p;
+        Add_Board(p, size.Type, size.N, 20, 20, size.Wide);
+        Sudoku_Boards_FrameWork& b = p.Sudoku_Boards[0];
+        for (int c = 0; c < size.N; ++c) {
+            b.Cell_Values[c][c] = c + 1;
+            b.Cell_Locked[c][c] = c % 2;
+        }
+        b.Cell_Values[size.N - 1][0] = size.N;
+        if (size.Type == Board_Type_8x8 && size.Wide) {
+            b.Use_Symbols = 1;
+            b.Symbols = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
+        }
+        if (size.Type == Board_Type_12x12) {
+            b.Use_Cell_Colours = 1;
+            b.Cell_Colours[3][4] = 0x00FF8040;
+        }
+        sized.emplace_back(size.Name, p);
+    }
+
     const struct {
         const char* Name;
         Puzzle_State State;
@@ -46,9 +82,13 @@ int main(int argc, char** argv) {
         {"six-by-six-regions.zd2", six},
         {"no-boards.zd2", empty},
     };
+    std::vector<std::pair<std::string, Puzzle_State>> all = sized;
     for (const auto& seed : seeds) {
-        const std::string path = folder + "/" + seed.Name;
-        const std::string error = Write_Puzzle_File(path, seed.State);
+        all.emplace_back(seed.Name, seed.State);
+    }
+    for (const auto& [name, state] : all) {
+        const std::string path = folder + "/" + name;
+        const std::string error = Write_Puzzle_File(path, state);
         if (!error.empty()) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
             return 1;

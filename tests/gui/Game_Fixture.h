@@ -68,6 +68,9 @@ class Scripted_Dialogs : public Player_Dialogs {
         return Next_File(title, filter, directory);
     }
     void Open_Url(const QString& url) override { Opened_Urls << url; }
+    void Show_Text(QWidget*, const QString& title, const QString& text) override {
+        Messages.push_back({QStringLiteral("text"), title + QLatin1Char('\n') + text});
+    }
     // The "New Puzzle" dialog: the choices to answer with, in order; cancelled when empty.
     std::deque<New_Puzzle_Choice> New_Puzzles;
     std::vector<New_Puzzle_Choice> New_Puzzle_Offers; // what the dialog opened with
@@ -173,6 +176,8 @@ inline Puzzle_State Empty_Samurai() {
 class Game_Fixture {
   public:
     Game_Fixture() : Form1(Create_Game_Windows(Game, Dialogs)) {
+        // The tests read a hint the moment its key is pressed: the window waits for it.
+        Form1->Hints->Frame_Budget_Ms = 600000;
         Form1->show();
         QVERIFY2(QTest::qWaitForWindowExposed(Form1.get()), "main window not shown");
     }

@@ -10,6 +10,7 @@
 #include "app/Puzzle_Exchange.h"
 #include "render/Page_Render.h"
 #include "widgets/Boards_Layout.h"
+#include "widgets/Page_Overlay.h"
 
 namespace {
 
@@ -78,9 +79,9 @@ void Page_Export_Test::pictureIsWhatTheWindowShows() {
                                  QStringLiteral(TESSEL_PUZZLE_DIR "/twin-region.zd2"),
                                  QStringLiteral(TESSEL_PUZZLE_DIR "/symbols.zd2")};
     QWidget* content = f.Form1->Frame_Boards_Layout_Page->Page_Content();
-    // The pictures are compared: the marks drawn above them (a clash the entry below may
-    // make) are not part of the page's picture.
-    f.Form1->Marks->Set_Conflicts_Shown(false);
+    // The pictures are compared: the marks the page draws above them (board numbers, a clash
+    // the entry below may make) are not part of the page's picture.
+    f.Form1->Frame_Boards_Layout_Page->Overlay()->hide();
     for (const QString& path : puzzles) {
         f.Open(path);
         QVERIFY2(!f.Game.Sudoku_Boards.empty(), qPrintable(path));

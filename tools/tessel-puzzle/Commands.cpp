@@ -40,12 +40,13 @@ const char* const Tool_Usage =
     "  make DESCRIPTION -o FILE\n"
     "  generate KIND [--seed S] [--level easy|medium|hard|expert|extreme]\n"
     "           [--symmetry none|rotational] -o FILE\n"
-    "     KIND: classic, 6x6-wide, 6x6-tall, jigsaw, symbols, samurai, twin, butterfly,\n"
-    "           sohei, windmill\n"
-    "  import FILE [--index K] -o OUT\n"
+    "     KIND: classic, 6x6-wide, 6x6-tall, 4x4, 8x8-wide, 8x8-tall, 12x12-wide,\n"
+    "           12x12-tall, 16x16, jigsaw, symbols, samurai, twin, butterfly, sohei, windmill\n"
+    "  import FILE [--index K] -o OUT [--tall]\n"
     "     FILE: a puzzle as text (one line, .sdk, .ss, .sdm or a description; - for standard\n"
-    "     input); K picks one of the puzzles of an .sdm file, from 1 (default 1)\n"
-    "  render FILE -o OUT.png|OUT.pdf [--labels] [--help-solve] [--index K]\n"
+    "     input); K picks one of the puzzles of an .sdm file, from 1 (default 1); --tall\n"
+    "     gives 6x6, 8x8 and 12x12 boards tall blocks where the text does not show them\n"
+    "  render FILE -o OUT.png|OUT.pdf [--labels] [--help-solve] [--index K] [--tall]\n"
     "     the page as the game shows it (any format the game reads), drawn without a display\n"
     "  --engine fast (the default), reference (the literal candidate engine), or compare\n"
     "     (both, on the same work: reports whether every cell agrees and the time of each)\n";
@@ -72,6 +73,7 @@ struct Arguments {
     bool Labels = false;
     bool Json = false;
     bool Lines = false;
+    bool Tall = false;
     std::string Output;
     bool Has_Output = false;
     std::vector<Move> Moves;
@@ -143,6 +145,8 @@ Arguments Parse_Arguments(const std::vector<std::string>& args, const std::strin
                 a.Json = true;
             } else if (arg == "--lines") {
                 a.Lines = true;
+            } else if (arg == "--tall") {
+                a.Tall = true;
             } else if (arg == "-o") {
                 a.Output = value_of(i);
                 a.Has_Output = true;
@@ -509,7 +513,11 @@ int Generate(const Arguments& a, std::ostream& out, std::ostream& err) {
         << Level_Name(made.Reached) << " (asked " << Level_Name(level) << "), score " << made.Score
         << ", " << made.Givens << " givens, " << (made.Symmetric ? "symmetric" : "not symmetric")
         << '\n';
-    if (!made.Level_Reached()) {
+    if (level > Highest_Level_Of_Kind(a.Positional[0])) {
+        out << "a " << a.Positional[0] << " puzzle is never harder than "
+            << Level_Name(Highest_Level_Of_Kind(a.Positional[0]))
+            << "; this is one of that level\n";
+    } else if (!made.Level_Reached()) {
         out << "the level asked was not reached within the search budget; this is the closest "
                "puzzle found\n";
     }
@@ -572,19 +580,19 @@ int Run_Tool(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Generate(Parse_Arguments(args, "--seed --level --symmetry -o", 1), out, err);
         }
         if (command == "import") {
-            const Arguments a = Parse_Arguments(args, "--index -o", 1);
+            const Arguments a = Parse_Arguments(args, "--index --tall -o", 1);
             if (!a.Has_Output) {
                 throw Usage_Error{"import needs -o FILE"};
             }
-            return Import_Text(a.Positional[0], a.Index, a.Output, out, err);
+            return Import_Text(a.Positional[0], a.Index, a.Tall, a.Output, out, err);
         }
         if (command == "render") {
-            const Arguments a = Parse_Arguments(args, "--labels --help-solve --index -o", 1);
+            const Arguments a = Parse_Arguments(args, "--labels --help-solve --index --tall -o", 1);
             if (!a.Has_Output) {
                 throw Usage_Error{"render needs -o OUT.png or -o OUT.pdf"};
             }
-            return Render_Puzzle(a.Positional[0], a.Index, a.Output, a.Labels, a.Help_Solve, out,
-                                 err);
+            return Render_Puzzle(a.Positional[0], a.Index, a.Tall, a.Output, a.Labels, a.Help_Solve,
+                                 out, err);
         }
         throw Usage_Error{"unknown command \"" + command + "\""};
     } catch (const Usage_Error& e) {

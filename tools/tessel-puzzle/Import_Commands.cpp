@@ -28,7 +28,7 @@ std::string Read_Standard_Input() {
 
 } // namespace
 
-int Import_Text(const std::string& path, long long index, const std::string& output,
+int Import_Text(const std::string& path, long long index, bool tall, const std::string& output,
                 std::ostream& out, std::ostream& err) {
     std::string text;
     if (path == "-") {
@@ -40,8 +40,8 @@ int Import_Text(const std::string& path, long long index, const std::string& out
             return 1;
         }
     }
-    const Text_Import_Result imported =
-        Import_Puzzle_Text(text, static_cast<std::size_t>(index - 1), path == "-" ? "" : path);
+    const Text_Import_Result imported = Import_Puzzle_Text(
+        text, static_cast<std::size_t>(index - 1), path == "-" ? "" : path, tall);
     if (!imported.Ok()) {
         err << path << ": " << imported.Error << '\n';
         return 1;

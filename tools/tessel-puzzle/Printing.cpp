@@ -80,13 +80,6 @@ std::string State_Json(const Puzzle_State& state, Check_Verdict verdict) {
     return out.str();
 }
 
-std::string Number_Text(const Sudoku_Boards_FrameWork& board, int n) {
-    if (board.Use_Symbols && n >= 1 && n <= static_cast<int>(board.Symbols.size())) {
-        return Cp1252_Char_To_Utf8(board.Symbols[n - 1]);
-    }
-    return std::to_string(n);
-}
-
 std::string State_Text(const Puzzle_State& state) {
     std::ostringstream out;
     for (std::size_t b = 0; b < state.Sudoku_Boards.size(); ++b) {

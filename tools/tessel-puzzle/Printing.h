@@ -6,6 +6,7 @@
 
 #include "engine/Entry_Check.h"
 #include "model/Board_Model.h"
+#include "model/Number_Text.h"
 
 // "none", "duplicates" or "complete".
 const char* Verdict_Word(Check_Verdict verdict);
@@ -18,6 +19,3 @@ std::string State_Text(const Puzzle_State& state);
 
 // Boards, links, regions, flags, title and link.
 std::string Info_Text(const Puzzle_State& state);
-
-// The character shown for number n on a board, as UTF-8 ('1'..'9' without symbols).
-std::string Number_Text(const Sudoku_Boards_FrameWork& board, int n);

@@ -14,7 +14,7 @@ namespace {
 
 // Loads the puzzle as the game would: the file reader or the text importer, then the
 // region index and every candidate, with help as asked.
-std::string Load_For_Render(const std::string& path, long long index, bool help,
+std::string Load_For_Render(const std::string& path, long long index, bool tall, bool help,
                             Puzzle_State& state) {
     state = Puzzle_State{};
     state.Help_Solve = help;
@@ -22,7 +22,7 @@ std::string Load_For_Render(const std::string& path, long long index, bool help,
         return Load_Puzzle_File_Into(state, path);
     }
     Text_Import_Result imported =
-        Import_Puzzle_Text_File(path, static_cast<std::size_t>(index - 1));
+        Import_Puzzle_Text_File(path, static_cast<std::size_t>(index - 1), tall);
     if (!imported.Ok()) {
         return imported.Error;
     }
@@ -72,15 +72,15 @@ class Offscreen_Gui {
 
 } // namespace
 
-int Render_Puzzle(const std::string& path, long long index, const std::string& output, bool labels,
-                  bool help, std::ostream& out, std::ostream& err) {
+int Render_Puzzle(const std::string& path, long long index, bool tall, const std::string& output,
+                  bool labels, bool help, std::ostream& out, std::ostream& err) {
     const QString target = QFile::decodeName(output.c_str());
     if (Page_Format_Of(target) == Page_Format::None) {
         err << "tessel-puzzle: render writes a .png or a .pdf file, not " << output << '\n';
         return 2;
     }
     Puzzle_State state;
-    const std::string error = Load_For_Render(path, index, help, state);
+    const std::string error = Load_For_Render(path, index, tall, help, state);
     if (!error.empty()) {
         err << path << ": " << error << '\n';
         return 1;

@@ -315,6 +315,112 @@ void Regions() {
         "Board 2, region 1, cell 2: Col 11 is outside board 2 (columns 0..8).", last);
 }
 
+// The player's notes after the boards: a good block on the rich game, then each way a block
+// can be damaged. A damaged block refuses the whole file.
+void Notes(const std::vector<Byte>& rich) {
+    Puzzle_State noted = Rich_Game();
+    noted.Sudoku_Boards[0].Cell_Notes[1][1] = 0x005; // 1 and 3
+    const std::vector<Byte> good = Write_Puzzle_Bytes(noted);
+    if (!Read_Puzzle_Bytes(good).Ok() || good.size() != rich.size() + 4 + 4 + 4 + 16) {
+        Fail("the noted rich game is not what the notes block should make of it");
+    }
+    const std::size_t block = rich.size(); // where the tag starts
+    const std::string damaged = "The notes saved after the boards are damaged: ";
+    std::vector<Byte> cut(good.begin(), good.end() - 6);
+    Add("notes-cut.zd2", "error", damaged + "the block's length does not fit the file.", cut);
+    std::vector<Byte> no_length(good.begin(), good.begin() + static_cast<long>(block) + 6);
+    Add("notes-cut-in-length.zd2", "error", damaged + "the block is cut off before its length.",
+        no_length);
+    std::vector<Byte> counted = good;
+    Put_Int32(counted, block + 8, 2);
+    Add("notes-count-too-big.zd2", "error",
+        damaged + "the block's length does not match its count of cells.", counted);
+    const struct {
+        const char* Name;
+        std::size_t Field; // 0 board, 1 column, 2 row, 3 notes
+        Integer Value;
+        const char* Why;
+    } fields[] = {
+        {"notes-board-missing.zd2", 0, 2,
+         "cell 1 of the block names a board the file does not have"},
+        {"notes-col-outside.zd2", 1, 9, "cell 1 of the block lies outside its board"},
+        {"notes-row-negative.zd2", 2, -1, "cell 1 of the block lies outside its board"},
+        {"notes-above-highest.zd2", 3, 0x205,
+         "cell 1 of the block notes no number of its board, or one above its highest"},
+        {"notes-none.zd2", 3, 0,
+         "cell 1 of the block notes no number of its board, or one above its highest"},
+        {"notes-on-a-number.zd2", 1, 0, "cell 1 of the block holds a number"},
+    };
+    for (const auto& f : fields) {
+        std::vector<Byte> bytes = good;
+        Put_Int32(bytes, block + 12 + 4 * f.Field, f.Value);
+        if (f.Field == 1 && f.Value == 0) {
+            Put_Int32(bytes, block + 12 + 8, 0); // board 1's (0, 0) holds a 4
+        }
+        Add(f.Name, "error", damaged + f.Why + ".", bytes);
+    }
+    Puzzle_State twice = noted;
+    twice.Sudoku_Boards[0].Cell_Notes[2][2] = 0x010;
+    std::vector<Byte> listed_twice = Write_Puzzle_Bytes(twice);
+    Put_Int32(listed_twice, block + 12 + 16, 0);
+    Put_Int32(listed_twice, block + 12 + 16 + 4, 1);
+    Put_Int32(listed_twice, block + 12 + 16 + 8, 1);
+    Add("notes-listed-twice.zd2", "error", damaged + "cell 2 of the block is listed twice.",
+        listed_twice);
+    // Board 1's columns 6..8 are board 2's columns 0..2: a note on one copy alone.
+    Puzzle_State one_copy = Rich_Game();
+    one_copy.Sudoku_Boards[0].Cell_Notes[7][3] = 0x100;
+    Add("notes-one-copy.zd2", "error",
+        damaged + "the copies of a cell that boards 1 and 2 share hold different notes.",
+        Write_Puzzle_Bytes(one_copy));
+}
+
+// Boards of the kinds of 4 to 16 numbers: only their own number count, square, numbers up to
+// their size, links only to boards of that size, and cut short in their cells.
+void Board_Sizes() {
+    const std::size_t s = First_Section_Hidden;
+    Puzzle_State sixteen;
+    Add_Board(sixteen, Board_Type_16x16, 16);
+    Add("size-kind-16-with-9.zd2", "error",
+        "Board 1: Max_Number is 9, but a board of Board_Type 16 holds 16 numbers.",
+        With_Int32(Write_Puzzle_Bytes(sixteen), s + Section_Max_Number, 9));
+    Puzzle_State four;
+    Add_Board(four, Board_Type_4x4, 4);
+    Add("size-kind-4-with-16.zd2", "error",
+        "Board 1: Max_Number is 16, but a board of Board_Type 4 holds 4 numbers.",
+        With_Int32(Write_Puzzle_Bytes(four), s + Section_Max_Number, 16));
+    Puzzle_State twelve;
+    Add_Board(twelve, Board_Type_12x12, 12, 0, 0, 1);
+    Add("size-kind-12-cols-16.zd2", "error",
+        "Board 1: Cols is 16, but Max_Number is 12; every board is square.",
+        With_Int32(Write_Puzzle_Bytes(twelve), s + Section_Cols, 16));
+    // A 16x16 board under a Board_Type the reader does not know, as an older build sees one.
+    Add("size-other-kind-16.zd2", "error",
+        "Board 1: Max_Number is 16; a board holds 1 to 9 numbers.",
+        With_Int32(Write_Puzzle_Bytes(sixteen), s + Section_Board_Type, 7));
+    Puzzle_State eight;
+    Add_Board(eight, Board_Type_8x8, 8);
+    eight.Sudoku_Boards[0].Cell_Values[7][7] = 9;
+    Add("cell-value-9-on-8x8.zd2", "error",
+        "Board 1, column 8, row 8: Cell_Values holds 9; a cell holds 0 to 8.",
+        Write_Puzzle_Bytes(eight));
+    Puzzle_State high = sixteen;
+    high.Sudoku_Boards[0].Cell_Values[15][0] = 17;
+    Add("cell-value-17-on-16x16.zd2", "error",
+        "Board 1, column 16, row 1: Cell_Values holds 17; a cell holds 0 to 16.",
+        Write_Puzzle_Bytes(high));
+    Puzzle_State pair = sixteen;
+    Add_Board(pair, Board_Type_12x12, 12, 400, 0, 0);
+    Link(pair, 0, 1, {1, 1, 1, 1});
+    Add("link-16x16-to-12x12.zd2", "error",
+        "Board 1, link 1: board 2 holds 12 numbers, but this board holds 16; linked boards must "
+        "be the same size.",
+        Write_Puzzle_Bytes(pair));
+    // Cut inside the numbers of the 16x16 board's last column.
+    Add("cut-in-16x16-values.zd2", "error", Read_Beyond_End_Message,
+        Cut(Write_Puzzle_Bytes(sixteen), s + 30 + 255 * 4 + 2));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -338,6 +444,8 @@ int main(int argc, char** argv) {
     Counts(rich);
     Links();
     Regions();
+    Notes(rich);
+    Board_Sizes();
 
     std::ofstream manifest(folder + "/expected.txt", std::ios::binary);
     for (const Malformed& m : Files) {
