@@ -98,7 +98,8 @@ def main():
         if members:
             label = "%.1f-%.1f" % (low, min(high, 9.3)) if high < 99 else "11+"
             line(label, members)
-    line("all to 9.3", [r for r in rows if r[1] < 9.35])
+    if any(r[1] < 9.35 for r in rows):
+        line("all to 9.3", [r for r in rows if r[1] < 9.35])
     if any(r[1] >= 9.35 for r in rows):
         line("all", rows)
     for name, (count, rate) in speed.items():

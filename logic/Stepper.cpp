@@ -38,6 +38,17 @@ Logic_Shape::Logic_Shape(const Puzzle_State& puzzle, std::shared_ptr<const Puzzl
     for (int v = 0; v < s.Var_Count; ++v) {
         Highest_Number = std::max(Highest_Number, s.Max_Of_Var[v]);
     }
+    constexpr int Most_Sight_Vars = 2048;
+    if (s.Var_Count <= Most_Sight_Vars) {
+        Sight_Stride = static_cast<std::size_t>(s.Var_Count);
+        Sight.assign((Sight_Stride * Sight_Stride + 63) / 64, 0);
+        for (int v = 0; v < s.Var_Count; ++v) {
+            for (int p : s.Peers[v]) {
+                const std::size_t bit = static_cast<std::size_t>(v) * Sight_Stride + p;
+                Sight[bit / 64] |= std::uint64_t{1} << (bit % 64);
+            }
+        }
+    }
     for (const Sudoku_Boards_FrameWork& board : puzzle.Sudoku_Boards) {
         std::vector<std::string> texts;
         for (int n = 1; n <= board.Max_Number; ++n) {
@@ -47,14 +58,9 @@ Logic_Shape::Logic_Shape(const Puzzle_State& puzzle, std::shared_ptr<const Puzzl
     }
 }
 
-bool Logic_Shape::Sees(int a, int b) const {
+bool Logic_Shape::Sees_By_Peers(int a, int b) const {
     const std::vector<int>& p = Structure.Peers[a];
     return std::binary_search(p.begin(), p.end(), b);
-}
-
-bool Logic_Shape::Unit_Contains(int unit, int var) const {
-    const std::vector<int>& u = Structure.Units[unit];
-    return std::binary_search(u.begin(), u.end(), var);
 }
 
 int Logic_Shape::Board_Of_Unit(int unit) const {

@@ -92,8 +92,21 @@ class Logic_Shape {
     bool Single_Board = true;
     int Highest_Number = 0;
 
-    bool Sees(int a, int b) const; // a and b share a unit
-    bool Unit_Contains(int unit, int var) const;
+    bool Sees(int a, int b) const { // a and b share a unit
+        if (!Sight.empty()) {
+            const std::size_t bit = static_cast<std::size_t>(a) * Sight_Stride + b;
+            return (Sight[bit / 64] >> (bit % 64) & 1) != 0;
+        }
+        return Sees_By_Peers(a, b);
+    }
+    bool Unit_Contains(int unit, int var) const {
+        for (int u : Units_Of_Var[var]) {
+            if (u == unit) {
+                return true;
+            }
+        }
+        return false;
+    }
 
     // Words for explanations. The context board is the board the sentence already speaks
     // of; a cell on it is named without its board (-1: none).
@@ -106,6 +119,13 @@ class Logic_Shape {
     int Board_Of_Unit(int unit) const;                    // -1 for a region
     int Board_Of_Var(int var) const;                      // the board of its first copy
     int Writing_Board(int unit) const; // the board whose numbers a sentence on the unit writes
+
+  private:
+    bool Sees_By_Peers(int a, int b) const;
+    // Who sees whom as a bit matrix, on puzzles of up to a few thousand cells (the finders ask
+    // it all the time); on larger ones the peer lists are searched.
+    std::vector<std::uint64_t> Sight;
+    std::size_t Sight_Stride = 0;
 };
 
 // The candidate state the stepper works on.

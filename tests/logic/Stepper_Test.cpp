@@ -2,12 +2,14 @@
 // no step may place a wrong number or remove the right one, and the steps must reach the
 // solution without the trial step (generated puzzles of every kind are checked the same way in
 // Generator_Test, the samples by hints in Hint_Test). Uniqueness techniques stay off on
-// puzzles with two solutions. Grades by the hardest step's rating. The structure and names on a Samurai: a
-// shared cell is one variable with every place, a block two boards share is one unit.
+// puzzles with two solutions. Grades by the hardest step's rating. The structure and names on a
+// Samurai: a shared cell is one variable with every place, a block two boards share is one unit.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "logic/Grading.h"
 #include "tests/logic/Logic_Test_Support.h"
@@ -42,9 +44,9 @@ TEST(Stepper_Soundness, BankPuzzlesUpToNinePointThreeSolvedSoundlyWithoutTrial) 
             EXPECT_GE(s.Rating, Technique_Rating(s.Kind)) << s.Text;
         }
     }
-    for (Technique t : {Technique::Skyscraper, Technique::Finned_X_Wing,
-                        Technique::Unique_Rectangle_1, Technique::WXYZ_Wing,
-                        Technique::Alternating_Chain, Technique::Dynamic_Chain}) {
+    for (Technique t :
+         {Technique::Skyscraper, Technique::Finned_X_Wing, Technique::Unique_Rectangle_1,
+          Technique::WXYZ_Wing, Technique::Alternating_Chain, Technique::Dynamic_Chain}) {
         EXPECT_GT(techniques_seen[static_cast<int>(t)], 0) << Technique_Name(t);
     }
 }
@@ -150,4 +152,51 @@ TEST(Structure, SamuraiSharedCellsAreOneVariableWithEveryPlace) {
     const Logic_Shape one(Sample("symbols.zd2"));
     EXPECT_EQ(one.Cell_Name(Var_At(one.Structure, 0, 5, 3)), "row 4, column 6");
     EXPECT_EQ(one.Number_Text(0, 1), "S") << "a symbols board writes its symbols";
+}
+
+// The techniques that look at several cells' numbers together (aligned triples, almost locked
+// sets) asked at every position on the way through the hard bank puzzles and a sample of the
+// hardest list, not only where they are the easiest step: each step they find removes only
+// numbers the solution does not put there, and each finds some.
+TEST(Stepper_Soundness, SetTechniquesAskedEverywhereRemoveOnlyWrongNumbers) {
+    const Technique asked[] = {Technique::Aligned_Triple_Exclusion, Technique::Als_Xz,
+                               Technique::Als_Xy_Wing};
+    int found[std::size(asked)] = {};
+    std::vector<std::string> lines;
+    for (const auto& [line, rating] : Rated_Sample(4)) {
+        if (rating >= 70) {
+            lines.push_back(line);
+        }
+    }
+    std::ifstream hardest(std::string(TESSEL_SOURCE_DIR) + "/bench/hardest-sample.txt");
+    for (std::string line, rating; lines.size() < 70 && hardest >> line >> rating;) {
+        lines.push_back(line);
+    }
+    for (const std::string& line : lines) {
+        const Puzzle_State puzzle = Classic_Puzzle(line);
+        const std::vector<int> solution = Unique_Solution(puzzle);
+        ASSERT_FALSE(solution.empty()) << line;
+        Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+        Step step;
+        for (int moves = 0; moves < 60 && Next_Step(state, step); ++moves) {
+            for (std::size_t t = 0; t < std::size(asked); ++t) {
+                Step found_step;
+                if (!Technique_Info(asked[t]).Find(state, found_step)) {
+                    continue;
+                }
+                ++found[t];
+                EXPECT_FALSE(found_step.Var_Eliminations.empty()) << found_step.Text;
+                EXPECT_EQ(found_step.Text.rfind(std::string(Technique_Name(asked[t])) + ": ", 0),
+                          0U);
+                for (const Var_Number& e : found_step.Var_Eliminations) {
+                    EXPECT_NE(e.Number, solution[e.Var]) << line << ": " << found_step.Text;
+                    EXPECT_NE(state.Candidates(e.Var) & Bit_Of(e.Number), 0U) << found_step.Text;
+                }
+            }
+            state.Apply(step);
+        }
+    }
+    for (std::size_t t = 0; t < std::size(asked); ++t) {
+        EXPECT_GT(found[t], 10) << Technique_Name(asked[t]);
+    }
 }
