@@ -397,7 +397,9 @@ void Way_Finding_Test::hintThinksOnTheWorkerAndAChangeCancelsIt() {
     QVERIFY(!f.Form1->Hint_Shown());
     QVERIFY(hints->Hint_Tool_Bar->isVisible());
     QCOMPARE(f.Form1->HintBar1->Text_Label->text(), QStringLiteral("Thinking..."));
+    QTRY_COMPARE(searches.load(), 1); // the worker has started
     Key(f, Qt::Key_H);
+    QTest::qWait(50);
     QCOMPARE(searches.load(), 1);
     // Once the worker is done, the hint takes the bar's place.
     release = true;
