@@ -31,6 +31,13 @@ int Level_Index(Puzzle_Level level) {
     return static_cast<int>(level);
 }
 
+// The highest rating of a level, in tenths (0 for the highest level: no ceiling).
+int Top_Rating(Puzzle_Level level) {
+    return level == Puzzle_Level::Extreme
+               ? 0
+               : Lowest_Rating(static_cast<Puzzle_Level>(Level_Index(level) + 1)) - 1;
+}
+
 // How much searching a level may take, counted in puzzles graded (grading costs most; each
 // grid tried costs one grade and a few more when it is looked through). Easy is met by
 // nearly every grid; the others are rarer, and on a 6x6 board, whose grades are cheap, much
@@ -53,6 +60,7 @@ struct Candidate {
     Puzzle_State Puzzle; // a jigsaw's layout may change between grids, so the whole puzzle
     Grade_Result Grade;
     int Givens = 0;
+    int Order = 0; // which grade of the search it was, from 1
 };
 
 class Generator {
@@ -80,7 +88,9 @@ class Generator {
 
     int Grades = 0;
     bool Have_Best = false;
-    Candidate Best;
+    Candidate Best; // the closest of the puzzles graded whole
+    // The puzzles graded only up to the level asked, found above it, in the order graded.
+    std::vector<Candidate> Above;
 
     bool Cancelled() const {
         return (Options.Cancel != nullptr && Options.Cancel->load(std::memory_order_relaxed)) ||
@@ -93,9 +103,11 @@ class Generator {
     void Find_Orbits();
     bool New_Solution();
     void Write(const std::vector<int>& values, Puzzle_State& p) const;
-    bool Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const;
+    bool Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade, int ceiling,
+                                bool& above) const;
     Grade_Result Grade(const std::vector<int>& values);
     bool Better(const Grade_Result& grade, int givens) const;
+    bool Closest_Above();
     void Free_Orbit(std::vector<int>& values, int orbit) const;
     void Give_Orbit(std::vector<int>& values, int orbit) const;
     bool Given(const std::vector<int>& values, int orbit) const {
@@ -206,10 +218,13 @@ bool Generator::Better(const Grade_Result& grade, int givens) const {
 
 // Grade_Puzzle taken one step at a time, so that a cancel waits for one step, not for a
 // whole grade (a few grades of a big figure take several hundred milliseconds). The steps
-// and so the grade are Grade_Puzzle's. False when cancelled.
-bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade) const {
+// and so the grade are Grade_Puzzle's. With a ceiling (a level's top rating), the grading
+// stops where a step would go above it and says so in above. False when cancelled.
+bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade,
+                                       int ceiling, bool& above) const {
     Logic_State state(std::make_shared<const Logic_Shape>(puzzle, Structure.Shape));
     state.Set_Unique_Solution_Known(true); // only unique puzzles are graded
+    state.Set_Rating_Ceiling(ceiling);
     Steps_Result all;
     for (;;) {
         if (Cancelled()) {
@@ -224,13 +239,20 @@ bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result&
         all.Steps.push_back(std::move(one.Steps.front()));
     }
     grade = Grade_Steps(all, state.Var_Count());
+    above = ceiling > 0 && !all.Solved;
     return true;
 }
 
+// A puzzle is graded only as far as the level asked: the search turns on whether a grade is
+// above it, and the puzzles found above it are graded whole only when none reaches the level
+// asked and the closest is chosen (Closest_Above). So the puzzles made are those of grading
+// every puzzle whole, sooner.
 Grade_Result Generator::Grade(const std::vector<int>& values) {
     Write(values, Work);
     Grade_Result grade;
-    if (!Grade_Unless_Cancelled(Work, grade)) {
+    bool above = false;
+    const int ceiling = Options.Grade_Every_Puzzle_Whole ? 0 : Top_Rating(Target);
+    if (!Grade_Unless_Cancelled(Work, grade, ceiling, above)) {
         return grade; // the search stops; this grade counts for nothing
     }
     ++Grades;
@@ -238,21 +260,53 @@ Grade_Result Generator::Grade(const std::vector<int>& values) {
     for (int v : values) {
         givens += v != 0 ? 1 : 0;
     }
-    if (Better(grade, givens)) {
-        Best.Puzzle = Work;
-        Best.Grade = grade;
-        Best.Givens = givens;
+    if (above) {
+        grade.Level = static_cast<Puzzle_Level>(Level_Index(Target) + 1); // at least
+        Above.push_back({Work, grade, givens, Grades});
+    } else if (Better(grade, givens)) {
+        Best = {Work, grade, givens, Grades};
         Have_Best = true;
     }
     if (Options.Progress) {
         Generate_Progress progress;
         progress.Grades = Grades;
         progress.Fraction = std::min(1.0, static_cast<double>(Grades) / Budget.Grades);
-        progress.Has_Best = Have_Best;
-        progress.Best_Level = Best.Grade.Level;
+        progress.Has_Best = Have_Best || !Above.empty();
+        progress.Best_Level = Have_Best ? Best.Grade.Level : grade.Level;
         Options.Progress(progress);
     }
     return grade;
+}
+
+// When no puzzle reached the level asked: grades the puzzles found above it whole and makes
+// the closest of all the best, as if every puzzle had been graded whole in its turn (the
+// first of equals wins). False when cancelled.
+bool Generator::Closest_Above() {
+    if (Have_Best && Best.Grade.Level == Target) {
+        return true;
+    }
+    std::vector<Candidate> order;
+    for (Candidate& c : Above) {
+        bool above = false;
+        if (!Grade_Unless_Cancelled(c.Puzzle, c.Grade, 0, above)) {
+            return false;
+        }
+        order.push_back(std::move(c));
+    }
+    Above.clear();
+    if (Have_Best) {
+        order.push_back(std::move(Best));
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.Order < b.Order; });
+    Have_Best = false;
+    for (Candidate& c : order) {
+        if (Better(c.Grade, c.Givens)) {
+            Best = std::move(c);
+            Have_Best = true;
+        }
+    }
+    return true;
 }
 
 void Generator::Free_Orbit(std::vector<int>& values, int orbit) const {
@@ -334,6 +388,9 @@ Generate_Result Generator::Run() {
         return result;
     }
     Budget = Budget_For(Target, Structure.Var_Count);
+    if (Options.Most_Grades > 0) {
+        Budget.Grades = std::min(Budget.Grades, Options.Most_Grades);
+    }
     while (!Done() && !Out_Of_Grades()) {
         if (!New_Solution()) {
             if (!Cancelled()) {
@@ -344,7 +401,7 @@ Generate_Result Generator::Run() {
         }
         Explore(Solution);
     }
-    if (Cancelled()) {
+    if (Cancelled() || !Closest_Above()) {
         result.Cancelled = true;
         return result;
     }

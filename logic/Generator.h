@@ -36,6 +36,11 @@ struct Generate_Options {
     const std::atomic<bool>* Cancel = nullptr;
     // Called on the generating thread after every puzzle graded.
     std::function<void(const Generate_Progress&)> Progress;
+    // Grades every puzzle of the search whole, even one that goes above the level asked
+    // (slower; the puzzle made is the same).
+    bool Grade_Every_Puzzle_Whole = false;
+    // How many puzzles the search may grade at most (0: as many as the level's budget).
+    int Most_Grades = 0;
 };
 
 struct Generate_Result {

@@ -413,6 +413,9 @@ bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
         if (Search_Cancelled()) {
             return false;
         }
+        if (state.Rating_Ceiling() > 0 && row.Rating > state.Rating_Ceiling()) {
+            continue;
+        }
         if ((!row.Needs_Unique || state.Unique_Solution_Known()) && Run_Finder(row, state, step)) {
             const int board = shape.Single_Board ? -1 : Board_Of_Step(shape, step);
             if (board >= 0 && step.Text.find("board ") != std::string::npos) {

@@ -150,6 +150,12 @@ class Logic_State {
     bool Unique_Solution_Known() const { return Unique_Known; }
     void Set_Unique_Solution_Known(bool known) { Unique_Known = known; }
 
+    // Techniques rated above this (in tenths) are not tried; 0 tries every one. The registry
+    // lists the techniques by rating at each level's border, so a search with the ceiling at
+    // a level's top finds the same steps as one without, until a step would go above it.
+    int Rating_Ceiling() const { return Ceiling; }
+    void Set_Rating_Ceiling(int rating) { Ceiling = rating; }
+
     bool Solved() const;
     // Why no solution can follow from here (a cell without candidates, a unit missing a
     // number, two equal numbers in a unit), or empty.
@@ -160,6 +166,7 @@ class Logic_State {
     std::vector<int> Values;
     std::vector<Number_Set> Cands;
     bool Unique_Known = false;
+    int Ceiling = 0;
 };
 
 // The easiest step from the state, trying techniques in order of difficulty (up to and
