@@ -376,36 +376,7 @@ class Propagation {
                 parents.push_back(Node_Of(w, n, false));
             }
         }
-        if (Left.empty()) {
-            if (Broken.Kind == Conflict::None) {
-                Broken.Kind = Conflict::No_Place;
-                Broken.Node = node;
-                Broken.Unit = u;
-                Broken.Number = n;
-                Broken.Parents = parents;
-            }
-            return;
-        }
-        if (Left.size() == 1) {
-            Derive_From(Node_Of(Left[0], n, true), parents.begin(), parents.end(), Why::Only_Place,
-                        u);
-            return;
-        }
-        if (How != Mode::Dynamic_Locked) {
-            return;
-        }
-        for (int b : Shape.Units_Of_Var[Left[0]]) {
-            if (b == u || !std::all_of(Left.begin(), Left.end(),
-                                       [&](int w) { return Shape.Unit_Contains(b, w); })) {
-                continue;
-            }
-            for (int x : Shape.Structure.Units[b]) {
-                if ((Cands[x] & Bit_Of(n)) != 0 && !Shape.Unit_Contains(u, x)) {
-                    const int off = Node_Of(x, n, false);
-                    Derive_From(off, parents.begin(), parents.end(), Why::Locked, u, b);
-                }
-            }
-        }
+        Conclude_Places(node, u, n, parents, How == Mode::Dynamic_Locked, true);
     }
 
     // The places of each number in each unit that must hold every number, at the start: the
@@ -452,7 +423,6 @@ class Propagation {
     // it.
     void Follow_Group(int node, int u, int n) {
         const int v = Var_Of(node);
-        const Number_Set bit = Bit_Of(n);
         std::vector<int>& group = Unit_Parents;
         group.clear();
         Left.clear();
@@ -465,18 +435,31 @@ class Propagation {
                 Left.push_back(w);
             }
         }
+        Conclude_Places(node, u, n, group, true, false);
+    }
+
+    // What the places Left of number n in unit u give, the facts in parents having taken its
+    // other places: none left breaks a rule; one left holds the number; places that all lie in
+    // another unit too lock the number there, so that unit's other cells cannot hold it (when
+    // locked). live: the candidates are the run's own (a dynamic run), not the start's.
+    void Conclude_Places(int node, int u, int n, const std::vector<int>& parents, bool locked,
+                         bool live) {
         if (Left.empty()) {
             if (Broken.Kind == Conflict::None) {
                 Broken.Kind = Conflict::No_Place;
                 Broken.Node = node;
                 Broken.Unit = u;
                 Broken.Number = n;
-                Broken.Parents = group;
+                Broken.Parents = parents;
             }
             return;
         }
         if (Left.size() == 1) {
-            Derive_From(Node_Of(Left[0], n, true), group.begin(), group.end(), Why::Only_Place, u);
+            Derive_From(Node_Of(Left[0], n, true), parents.begin(), parents.end(), Why::Only_Place,
+                        u);
+            return;
+        }
+        if (!locked) {
             return;
         }
         for (int b : Shape.Units_Of_Var[Left[0]]) {
@@ -485,9 +468,10 @@ class Propagation {
                 continue;
             }
             for (int x : Shape.Structure.Units[b]) {
-                if ((State.Candidates(x) & bit) != 0 && !Shape.Unit_Contains(u, x)) {
-                    Derive_From(Node_Of(x, n, false), group.begin(), group.end(), Why::Locked, u,
-                                b);
+                const Number_Set candidates = live ? Cands[x] : State.Candidates(x);
+                if ((candidates & Bit_Of(n)) != 0 && !Shape.Unit_Contains(u, x)) {
+                    Derive_From(Node_Of(x, n, false), parents.begin(), parents.end(), Why::Locked,
+                                u, b);
                 }
             }
         }
