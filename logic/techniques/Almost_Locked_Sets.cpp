@@ -84,6 +84,28 @@ bool Disjoint(const Almost_Locked_Set& a, const Almost_Locked_Set& b) {
     return true;
 }
 
+std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
+                                                      const std::vector<Almost_Locked_Set>& sets) {
+    std::vector<std::vector<Neighbour>> neighbours(sets.size());
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        if (Search_Cancelled()) {
+            break;
+        }
+        for (std::size_t j = i + 1; j < sets.size(); ++j) {
+            if ((sets[i].Numbers & sets[j].Numbers) == 0 ||
+                (sets[i].Units_Seen & sets[j].Units_Seen) == 0 || !Disjoint(sets[i], sets[j])) {
+                continue;
+            }
+            const Number_Set linked = Restricted_Common(state, sets[i], sets[j]);
+            if (linked != 0) {
+                neighbours[i].push_back({static_cast<int>(j), linked});
+                neighbours[j].push_back({static_cast<int>(i), linked});
+            }
+        }
+    }
+    return neighbours;
+}
+
 Number_Set Restricted_Common(const Logic_State& state, const Almost_Locked_Set& a,
                              const Almost_Locked_Set& b) {
     if ((a.Units_Seen & b.Units_Seen) == 0) {

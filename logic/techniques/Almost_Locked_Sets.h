@@ -28,6 +28,16 @@ std::vector<Almost_Locked_Set> Find_Sets(const Logic_State& state, int most_cell
 
 bool Disjoint(const Almost_Locked_Set& a, const Almost_Locked_Set& b);
 
+// A set linked to another, and the restricted common numbers that link them.
+struct Neighbour {
+    int Set = 0;
+    Number_Set Linked = 0;
+};
+// Each set's linked neighbours (sets sharing no cell with it), in the order of the sets. Stops
+// early, leaving the lists part filled, when the search is cancelled.
+std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
+                                                      const std::vector<Almost_Locked_Set>& sets);
+
 // The numbers both sets hold of which every cell of the one holding it sees every cell of the
 // other holding it. The sets must not share a cell.
 Number_Set Restricted_Common(const Logic_State& state, const Almost_Locked_Set& a,

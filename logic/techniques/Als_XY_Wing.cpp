@@ -12,11 +12,6 @@ namespace {
 
 constexpr int Most_Cells = 4;
 
-struct Neighbour {
-    int Set = 0;
-    Number_Set Linked = 0;
-};
-
 struct Found {
     int A = -1;
     int B = -1;
@@ -33,23 +28,9 @@ struct Found {
 bool Find_Als_Xy_Wing(const Logic_State& state, Step& step) {
     const Logic_Shape& shape = state.Shape();
     const std::vector<Almost_Locked_Set> sets = Find_Sets(state, Most_Cells);
-    // Each set's linked neighbours, once for the whole search.
-    std::vector<std::vector<Neighbour>> neighbours(sets.size());
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        if (Search_Cancelled()) {
-            return false;
-        }
-        for (std::size_t j = i + 1; j < sets.size(); ++j) {
-            if ((sets[i].Numbers & sets[j].Numbers) == 0 ||
-                (sets[i].Units_Seen & sets[j].Units_Seen) == 0 || !Disjoint(sets[i], sets[j])) {
-                continue;
-            }
-            const Number_Set linked = Restricted_Common(state, sets[i], sets[j]);
-            if (linked != 0) {
-                neighbours[i].push_back({static_cast<int>(j), linked});
-                neighbours[j].push_back({static_cast<int>(i), linked});
-            }
-        }
+    const std::vector<std::vector<Neighbour>> neighbours = Linked_Neighbours(state, sets);
+    if (Search_Cancelled()) {
+        return false;
     }
     Found best;
     for (std::size_t c = 0; c < sets.size(); ++c) {

@@ -49,6 +49,7 @@ TECHNIQUE(Nishio_Chain, "Nishio forcing chain", 400, 75, false, Find_Nishio_Chai
 TECHNIQUE(Grouped_Chain, "Grouped alternating inference chain", 420, 76, false, Find_Grouped_Chain)
 TECHNIQUE(Als_Xz, "ALS-XZ", 430, 80, false, Find_Als_Xz)
 TECHNIQUE(Als_Xy_Wing, "ALS-XY-Wing", 440, 80, false, Find_Als_Xy_Wing)
+TECHNIQUE(Als_Chain, "ALS chain", 445, 81, false, Find_Als_Chain)
 TECHNIQUE(Cell_Forcing_Chain, "Cell forcing chain", 450, 80, false, Find_Cell_Forcing_Chain)
 TECHNIQUE(Unit_Forcing_Chain, "Unit forcing chain", 450, 80, false, Find_Unit_Forcing_Chain)
 TECHNIQUE(Dynamic_Chain, "Dynamic forcing chain", 500, 85, false, Find_Dynamic_Chain)

@@ -199,6 +199,17 @@ const std::vector<Golden_Across>& Goldens() {
          "numbers, 5 among them; so board 1, row 4, column 1, which sees every 5 of A and B, "
          "cannot hold 5.",
          {{1, 4, 1, 5}, {3, 1, 1, 5}}},
+        {Technique::Als_Chain,
+         "tests/data/across-boards/twin-extreme-10.zd2",
+         "ALS chain: the set A (board 1, row 9, column 8) holds only 2 and 6, B (board 1, row 7, "
+         "column 9 and board 2, row 4, column 3) only 2, 7 and 9, C (board 2, row 4, column 8; "
+         "board 2, row 6, column 8 and board 2, row 4, column 9) only 3, 5, 7 and 9 and D (board "
+         "2, row 7, column 6 and board 2, row 7, column 8) only 5, 6 and 7; each has one number "
+         "more than cells. Every 2 of A sees every 2 of B, every 9 of B every 9 of C and every 5 "
+         "of C every 5 of D; if A holds 2, then B has no 2 and holds 9, so C has no 9 and holds 5, "
+         "so D has no 5; so A has no 2 or D no 5, and that one holds all its other numbers, 6 "
+         "among them; so board 2, row 7, column 2, which sees every 6 of A and D, cannot hold 6.",
+         {{2, 7, 2, 6}}},
         {Technique::Nishio_Chain,
          "tests/data/across-boards/twin-expert-2.zd2",
          "Nishio forcing chain: if board 2, row 1, column 6 is 9, then board 1, row 7, column 7 is "
@@ -212,21 +223,18 @@ const std::vector<Golden_Across>& Goldens() {
          {{2, 1, 6, 9}}},
         {Technique::Cell_Forcing_Chain,
          "tests/data/across-boards/butterfly-extreme-2.zd2",
-         "Cell forcing chain: board 1, row 6, column 9 holds 2, 6, 8 or 9; if board 1, row 6, "
-         "column 9 is 2, then board 1, row 6, column 3 is not 2, so board 1, row 6, column 3 is 1 "
-         "(its last number), so board 1, row 6, column 8 is not 1, so board 1, row 5, column 8 is "
-         "1 (the only place left for 1 in block 6 of board 1), so board 1, row 5, column 8 is not "
-         "6; if board 1, row 6, column 9 is 6, then board 1, row 5, column 8 is not 6; if board 1, "
-         "row 6, column 9 is 8, then board 1, row 9, column 9 is not 8, so board 1, row 9, column "
-         "9 is 5 (its last number), so board 1, row 9, column 3 is not 5, so board 1, row 9, "
-         "column 3 is 6 (its last number), so board 1, row 8, column 3 is not 6, so board 1, row "
-         "8, column 8 is 6 (the only place left for 6 in row 8 of board 1), so board 1, row 5, "
-         "column 8 is not 6; if board 1, row 6, column 9 is 9, then board 1, row 4, column 9 is "
-         "not 9, so board 2, row 4, column 7 is 9 (the only place left for 9 in row 4 of board 2), "
-         "so board 2, row 4, column 7 is not 1, so board 2, row 6, column 9 is 1 (the only place "
-         "left for 1 in block 6 of board 2), so board 1, row 6, column 8 is not 1, so board 1, row "
-         "5, column 8 is 1 (the only place left for 1 in block 6 of board 1), so board 1, row 5, "
-         "column 8 is not 6; either way board 1, row 5, column 8 is not 6.",
+         "Cell forcing chain: board 1, row 6, column 9 holds 6, 8 or 9; if board 1, row 6, column "
+         "9 is 6, then board 1, row 5, column 8 is not 6; if board 1, row 6, column 9 is 8, then "
+         "board 1, row 9, column 9 is not 8, so board 1, row 9, column 9 is 5 (its last number), "
+         "so board 1, row 9, column 3 is not 5, so board 1, row 9, column 3 is 6 (its last "
+         "number), so board 1, row 8, column 3 is not 6, so board 1, row 8, column 8 is 6 (the "
+         "only place left for 6 in row 8 of board 1), so board 1, row 5, column 8 is not 6; if "
+         "board 1, row 6, column 9 is 9, then board 1, row 4, column 9 is not 9, so board 2, row "
+         "4, column 7 is 9 (the only place left for 9 in row 4 of board 2), so board 2, row 4, "
+         "column 7 is not 1, so board 2, row 6, column 9 is 1 (the only place left for 1 in block "
+         "6 of board 2), so board 1, row 6, column 8 is not 1, so board 1, row 5, column 8 is 1 "
+         "(the only place left for 1 in block 6 of board 1), so board 1, row 5, column 8 is not 6; "
+         "either way board 1, row 5, column 8 is not 6.",
          {{1, 5, 8, 6}, {2, 5, 5, 6}, {3, 2, 8, 6}, {4, 2, 5, 6}}},
         {Technique::Unit_Forcing_Chain,
          "tests/data/across-boards/butterfly-extreme-2.zd2",

@@ -160,7 +160,7 @@ TEST(Structure, SamuraiSharedCellsAreOneVariableWithEveryPlace) {
 // numbers the solution does not put there, and each finds some.
 TEST(Stepper_Soundness, SetTechniquesAskedEverywhereRemoveOnlyWrongNumbers) {
     const Technique asked[] = {Technique::Aligned_Triple_Exclusion, Technique::Als_Xz,
-                               Technique::Als_Xy_Wing};
+                               Technique::Als_Xy_Wing, Technique::Als_Chain};
     int found[std::size(asked)] = {};
     std::vector<std::string> lines;
     for (const auto& [line, rating] : Rated_Sample(4)) {
