@@ -106,6 +106,43 @@ std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
     return neighbours;
 }
 
+const Set_Graph& Graph_Of(const Logic_State& state, int most_cells, bool with_neighbours) {
+    struct Cached {
+        const Logic_Shape* Shape = nullptr;
+        int Most_Cells = 0;
+        std::vector<Number_Set> Candidates;
+        std::vector<int> Values;
+        bool Has_Neighbours = false;
+        Set_Graph Graph;
+    };
+    thread_local Cached cache;
+    const int vars = state.Var_Count();
+    bool same = cache.Shape == &state.Shape() && cache.Most_Cells == most_cells &&
+                static_cast<int>(cache.Candidates.size()) == vars;
+    for (int v = 0; same && v < vars; ++v) {
+        same = cache.Candidates[v] == state.Candidates(v) && cache.Values[v] == state.Value(v);
+    }
+    if (!same) {
+        cache.Shape = &state.Shape();
+        cache.Most_Cells = most_cells;
+        cache.Candidates.resize(vars);
+        cache.Values.resize(vars);
+        for (int v = 0; v < vars; ++v) {
+            cache.Candidates[v] = state.Candidates(v);
+            cache.Values[v] = state.Value(v);
+        }
+        cache.Graph.Sets = Find_Sets(state, most_cells);
+        cache.Graph.Neighbours.clear();
+        cache.Has_Neighbours = false;
+    }
+    if (with_neighbours && !cache.Has_Neighbours) {
+        cache.Graph.Neighbours = Linked_Neighbours(state, cache.Graph.Sets);
+        // A cancelled search leaves the lists part filled: they are made again next time.
+        cache.Has_Neighbours = !Search_Cancelled();
+    }
+    return cache.Graph;
+}
+
 Number_Set Restricted_Common(const Logic_State& state, const Almost_Locked_Set& a,
                              const Almost_Locked_Set& b) {
     if ((a.Units_Seen & b.Units_Seen) == 0) {

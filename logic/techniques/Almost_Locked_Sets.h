@@ -38,6 +38,15 @@ struct Neighbour {
 std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
                                                       const std::vector<Almost_Locked_Set>& sets);
 
+// The sets of a position (Find_Sets) and, when asked for, their neighbours (Linked_Neighbours),
+// worked out once: the ALS finders ask for them one after another on the same position. Kept
+// per thread until a position of other candidates is asked for; the reference holds until then.
+struct Set_Graph {
+    std::vector<Almost_Locked_Set> Sets;
+    std::vector<std::vector<Neighbour>> Neighbours; // empty until asked for
+};
+const Set_Graph& Graph_Of(const Logic_State& state, int most_cells, bool with_neighbours);
+
 // The numbers both sets hold of which every cell of the one holding it sees every cell of the
 // other holding it. The sets must not share a cell.
 Number_Set Restricted_Common(const Logic_State& state, const Almost_Locked_Set& a,

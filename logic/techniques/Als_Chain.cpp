@@ -19,9 +19,9 @@ namespace {
 constexpr int Most_Cells = 4;
 constexpr int Fewest_Sets = 4;
 constexpr int Most_Sets = 5;
-// Links tried at most in one search, so that a crowded position stays quick; the search is
-// the same every time, so the step found is too.
-constexpr long Most_Tries = 60000;
+// Links tried at most in one search, per set of the position, so that a crowded position stays
+// quick; the search is the same every time, so the step found is too.
+constexpr long Most_Tries_Per_Set = 100;
 
 struct Found {
     std::vector<int> Sets;
@@ -56,6 +56,7 @@ class Chain_Search {
     const Logic_State& State;
     const std::vector<Almost_Locked_Set>& Sets;
     const std::vector<std::vector<Neighbour>>& Near;
+    const long Most_Tries = Most_Tries_Per_Set * static_cast<long>(Sets.size());
     int Length = 0;
     long Tries = 0;
     std::vector<int> Path;
@@ -128,8 +129,9 @@ class Chain_Search {
 
 bool Find_Als_Chain(const Logic_State& state, Step& step) {
     const Logic_Shape& shape = state.Shape();
-    const std::vector<Almost_Locked_Set> sets = Find_Sets(state, Most_Cells);
-    const std::vector<std::vector<Neighbour>> neighbours = Linked_Neighbours(state, sets);
+    const Set_Graph& graph = Graph_Of(state, Most_Cells, true);
+    const std::vector<Almost_Locked_Set>& sets = graph.Sets;
+    const std::vector<std::vector<Neighbour>>& neighbours = graph.Neighbours;
     Chain_Search search(state, sets, neighbours);
     bool found = false;
     for (int length = Fewest_Sets; length <= Most_Sets && !found; ++length) {

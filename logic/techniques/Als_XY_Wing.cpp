@@ -27,8 +27,9 @@ struct Found {
 
 bool Find_Als_Xy_Wing(const Logic_State& state, Step& step) {
     const Logic_Shape& shape = state.Shape();
-    const std::vector<Almost_Locked_Set> sets = Find_Sets(state, Most_Cells);
-    const std::vector<std::vector<Neighbour>> neighbours = Linked_Neighbours(state, sets);
+    const Set_Graph& graph = Graph_Of(state, Most_Cells, true);
+    const std::vector<Almost_Locked_Set>& sets = graph.Sets;
+    const std::vector<std::vector<Neighbour>>& neighbours = graph.Neighbours;
     if (Search_Cancelled()) {
         return false;
     }

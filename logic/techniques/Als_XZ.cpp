@@ -25,7 +25,7 @@ struct Found {
 
 bool Find_Als_Xz(const Logic_State& state, Step& step) {
     const Logic_Shape& shape = state.Shape();
-    const std::vector<Almost_Locked_Set> sets = Find_Sets(state, Most_Cells);
+    const std::vector<Almost_Locked_Set>& sets = Graph_Of(state, Most_Cells, false).Sets;
     Found best;
     for (std::size_t i = 0; i < sets.size(); ++i) {
         if (Search_Cancelled()) {
