@@ -45,8 +45,8 @@ void Keep_Needed_Steps(const Logic_Shape& shape, std::vector<Step>& steps) {
     bool everything = false;
     auto look_at = [&](const Step& step) {
         // The trial step and BUG+1 reason from every cell.
-        everything = everything || step.Kind == Technique::Trial ||
-                     step.Kind == Technique::Bug_Plus_One;
+        everything =
+            everything || step.Kind == Technique::Trial || step.Kind == Technique::Bug_Plus_One;
         for (int v : step.Cell_Vars) {
             looked_at[v] = 1;
         }
@@ -146,7 +146,7 @@ Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> p
     // Every step removes a candidate or places a number, so the steps are bounded.
     for (;;) {
         Step step;
-        const bool found = Next_Step(state, step, Technique::Trial, cancel);
+        const bool found = Next_Step(state, step, Technique::Trial, cancel, true);
         if (cancel != nullptr && cancel->load()) {
             hint = Hint{};
             hint.Kind = Hint_Kind::Undecided;

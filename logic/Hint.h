@@ -36,6 +36,7 @@ struct Hint {
 Hint Find_Hint(const Puzzle_State& puzzle);
 // The same with the puzzle's shape, made once for it (the session's). When cancel is given and
 // becomes true, the search stops soon and the hint says Cancelled; the chain searches, the
-// slow part of a hint on a very hard position, look at it between candidates.
+// slow part of a hint on a very hard position, look at it between candidates. The slow
+// techniques of each step are tried on two threads (see Next_Step); the hint is the same.
 Hint Find_Hint(const Puzzle_State& puzzle, std::shared_ptr<const Puzzle_Shape> shape,
                const std::atomic<bool>* cancel = nullptr);

@@ -1,6 +1,7 @@
 #include "logic/Stepper.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 #include "logic/techniques/Technique_Finders.h"
@@ -12,11 +13,20 @@ namespace {
 // this thread.
 thread_local const std::atomic<bool>* Cancel_Flag = nullptr;
 thread_local int Sentence_Board = -1;
+// On two threads (First_Found_On_Two_Threads): the first row found so far to find a step and
+// the row this thread tries; a row after one that found a step gives up.
+thread_local const std::atomic<int>* First_Found = nullptr;
+thread_local int Row_Tried = 0;
+
+bool Outer_Cancelled() {
+    return Cancel_Flag != nullptr && Cancel_Flag->load(std::memory_order_relaxed);
+}
 
 } // namespace
 
 bool Search_Cancelled() {
-    return Cancel_Flag != nullptr && Cancel_Flag->load(std::memory_order_relaxed);
+    return Outer_Cancelled() ||
+           (First_Found != nullptr && First_Found->load(std::memory_order_relaxed) < Row_Tried);
 }
 
 Logic_Shape::Logic_Shape(const Puzzle_State& puzzle) : Logic_Shape(puzzle, nullptr) {}
@@ -403,55 +413,118 @@ bool Run_Finder(const Technique_Row& row, const Logic_State& state, Step& step) 
     return row.Find(state, step);
 }
 
+// The rows from this one on take up to a few milliseconds each on a hard position, and most
+// of them find nothing there: a search on two threads tries them two at a time.
+constexpr Technique First_Shared_Row = Technique::Naked_Quad;
+
+bool Above_Ceiling(const Technique_Row& row, const Logic_State& state) {
+    return state.Rating_Ceiling() > 0 && row.Rating > state.Rating_Ceiling();
+}
+
+bool Allowed(const Technique_Row& row, const Logic_State& state) {
+    return !row.Needs_Unique || state.Unique_Solution_Known();
+}
+
+// The first of the rows that finds a step, trying them on this thread and one more, each
+// taking the next row not yet tried; rows after one that found a step are not started. The
+// step is the one trying them in order finds. -1 when none finds one.
+int First_Found_On_Two_Threads(const std::vector<const Technique_Row*>& rows,
+                               const Logic_State& state, Step& step) {
+    std::atomic<int> next{0};
+    std::atomic<int> first{static_cast<int>(rows.size())};
+    std::vector<Step> steps(rows.size());
+    const std::atomic<bool>* cancel = Cancel_Flag;
+    auto work = [&] {
+        First_Found = &first;
+        for (int i = next.fetch_add(1); i < first.load() && !Outer_Cancelled();
+             i = next.fetch_add(1)) {
+            Row_Tried = i;
+            if (Run_Finder(*rows[i], state, steps[i])) {
+                int seen = first.load();
+                while (i < seen && !first.compare_exchange_weak(seen, i)) {
+                }
+            }
+        }
+        First_Found = nullptr;
+    };
+    std::thread helper([&] {
+        Cancel_Flag = cancel;
+        work();
+    });
+    work();
+    helper.join();
+    const int found = first.load();
+    if (found >= static_cast<int>(rows.size()) || Outer_Cancelled()) {
+        return -1;
+    }
+    step = std::move(steps[found]);
+    return found;
+}
+
 // The easiest step from a state that is neither solved nor broken.
 // The registry's rows are tried in their order, up to and including the hardest allowed.
 // A step whose cells all lie on one board of several is found again with that board as the
 // sentence's, so that it says "on board B" once instead of after every cell.
-bool First_Step(const Logic_State& state, Step& step, Technique hardest) {
+bool First_Step(const Logic_State& state, Step& step, Technique hardest, bool two_threads) {
     const Logic_Shape& shape = state.Shape();
+    const Technique_Row* found = nullptr;
+    std::vector<const Technique_Row*> shared;
     for (const Technique_Row& row : Technique_Registry()) {
         if (Search_Cancelled()) {
             return false;
         }
-        if (state.Rating_Ceiling() > 0 && row.Rating > state.Rating_Ceiling()) {
+        if (Above_Ceiling(row, state)) {
             continue;
         }
-        if ((!row.Needs_Unique || state.Unique_Solution_Known()) && Run_Finder(row, state, step)) {
-            const int board = shape.Single_Board ? -1 : Board_Of_Step(shape, step);
-            if (board >= 0 && step.Text.find("board ") != std::string::npos) {
-                Step again;
-                Sentence_Board = board;
-                const bool found = Run_Finder(row, state, again);
-                Sentence_Board = -1;
-                const std::size_t colon = again.Text.find(':');
-                if (found && colon != std::string::npos) {
-                    again.Text.insert(colon, " on board " + std::to_string(board + 1));
-                    step = std::move(again);
-                }
+        if (two_threads && row.Id >= First_Shared_Row) {
+            if (Allowed(row, state)) {
+                shared.push_back(&row);
             }
-            if (step.Rating == 0) {
-                step.Rating = row.Rating;
-            }
-            Finish_Step(shape, step);
-            return true;
+        } else if (Allowed(row, state) && Run_Finder(row, state, step)) {
+            found = &row;
+            break;
         }
         if (row.Id == hardest) {
             break;
         }
     }
-    return false;
+    if (found == nullptr && !shared.empty()) {
+        const int at = First_Found_On_Two_Threads(shared, state, step);
+        found = at >= 0 ? shared[at] : nullptr;
+    }
+    if (found == nullptr) {
+        return false;
+    }
+    const Technique_Row& row = *found;
+    const int board = shape.Single_Board ? -1 : Board_Of_Step(shape, step);
+    if (board >= 0 && step.Text.find("board ") != std::string::npos) {
+        Step again;
+        Sentence_Board = board;
+        const bool again_found = Run_Finder(row, state, again);
+        Sentence_Board = -1;
+        const std::size_t colon = again.Text.find(':');
+        if (again_found && colon != std::string::npos) {
+            again.Text.insert(colon, " on board " + std::to_string(board + 1));
+            step = std::move(again);
+        }
+    }
+    if (step.Rating == 0) {
+        step.Rating = row.Rating;
+    }
+    Finish_Step(shape, step);
+    return true;
 }
 
 } // namespace
 
 bool Next_Step(const Logic_State& state, Step& step, Technique hardest,
-               const std::atomic<bool>* cancel) {
+               const std::atomic<bool>* cancel, bool two_threads) {
     if (state.Solved() || !state.Broken().empty()) {
         return false;
     }
     const std::atomic<bool>* before = Cancel_Flag;
     Cancel_Flag = cancel;
-    const bool found = First_Step(state, step, hardest);
+    const bool found = First_Step(state, step, hardest, two_threads);
     Cancel_Flag = before;
     return found;
 }
@@ -483,7 +556,7 @@ Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
             return result;
         }
         Step step;
-        if (!First_Step(state, step, Technique::Trial)) {
+        if (!First_Step(state, step, Technique::Trial, false)) {
             result.Stop_Reason = "no logical step is left";
             return result;
         }

@@ -172,9 +172,10 @@ class Logic_State {
 // The easiest step from the state, trying techniques in order of difficulty (up to and
 // including the last one allowed). False when none applies or the state is broken.
 // When cancel is given and becomes true, the search stops soon and finds no step (the chain
-// searches, the slow ones, look at it).
+// searches, the slow ones, look at it). With two_threads the slow techniques are tried on this
+// thread and one more at once (a hint, which a person waits for); the step is the same.
 bool Next_Step(const Logic_State& state, Step& step, Technique hardest = Technique::Trial,
-               const std::atomic<bool>* cancel = nullptr);
+               const std::atomic<bool>* cancel = nullptr, bool two_threads = false);
 
 // Asks the solver whether the state's puzzle has exactly one solution and, when it has, lets
 // the techniques that rest on uniqueness be used. Returns what the solver said.

@@ -200,3 +200,53 @@ TEST(Stepper_Soundness, SetTechniquesAskedEverywhereRemoveOnlyWrongNumbers) {
         EXPECT_GT(found[t], 10) << Technique_Name(asked[t]);
     }
 }
+
+// The slow techniques tried on two threads at once (as a hint tries them) give the step one
+// thread finds, at every position on the way through the hardest bank puzzles of the sample and
+// a Butterfly whose steps cross boards; capped below a technique, neither finds it; cancelled
+// before the start, neither finds anything.
+TEST(Stepper, TwoThreadsFindTheStepOneThreadFinds) {
+    std::vector<Puzzle_State> puzzles;
+    for (const auto& [line, rating] : Rated_Sample(1)) {
+        if (rating >= 90 && puzzles.size() < 4) {
+            puzzles.push_back(Classic_Puzzle(line));
+        }
+    }
+    Puzzle_Read_Result butterfly = Read_Puzzle_File(
+        std::string(TESSEL_SOURCE_DIR) + "/tests/data/across-boards/butterfly-extreme-4.zd2");
+    ASSERT_TRUE(butterfly.Ok()) << butterfly.Error;
+    puzzles.push_back(std::move(butterfly.Puzzle));
+    int compared = 0;
+    int slow = 0; // steps that needed the techniques shared between the threads
+    for (const Puzzle_State& puzzle : puzzles) {
+        Logic_State state(std::make_shared<const Logic_Shape>(puzzle));
+        ASSERT_TRUE(Confirm_Unique_Solution(state));
+        Step one;
+        while (Next_Step(state, one)) {
+            Step two;
+            ASSERT_TRUE(Next_Step(state, two, Technique::Trial, nullptr, true)) << one.Text;
+            EXPECT_EQ(two.Kind, one.Kind);
+            EXPECT_EQ(two.Text, one.Text);
+            EXPECT_EQ(two.Eliminations, one.Eliminations) << one.Text;
+            EXPECT_EQ(two.Placements, one.Placements) << one.Text;
+            EXPECT_EQ(two.Rating, one.Rating) << one.Text;
+            ++compared;
+            if (one.Kind >= Technique::Nice_Loop) {
+                ++slow;
+                const Technique easier = static_cast<Technique>(static_cast<int>(one.Kind) - 1);
+                Step capped;
+                EXPECT_EQ(Next_Step(state, capped, easier, nullptr, true),
+                          Next_Step(state, capped, easier))
+                    << one.Text;
+            }
+            state.Apply(one);
+        }
+        EXPECT_TRUE(state.Solved());
+    }
+    EXPECT_GT(compared, 200);
+    EXPECT_GT(slow, 20);
+    const std::atomic<bool> cancelled{true};
+    Logic_State hard(std::make_shared<const Logic_Shape>(puzzles.front()));
+    Step none;
+    EXPECT_FALSE(Next_Step(hard, none, Technique::Trial, &cancelled, true));
+}
