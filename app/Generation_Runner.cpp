@@ -15,6 +15,7 @@ bool Generation_Runner::Run(const New_Puzzle_Choice& choice, Generate_Result& re
     std::atomic<int> percent{0};
     Generate_Options options;
     options.Cancel = &cancel;
+    options.Two_Threads = true;
     options.Progress = [&percent](const Generate_Progress& progress) {
         percent.store(static_cast<int>(progress.Fraction * 100));
     };

@@ -220,8 +220,8 @@ bool Generator::Better(const Grade_Result& grade, int givens) const {
 // whole grade (a few grades of a big figure take several hundred milliseconds). The steps
 // and so the grade are Grade_Puzzle's. With a ceiling (a level's top rating), the grading
 // stops where a step would go above it and says so in above. False when cancelled.
-bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade,
-                                       int ceiling, bool& above) const {
+bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade, int ceiling,
+                                       bool& above) const {
     Logic_State state(std::make_shared<const Logic_Shape>(puzzle, Structure.Shape));
     state.Set_Unique_Solution_Known(true); // only unique puzzles are graded
     state.Set_Rating_Ceiling(ceiling);
@@ -230,7 +230,7 @@ bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result&
         if (Cancelled()) {
             return false;
         }
-        Steps_Result one = All_Steps(state, 1);
+        Steps_Result one = All_Steps(state, 1, Options.Two_Threads);
         if (one.Steps.empty() || one.Solved) {
             all.Solved = one.Solved;
             all.Steps.insert(all.Steps.end(), one.Steps.begin(), one.Steps.end());

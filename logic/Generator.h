@@ -41,6 +41,9 @@ struct Generate_Options {
     bool Grade_Every_Puzzle_Whole = false;
     // How many puzzles the search may grade at most (0: as many as the level's budget).
     int Most_Grades = 0;
+    // Grades with the slow techniques of each step tried on two threads (the same puzzles,
+    // sooner on a machine with two cores free).
+    bool Two_Threads = false;
 };
 
 struct Generate_Result {

@@ -538,7 +538,7 @@ bool Confirm_Unique_Solution(Logic_State& state) {
 }
 
 // The state is checked once a step: Broken() looks at every cell and unit.
-Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
+Steps_Result All_Steps(Logic_State& state, std::size_t max_steps, bool two_threads) {
     Steps_Result result;
     for (;;) {
         if (state.Solved()) {
@@ -556,7 +556,7 @@ Steps_Result All_Steps(Logic_State& state, std::size_t max_steps) {
             return result;
         }
         Step step;
-        if (!First_Step(state, step, Technique::Trial, false)) {
+        if (!First_Step(state, step, Technique::Trial, two_threads)) {
             result.Stop_Reason = "no logical step is left";
             return result;
         }

@@ -189,5 +189,7 @@ struct Steps_Result {
 
 // Every step from the numbers on the boards until the puzzle is full or no step is left
 // (at most max_steps steps when max_steps > 0).
+// With two_threads the slow techniques are tried on two threads (see Next_Step); the steps are
+// the same.
 Steps_Result All_Steps(const Puzzle_State& puzzle, std::size_t max_steps = 0);
-Steps_Result All_Steps(Logic_State& state, std::size_t max_steps = 0);
+Steps_Result All_Steps(Logic_State& state, std::size_t max_steps = 0, bool two_threads = false);

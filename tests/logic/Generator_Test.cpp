@@ -206,6 +206,24 @@ TEST(Generator, GradingUpToTheLevelAskedMakesThePuzzlesOfWholeGrading) {
     EXPECT_GE(above, 4);
 }
 
+// Grading on two threads, as the window and the tool do, makes the same puzzles in as many
+// grades.
+TEST(Generator, TwoThreadsMakeThePuzzlesOfOne) {
+    Generate_Options two;
+    two.Two_Threads = true;
+    for (const char* kind : {"classic", "twin"}) {
+        for (const Puzzle_Level level : {Puzzle_Level::Hard, Puzzle_Level::Expert}) {
+            const std::string name = std::string(kind) + " " + Level_Name(level);
+            const Generate_Result one = Generate_Puzzle(kind, 3, level);
+            const Generate_Result both = Generate_Puzzle(kind, 3, level, two);
+            ASSERT_TRUE(one.Ok() && both.Ok()) << name;
+            EXPECT_EQ(Write_Puzzle_Bytes(one.Puzzle), Write_Puzzle_Bytes(both.Puzzle)) << name;
+            EXPECT_EQ(one.Techniques, both.Techniques) << name;
+            EXPECT_EQ(one.Grades, both.Grades) << name;
+        }
+    }
+}
+
 TEST(Generator, ProgressIsReportedAndCancelStops) {
     std::vector<Generate_Progress> seen;
     Generate_Options watched;

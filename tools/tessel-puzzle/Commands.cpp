@@ -496,6 +496,7 @@ int Generate(const Arguments& a, std::ostream& out, std::ostream& err) {
                           "\""};
     }
     Generate_Options options;
+    options.Two_Threads = true;
     if (!Parse_Symmetry(a.Symmetry, options.Symmetry)) {
         throw Usage_Error{"--symmetry is none or rotational, not \"" + a.Symmetry + "\""};
     }
