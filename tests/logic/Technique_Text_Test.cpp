@@ -298,6 +298,40 @@ TEST(Technique_Text, NamedPatternsUniquenessAndFishFromTheBank) {
          "in its units but 9 three times around that cell; without 9 the puzzle would have no or "
          "two solutions, so row 7, column 3 holds 9.",
          {{7, 3, 9}}},
+        {Technique::Finned_Swordfish,
+         "600800005000070300740500120009040000400030007000010500027004083004050000300007002",
+         "Finned Swordfish: in column 1, column 5 and column 7, 9 can only go in row 2, row 7 and "
+         "row 8 or in the fin row 3, column 5, so row 2, column 6, in those rows and seeing the "
+         "fin, cannot hold 9.",
+         {{2, 6, 9}}},
+        {Technique::Finned_Jellyfish,
+         "000018540400500100900002007000003010502000408010800000300700001004001005078390000",
+         "Finned Jellyfish: in column 1, column 3, column 4 and column 9, 6 can only go in row 1, "
+         "row 4, row 6 and row 8 or in the fin row 2, column 3, so row 1, column 2, in those rows "
+         "and seeing the fin, cannot hold 6.",
+         {{1, 2, 6}}},
+        {Technique::Unique_Rectangle_2,
+         "602000730001070902007000005000005040063040250020600000900000300305010600016000504",
+         "Unique rectangle type 2: row 5, column 4; row 9, column 4; row 9, column 6 and row 5, "
+         "column 6 must not be left with only 7 and 8, or the puzzle would have two solutions, so "
+         "row 9, column 4 and row 9, column 6 holds 3, and row 9, column 5, which sees both, "
+         "cannot hold 3.",
+         {{9, 5, 3}}},
+        {Technique::Unique_Rectangle_3,
+         "010000000020800694060950000000040170006705200075030000000067030652008010000000080",
+         "Unique rectangle type 3: row 1, column 7; row 1, column 1; row 3, column 1 and row 3, "
+         "column 7 must not be left with only 3 and 7, or the puzzle would have two solutions, so "
+         "row 1 and row 3 hold one of 8 and 9; with row 7 they hold 8 and 9 in column 1, so row 9 "
+         "cannot hold them.",
+         {{9, 1, 9}}},
+        {Technique::Hidden_Rectangle,
+         "000010060900800000001764800007000580802000309069000400004582600000001007020040000",
+         "Hidden rectangle: row 5, column 4; row 5, column 2; row 4, column 2 and row 4, column 4 "
+         "must not be left with only 1 and 4, or the puzzle would have two solutions; 1 can only "
+         "go in row 5, column 2 and row 4, column 2 in block 4 and in row 4, column 4 and row 4, "
+         "column 2 in row 4, so if row 4, column 2 held 4 the four would hold only 1 and 4; it "
+         "cannot hold 4.",
+         {{4, 2, 4}}},
         {Technique::Jellyfish,
          "690000000102000000040018903900370100000609000003082009201960040000000502000000096",
          "Jellyfish: in row 2, row 4, row 6 and row 7, 5 can only go in column 2, column 6, column "
@@ -377,4 +411,33 @@ TEST(Technique_Text, ForcingChainsAreWrittenOutLinkByLink) {
         }
     }
     EXPECT_GT(chains, 5);
+}
+
+// The aligned pair exclusion is the easiest step at no position of the bank sample's puzzles
+// (the techniques tried before it find a step first), so its golden step is the one it finds
+// when asked at the first position on the way through a bank puzzle where it finds one.
+TEST(Technique_Text, AlignedPairExclusionAskedOnTheWayThroughABankPuzzle) {
+    const std::string line =
+        "002000708700035040800006005000040900008791500004060000200600007060450001407000600";
+    Logic_State state(std::make_shared<const Logic_Shape>(Classic_Puzzle(line)));
+    ASSERT_TRUE(Confirm_Unique_Solution(state));
+    const std::vector<int> solution = Unique_Solution(Classic_Puzzle(line));
+    Step step;
+    Step pair;
+    bool found = false;
+    while (!found && Next_Step(state, step)) {
+        found = Technique_Info(Technique::Aligned_Pair_Exclusion).Find(state, pair);
+        if (!found) {
+            state.Apply(step);
+        }
+    }
+    ASSERT_TRUE(found);
+    EXPECT_EQ(pair.Text,
+              "Aligned pair exclusion: if row 7, column 2 held 3, row 8, column 1 (3 and 9) could "
+              "hold none of its numbers: each would leave one of row 8, column 3 empty or repeat "
+              "3; so row 7, column 2 cannot hold 3.");
+    ASSERT_EQ(pair.Var_Eliminations.size(), 1U);
+    EXPECT_EQ(pair.Var_Eliminations[0].Var, Position::Var(7, 2));
+    EXPECT_EQ(pair.Var_Eliminations[0].Number, 3);
+    EXPECT_NE(solution[Position::Var(7, 2)], 3);
 }
