@@ -370,6 +370,19 @@ TEST(Technique_Text, AlignedTripleAndAlmostLockedSetsFromTheBank) {
          "numbers, 2 among them; so row 8, column 4, which sees every 2 of A and B, cannot hold "
          "2.",
          {{8, 4, 2}}},
+        {Technique::Dynamic_Chain_Plus,
+         "060008400001009006200060050150000000009010700000000089010020004300500200002300090",
+         "Dynamic forcing chain with locked sets: if row 4, column 8 is 3, then row 2, column 8 is"
+         " not 3, so row 5, column 8 is not 3, so row 4, column 9 is not 3, so row 4, column 9 is "
+         "2 (its last number), so row 2, column 7 is not 3 (3 in column 9 is where it meets block "
+         "3), so row 5, column 8 is not 2, so row 5, column 8 is 4 (its last number), so row 5, "
+         "column 1 is not 4, so row 5, column 2 is not 4, so row 5, column 4 is not 4, so row 5, "
+         "column 2 is not 8 (row 5, column 4 and row 5, column 1 hold only two numbers in row 5), "
+         "so row 5, column 2 is 3 (its last number), so row 2, column 2 is not 3, so row 6, column"
+         " 3 is not 3, so row 2, column 5 is 3 (the only place left for 3 in row 2), so row 6, "
+         "column 5 is 3 (the only place left for 3 in row 6), so row 6, column 5 is not 3, yet it "
+         "is 3 already; so row 4, column 8 cannot hold 3.",
+         {{4, 8, 3}}},
     });
 }
 
