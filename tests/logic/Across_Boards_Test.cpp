@@ -312,3 +312,53 @@ TEST(Across_Boards, EveryFamilyThatCanCrossBoardsHasAGoldenStep) {
         }
     }
 }
+
+// A subset stands in one unit, and only a custom region takes cells of two boards: on the
+// Twin sample's two boards, emptied, two cells of its region, one on each board, are left with
+// 1 and 2 by hand. The first step is the pair, across the boards.
+TEST(Across_Boards, ANakedPairInARegionAcrossTwoBoards) {
+    Puzzle_State twin = Sample("twin-region.zd2");
+    for (Sudoku_Boards_FrameWork& board : twin.Sudoku_Boards) {
+        for (int c = 0; c < board.Cols; ++c) {
+            for (int r = 0; r < board.Rows; ++r) {
+                board.Cell_Values[c][r] = 0;
+                board.Cell_Locked[c][r] = 0;
+            }
+        }
+    }
+    Logic_State state(std::make_shared<const Logic_Shape>(twin));
+    const Constraint_Structure& s = state.Shape().Structure;
+    const auto region = std::find_if(s.Unit_Ids.begin(), s.Unit_Ids.end(),
+                                     [](const Unit_Id& u) { return u.Kind == Unit_Kind::Region; });
+    ASSERT_NE(region, s.Unit_Ids.end());
+    const std::vector<int>& cells = s.Units[region - s.Unit_Ids.begin()];
+    auto board_of = [&](int v) { return s.Places[s.Cells_Of_Var[v][0]].Board; };
+    const auto second = std::find_if(cells.begin(), cells.end(),
+                                     [&](int v) { return board_of(v) != board_of(cells[0]); });
+    ASSERT_NE(second, cells.end());
+    const std::vector<int> pair = {cells[0], *second};
+    for (int v : pair) {
+        state.Set_Candidates(v, Bit_Of(1) | Bit_Of(2));
+    }
+    Step step;
+    ASSERT_TRUE(Next_Step(state, step));
+    EXPECT_EQ(step.Kind, Technique::Naked_Pair);
+    EXPECT_EQ(step.Text,
+              "Naked pair: in region 1, board 1, row 4, column 6 and board 2, row 4, column 1 can "
+              "only hold 1 and 2, so the other cells of region 1 cannot hold them.");
+    EXPECT_TRUE(Across_Boards(step, s));
+    std::vector<Var_Number> expected;
+    for (int v : cells) {
+        if (std::find(pair.begin(), pair.end(), v) == pair.end()) {
+            expected.push_back({v, 1});
+            expected.push_back({v, 2});
+        }
+    }
+    EXPECT_EQ(step.Var_Eliminations.size(), expected.size());
+    for (const Var_Number& e : expected) {
+        EXPECT_NE(std::find_if(
+                      step.Var_Eliminations.begin(), step.Var_Eliminations.end(),
+                      [&](const Var_Number& x) { return x.Var == e.Var && x.Number == e.Number; }),
+                  step.Var_Eliminations.end());
+    }
+}
