@@ -84,6 +84,9 @@ bool Disjoint(const Almost_Locked_Set& a, const Almost_Locked_Set& b) {
     return true;
 }
 
+namespace {
+
+// Stops early, leaving the lists part filled, when the search is cancelled.
 std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
                                                       const std::vector<Almost_Locked_Set>& sets) {
     std::vector<std::vector<Neighbour>> neighbours(sets.size());
@@ -105,6 +108,8 @@ std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
     }
     return neighbours;
 }
+
+} // namespace
 
 const Set_Graph& Graph_Of(const Logic_State& state, int most_cells, bool with_neighbours) {
     struct Cached {

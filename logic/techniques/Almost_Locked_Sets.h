@@ -33,12 +33,8 @@ struct Neighbour {
     int Set = 0;
     Number_Set Linked = 0;
 };
-// Each set's linked neighbours (sets sharing no cell with it), in the order of the sets. Stops
-// early, leaving the lists part filled, when the search is cancelled.
-std::vector<std::vector<Neighbour>> Linked_Neighbours(const Logic_State& state,
-                                                      const std::vector<Almost_Locked_Set>& sets);
-
-// The sets of a position (Find_Sets) and, when asked for, their neighbours (Linked_Neighbours),
+// The sets of a position (Find_Sets) and, when asked for, each set's linked neighbours (the
+// sets sharing no cell with it, in the order of the sets),
 // worked out once: the ALS finders ask for them one after another on the same position. Kept
 // per thread until a position of other candidates is asked for; the reference holds until then.
 struct Set_Graph {
