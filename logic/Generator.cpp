@@ -91,6 +91,9 @@ class Generator {
     Candidate Best; // the closest of the puzzles graded whole
     // The puzzles graded only up to the level asked, found above it, in the order graded.
     std::vector<Candidate> Above;
+    // The puzzles singles alone solve, found when the level asked is above easy: they are
+    // graded only when the closest must be chosen and nothing closer than easy was found.
+    std::vector<Candidate> Easy;
 
     bool Cancelled() const {
         return (Options.Cancel != nullptr && Options.Cancel->load(std::memory_order_relaxed)) ||
@@ -106,7 +109,9 @@ class Generator {
     bool Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result& grade, int ceiling,
                                 bool& above) const;
     Grade_Result Grade(const std::vector<int>& values);
+    void Report_Progress(const Grade_Result& last) const;
     bool Better(const Grade_Result& grade, int givens) const;
+    bool Closer_Than_Easy(const std::vector<Candidate>& graded) const;
     bool Closest_Above();
     void Free_Orbit(std::vector<int>& values, int orbit) const;
     void Give_Orbit(std::vector<int>& values, int orbit) const;
@@ -247,19 +252,34 @@ bool Generator::Grade_Unless_Cancelled(const Puzzle_State& puzzle, Grade_Result&
 // above it, and the puzzles found above it are graded whole only when none reaches the level
 // asked and the closest is chosen (Closest_Above). So the puzzles made are those of grading
 // every puzzle whole, sooner.
+//
+// When the level asked is above easy, a puzzle that naked and hidden singles solve is easy
+// (the stepper tries them first, and a single left after any steps is still there after
+// more): it is below the level asked without stepping through it, and kept aside in Easy.
 Grade_Result Generator::Grade(const std::vector<int>& values) {
     Write(values, Work);
-    Grade_Result grade;
-    bool above = false;
-    const int ceiling = Options.Grade_Every_Puzzle_Whole ? 0 : Top_Rating(Target);
-    if (!Grade_Unless_Cancelled(Work, grade, ceiling, above)) {
-        return grade; // the search stops; this grade counts for nothing
-    }
-    ++Grades;
     int givens = 0;
     for (int v : values) {
         givens += v != 0 ? 1 : 0;
     }
+    Grade_Result grade;
+    bool above = false;
+    const bool quick = !Options.Grade_Every_Puzzle_Whole;
+    if (quick && Target != Puzzle_Level::Easy && Check->Solved_By_Singles(values)) {
+        if (Cancelled()) {
+            return grade;
+        }
+        ++Grades;
+        grade.Solved = true;
+        Easy.push_back({Work, grade, givens, Grades});
+        Report_Progress(grade);
+        return grade;
+    }
+    const int ceiling = quick ? Top_Rating(Target) : 0;
+    if (!Grade_Unless_Cancelled(Work, grade, ceiling, above)) {
+        return grade; // the search stops; this grade counts for nothing
+    }
+    ++Grades;
     if (above) {
         grade.Level = static_cast<Puzzle_Level>(Level_Index(Target) + 1); // at least
         Above.push_back({Work, grade, givens, Grades});
@@ -267,33 +287,54 @@ Grade_Result Generator::Grade(const std::vector<int>& values) {
         Best = {Work, grade, givens, Grades};
         Have_Best = true;
     }
+    Report_Progress(grade);
+    return grade;
+}
+
+void Generator::Report_Progress(const Grade_Result& last) const {
     if (Options.Progress) {
         Generate_Progress progress;
         progress.Grades = Grades;
         progress.Fraction = std::min(1.0, static_cast<double>(Grades) / Budget.Grades);
-        progress.Has_Best = Have_Best || !Above.empty();
-        progress.Best_Level = Have_Best ? Best.Grade.Level : grade.Level;
+        progress.Has_Best = Have_Best || !Above.empty() || !Easy.empty();
+        progress.Best_Level = Have_Best ? Best.Grade.Level : last.Level;
         Options.Progress(progress);
     }
-    return grade;
 }
 
-// When no puzzle reached the level asked: grades the puzzles found above it whole and makes
-// the closest of all the best, as if every puzzle had been graded whole in its turn (the
-// first of equals wins). False when cancelled.
+// Whether the best puzzle below the level asked or one of graded is closer to it than easy is
+// (an easy puzzle is then never the closest).
+bool Generator::Closer_Than_Easy(const std::vector<Candidate>& graded) const {
+    const int t = Level_Index(Target);
+    const auto closer = [t](const Candidate& c) {
+        return std::abs(Level_Index(c.Grade.Level) - t) < t;
+    };
+    return (Have_Best && closer(Best)) || std::any_of(graded.begin(), graded.end(), closer);
+}
+
+// When no puzzle reached the level asked: grades the puzzles found above it whole (and the
+// easy ones kept aside, when none is closer than easy) and makes the closest of all the best, as if
+// every puzzle had been graded whole in its turn (the first of equals wins). False when cancelled.
 bool Generator::Closest_Above() {
     if (Have_Best && Best.Grade.Level == Target) {
         return true;
     }
     std::vector<Candidate> order;
-    for (Candidate& c : Above) {
-        bool above = false;
-        if (!Grade_Unless_Cancelled(c.Puzzle, c.Grade, 0, above)) {
-            return false;
+    const auto grade_whole = [&](std::vector<Candidate>& kept) {
+        for (Candidate& c : kept) {
+            bool above = false;
+            if (!Grade_Unless_Cancelled(c.Puzzle, c.Grade, 0, above)) {
+                return false;
+            }
+            order.push_back(std::move(c));
         }
-        order.push_back(std::move(c));
+        kept.clear();
+        return true;
+    };
+    if (!grade_whole(Above) || (!Closer_Than_Easy(order) && !grade_whole(Easy))) {
+        return false;
     }
-    Above.clear();
+    Easy.clear();
     if (Have_Best) {
         order.push_back(std::move(Best));
     }

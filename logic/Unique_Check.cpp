@@ -303,6 +303,14 @@ bool Unique_Check::Still_Unique(const std::vector<int>& values, const std::vecto
     return true;
 }
 
+bool Unique_Check::Solved_By_Singles(const std::vector<int>& values) {
+    if (!Start(values) || !Propagate(0)) {
+        return false;
+    }
+    const Mask* d = Domains(0);
+    return std::all_of(d, d + Vars, [](Mask m) { return Single(m); });
+}
+
 bool Unique_Check::Random_Solution(Tool_Random& random, std::vector<int>& solution,
                                    long long node_budget) {
     Prepare(&random, &solution, node_budget);

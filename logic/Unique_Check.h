@@ -35,6 +35,11 @@ class Unique_Check {
     bool Still_Unique(const std::vector<int>& values, const std::vector<int>& solution,
                       const std::vector<int>& freed);
 
+    // True when naked and hidden singles alone fill every variable of `values` (0 = open, one
+    // entry per variable) without a clash: the puzzle then has one solution, found without
+    // guessing or any harder step.
+    bool Solved_By_Singles(const std::vector<int>& values);
+
     // A full solution with the values of every branch tried in random order. False when the
     // shape has none or node_budget search nodes were spent (node_budget <= 0: no budget).
     bool Random_Solution(Tool_Random& random, std::vector<int>& solution,

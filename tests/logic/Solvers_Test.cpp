@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "logic/Classic_Solver.h"
+#include "logic/Grading.h"
 #include "logic/Random.h"
 #include "logic/Unique_Check.h"
 #include "tests/logic/Logic_Test_Support.h"
@@ -62,6 +63,51 @@ TEST(Unique_Check, StillUniqueMatchesAFullCountOnEveryKind) {
         }
         EXPECT_GT(verdicts[0], 0) << kind.Name;
         EXPECT_GT(verdicts[1], 0) << kind.Name;
+    }
+}
+
+// The generator's quick sort of easy puzzles: singles alone fill the grid exactly when the
+// stepper solves it with singles only (every other technique is rated above them), along
+// the removals from full grids down to minimal puzzles; a clash of givens is never solved.
+TEST(Unique_Check, SolvedBySinglesExactlyWhenTheStepperNeedsOnlySingles) {
+    for (const char* kind : {"classic", "8x8-wide", "twin", "jigsaw"}) {
+        Puzzle_State puzzle = Kind_Shape(kind, 5);
+        const Constraint_Structure s = Build_Constraint_Structure(puzzle);
+        Unique_Check check(s);
+        Tool_Random random(9);
+        int verdicts[2] = {0, 0};
+        for (int grid = 0; grid < 8 && verdicts[0] == 0; ++grid) {
+            std::vector<int> solution;
+            ASSERT_TRUE(check.Random_Solution(random, solution)) << kind;
+            std::vector<int> order(s.Var_Count);
+            std::iota(order.begin(), order.end(), 0);
+            random.Shuffle(order);
+            std::vector<int> values = solution;
+            for (int v : order) {
+                values[v] = 0;
+                if (!check.Still_Unique(values, solution, {v})) {
+                    values[v] = solution[v];
+                    continue;
+                }
+                for (std::size_t cell = 0; cell < s.Places.size(); ++cell) {
+                    const Cell_Place& c = s.Places[cell];
+                    const int value = values[s.Var_Of_Cell[cell]];
+                    puzzle.Sudoku_Boards[c.Board].Cell_Values[c.Col][c.Row] = value;
+                    puzzle.Sudoku_Boards[c.Board].Cell_Locked[c.Col][c.Row] = value != 0 ? 1 : 0;
+                }
+                const Grade_Result grade = Grade_Puzzle(puzzle);
+                const bool singles =
+                    grade.Solved && grade.Rating < Lowest_Rating(Puzzle_Level::Medium);
+                ASSERT_EQ(check.Solved_By_Singles(values), singles) << kind << " " << v;
+                ++verdicts[singles ? 1 : 0];
+            }
+        }
+        EXPECT_GT(verdicts[0], 0) << kind;
+        EXPECT_GT(verdicts[1], 0) << kind;
+        std::vector<int> clash(s.Var_Count, 0);
+        clash[s.Units[0][0]] = 1;
+        clash[s.Units[0][1]] = 1;
+        EXPECT_FALSE(check.Solved_By_Singles(clash)) << kind;
     }
 }
 
