@@ -229,13 +229,12 @@ bool Find_Aligned_Pair_Exclusion(const Logic_State& state, Step& step) {
                 }
                 const int board = shape.Board_Of_Var(a);
                 const std::string number = shape.Number_Text(board, x);
-                step.Text = "Aligned pair exclusion: if " + shape.Cell_Name(a) + " held " +
-                            number + ", " + shape.Cell_Name(b) + " (" +
+                const std::vector<int> emptied(step.Cell_Vars.begin() + 2, step.Cell_Vars.end());
+                step.Text = "Aligned pair exclusion: if " + shape.Cell_Name(a) + " held " + number +
+                            ", " + shape.Cell_Name(b) + " (" +
                             Numbers_Text(shape, board, state.Candidates(b)) +
-                            ") could hold none of its numbers: each would leave one of " +
-                            Cells_Text(shape, std::vector<int>(step.Cell_Vars.begin() + 2,
-                                                               step.Cell_Vars.end()),
-                                       -1) +
+                            ") could hold none of its numbers: each would leave " +
+                            (emptied.size() > 1 ? "one of " : "") + Cells_Text(shape, emptied, -1) +
                             " empty or repeat " + number + "; so " + shape.Cell_Name(a) +
                             " cannot hold " + number + ".";
                 return true;

@@ -256,10 +256,11 @@ TEST(Across_Boards, AnAlignedPairExclusionInARegionAcrossTwoBoards) {
     state.Set_Candidates(c, Bit_Of(1) | Bit_Of(3));
     Step step;
     ASSERT_TRUE(Technique_Info(Technique::Aligned_Pair_Exclusion).Find(state, step));
-    EXPECT_EQ(step.Text,
-              "Aligned pair exclusion: if board 1, row 4, column 6 held 1, board 2, row 4, column "
-              "1 (1 and 3) could hold none of its numbers: each would leave one of board 2, row 5, "
-              "column 1 empty or repeat 1; so board 1, row 4, column 6 cannot hold 1.");
+    EXPECT_EQ(
+        step.Text,
+        "Aligned pair exclusion: if board 1, row 4, column 6 held 1, board 2, row 4, column "
+        "1 (1 and 3) could hold none of its numbers: each would leave board 2, row 5, column 1 "
+        "empty or repeat 1; so board 1, row 4, column 6 cannot hold 1.");
     std::set<int> boards; // the finder alone names variables; the stepper adds their places
     for (int v : step.Cell_Vars) {
         boards.insert(twin.Board_Of(v));

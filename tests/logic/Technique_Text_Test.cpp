@@ -447,10 +447,25 @@ TEST(Technique_Text, AlignedPairExclusionAskedOnTheWayThroughABankPuzzle) {
     ASSERT_TRUE(found);
     EXPECT_EQ(pair.Text,
               "Aligned pair exclusion: if row 7, column 2 held 3, row 8, column 1 (3 and 9) could "
-              "hold none of its numbers: each would leave one of row 8, column 3 empty or repeat "
+              "hold none of its numbers: each would leave row 8, column 3 empty or repeat "
               "3; so row 7, column 2 cannot hold 3.");
     ASSERT_EQ(pair.Var_Eliminations.size(), 1U);
     EXPECT_EQ(pair.Var_Eliminations[0].Var, Position::Var(7, 2));
     EXPECT_EQ(pair.Var_Eliminations[0].Number, 3);
     EXPECT_NE(solution[Position::Var(7, 2)], 3);
+}
+
+// Two cells that see both: each number the second cell could take beside 1 empties one of them.
+TEST(Technique_Text, AlignedPairExclusionWithTwoCellsLeftEmpty) {
+    Position p;
+    p.Set(1, 1, {1, 2}).Set(1, 2, {1, 3, 4}).Set(2, 3, {1, 3}).Set(3, 3, {1, 4});
+    Step step;
+    ASSERT_TRUE(Technique_Info(Technique::Aligned_Pair_Exclusion).Find(p.State, step));
+    EXPECT_EQ(step.Text,
+              "Aligned pair exclusion: if row 1, column 1 held 1, row 1, column 2 (1, 3 and 4) "
+              "could hold none of its numbers: each would leave one of row 2, column 3 and row 3, "
+              "column 3 empty or repeat 1; so row 1, column 1 cannot hold 1.");
+    ASSERT_EQ(step.Var_Eliminations.size(), 1U);
+    EXPECT_EQ(step.Var_Eliminations[0].Var, Position::Var(1, 1));
+    EXPECT_EQ(step.Var_Eliminations[0].Number, 1);
 }
