@@ -465,7 +465,9 @@ TEST(Technique_Text, AlignedPairExclusionWithTwoCellsLeftEmpty) {
               "Aligned pair exclusion: if row 1, column 1 held 1, row 1, column 2 (1, 3 and 4) "
               "could hold none of its numbers: each would leave one of row 2, column 3 and row 3, "
               "column 3 empty or repeat 1; so row 1, column 1 cannot hold 1.");
-    ASSERT_EQ(step.Var_Eliminations.size(), 1U);
-    EXPECT_EQ(step.Var_Eliminations[0].Var, Position::Var(1, 1));
-    EXPECT_EQ(step.Var_Eliminations[0].Number, 1);
+    std::vector<std::pair<int, int>> removed;
+    for (const Var_Number& e : step.Var_Eliminations) {
+        removed.emplace_back(e.Var, e.Number);
+    }
+    EXPECT_EQ(removed, (std::vector<std::pair<int, int>>{{Position::Var(1, 1), 1}}));
 }
