@@ -91,11 +91,11 @@ void Expect_Sound(const Generate_Result& g, const std::string& name, bool symmet
 // that level again from another seed without symmetry, where the givens may stand anywhere.
 TEST(Generator, EveryKindIsSoundAtTheLevelAsked) {
     const std::map<std::string, Puzzle_Level> other = {
-        {"classic", Puzzle_Level::Medium},  {"6x6-wide", Puzzle_Level::Hard},
-        {"6x6-tall", Puzzle_Level::Hard}, {"jigsaw", Puzzle_Level::Extreme},
-        {"symbols", Puzzle_Level::Hard},    {"samurai", Puzzle_Level::Hard},
-        {"twin", Puzzle_Level::Expert},     {"butterfly", Puzzle_Level::Extreme},
-        {"sohei", Puzzle_Level::Medium},    {"windmill", Puzzle_Level::Extreme}};
+        {"classic", Puzzle_Level::Medium}, {"6x6-wide", Puzzle_Level::Hard},
+        {"6x6-tall", Puzzle_Level::Hard},  {"jigsaw", Puzzle_Level::Extreme},
+        {"symbols", Puzzle_Level::Hard},   {"samurai", Puzzle_Level::Hard},
+        {"twin", Puzzle_Level::Expert},    {"butterfly", Puzzle_Level::Extreme},
+        {"sohei", Puzzle_Level::Medium},   {"windmill", Puzzle_Level::Extreme}};
     ASSERT_EQ(other.size(), Puzzle_Kinds().size());
     Generate_Options none;
     none.Symmetry = Given_Symmetry::None;
@@ -172,7 +172,8 @@ TEST(Generator, GradingUpToTheLevelAskedMakesThePuzzlesOfWholeGrading) {
         for (const Puzzle_Level level :
              {Puzzle_Level::Easy, Puzzle_Level::Medium, Puzzle_Level::Hard, Puzzle_Level::Expert}) {
             for (const std::uint64_t seed : seeds) {
-                const std::string name = kind + " " + Level_Name(level) + " " + std::to_string(seed);
+                const std::string name =
+                    kind + " " + Level_Name(level) + " " + std::to_string(seed);
                 const Generate_Result quick = Generate_Puzzle(kind, seed, level);
                 const Generate_Result slow = Generate_Puzzle(kind, seed, level, whole);
                 Expect_Same_Result(quick, slow, name);
@@ -191,8 +192,7 @@ TEST(Generator, GradingUpToTheLevelAskedMakesThePuzzlesOfWholeGrading) {
             for (int most = 1; most <= 3; ++most) {
                 for (const Puzzle_Level level : {Puzzle_Level::Medium, Puzzle_Level::Expert}) {
                     const std::string name = std::string(kind) + " " + Level_Name(level) + " " +
-                                             std::to_string(seed) + " in " +
-                                             std::to_string(most);
+                                             std::to_string(seed) + " in " + std::to_string(most);
                     Generate_Options short_whole = whole;
                     short_whole.Most_Grades = most;
                     Generate_Options short_quick;
