@@ -39,6 +39,7 @@ Constraint_Structure Build_Constraint_Structure(const Puzzle_State& state,
     s.Max_Of_Var = p.Max_Of_Var;
     s.Units = p.Units;
     s.Unit_Ids = p.Unit_Ids;
+    s.Unit_Other_Ids = p.Unit_Other_Ids;
     s.Places = p.Places;
     s.Peers = p.Var_Peers;
 

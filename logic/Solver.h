@@ -43,6 +43,7 @@ struct Constraint_Structure {
     std::vector<int> Max_Of_Var;                // the highest number the variable may hold
     std::vector<std::vector<int>> Units;        // variables that must hold different numbers
     std::vector<Unit_Id> Unit_Ids;              // parallel to Units: what each unit is
+    std::vector<std::vector<Unit_Id>> Unit_Other_Ids; // parallel: its names on other boards
     std::vector<Cell_Place> Places;             // per cell index, where the cell lies
     std::vector<std::vector<int>> Peers;        // per variable, the others of all its units
     std::vector<int> Given;                     // per variable, 0 or the number on the boards

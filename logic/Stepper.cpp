@@ -73,9 +73,37 @@ bool Logic_Shape::Sees_By_Peers(int a, int b) const {
     return std::binary_search(p.begin(), p.end(), b);
 }
 
-int Logic_Shape::Board_Of_Unit(int unit) const {
+const Unit_Id& Logic_Shape::Named_Id(int unit) const {
     const Unit_Id& id = Structure.Unit_Ids[unit];
+    if (Sentence_Board >= 0 && id.Board != Sentence_Board &&
+        unit < static_cast<int>(Structure.Unit_Other_Ids.size())) {
+        for (const Unit_Id& other : Structure.Unit_Other_Ids[unit]) {
+            if (other.Board == Sentence_Board) {
+                return other;
+            }
+        }
+    }
+    return id;
+}
+
+int Logic_Shape::Board_Of_Unit(int unit) const {
+    const Unit_Id& id = Named_Id(unit);
     return id.Kind == Unit_Kind::Region ? -1 : id.Board;
+}
+
+std::uint64_t Logic_Shape::Boards_Of_Unit(int unit) const {
+    const auto bit = [](const Unit_Id& id) {
+        return id.Kind != Unit_Kind::Region && id.Board >= 0 && id.Board < 64
+                   ? std::uint64_t{1} << id.Board
+                   : 0;
+    };
+    std::uint64_t boards = bit(Structure.Unit_Ids[unit]);
+    if (unit < static_cast<int>(Structure.Unit_Other_Ids.size())) {
+        for (const Unit_Id& other : Structure.Unit_Other_Ids[unit]) {
+            boards |= bit(other);
+        }
+    }
+    return boards;
 }
 
 int Logic_Shape::Writing_Board(int unit) const {
@@ -88,7 +116,7 @@ int Logic_Shape::Board_Of_Var(int var) const {
 }
 
 std::string Logic_Shape::Unit_Name(int unit) const {
-    const Unit_Id& id = Structure.Unit_Ids[unit];
+    const Unit_Id& id = Named_Id(unit);
     std::string name = std::string(Unit_Kind_Name(id.Kind)) + " " + std::to_string(id.Index + 1);
     if (id.Kind != Unit_Kind::Region && !Single_Board && id.Board != Sentence_Board) {
         name += " of board " + std::to_string(id.Board + 1);
@@ -117,7 +145,7 @@ std::string Logic_Shape::Cell_Name(int var, int context_board) const {
 }
 
 std::string Logic_Shape::Cell_Name_In(int var, int unit) const {
-    const Unit_Id& id = Structure.Unit_Ids[unit];
+    const Unit_Id& id = Named_Id(unit);
     if (id.Kind == Unit_Kind::Row || id.Kind == Unit_Kind::Column) {
         for (int cell : Structure.Cells_Of_Var[var]) {
             const Cell_Place& p = Structure.Places[cell];
@@ -401,8 +429,7 @@ int Board_Of_Step(const Logic_Shape& shape, const Step& step) {
         on(l.To);
     }
     for (int u : step.Unit_Indices) {
-        const int b = shape.Board_Of_Unit(u);
-        boards &= b >= 0 && b < 64 ? std::uint64_t{1} << b : 0;
+        boards &= shape.Boards_Of_Unit(u);
     }
     return boards == 0 ? -1 : __builtin_ctzll(boards);
 }

@@ -117,6 +117,11 @@ class Logic_Shape {
     std::string Cell_Name_In(int var, int unit) const;
     std::string Number_Text(int board, int number) const; // as written on the board
     int Board_Of_Unit(int unit) const;                    // -1 for a region
+    // Every board the unit lies on whole (as bits, boards 0 to 63; 0 for a region).
+    std::uint64_t Boards_Of_Unit(int unit) const;
+    // The identity a sentence names the unit by: on the board the sentence speaks of when
+    // the unit lies whole on it (a row two boards share), else the first.
+    const Unit_Id& Named_Id(int unit) const;
     int Board_Of_Var(int var) const;                      // the board of its first copy
     int Writing_Board(int unit) const; // the board whose numbers a sentence on the unit writes
 

@@ -184,6 +184,9 @@ void Add_Variables(Puzzle_Shape& s) {
         if (s.Units.empty() || found[i].first != s.Units.back()) {
             s.Units.push_back(std::move(found[i].first));
             s.Unit_Ids.push_back(found[i].second);
+            s.Unit_Other_Ids.emplace_back();
+        } else {
+            s.Unit_Other_Ids.back().push_back(found[i].second);
         }
     }
 

@@ -74,6 +74,9 @@ class Puzzle_Shape {
     // last).
     std::vector<std::vector<int>> Units;
     std::vector<Unit_Id> Unit_Ids;           // parallel to Units
+    // Parallel to Units: the identities of the unit on the other boards that share it whole
+    // (a row of a board that is also a row of another), in the same order; mostly empty.
+    std::vector<std::vector<Unit_Id>> Unit_Other_Ids;
     std::vector<std::vector<int>> Var_Peers; // per variable, the others of all its units
     // Why the shape can hold no solution (a unit listing the same cell twice), or empty.
     std::string Contradiction;

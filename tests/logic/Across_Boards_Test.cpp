@@ -3,7 +3,9 @@
 // across boards), intersections, fish, single-number patterns, wings, chains, aligned
 // exclusions, almost locked sets and forcing chains. Each puzzle but the sample with a region was
 // made by the generator and is kept as it was made; the step is the first of its technique on the
-// way through the puzzle that reasons across boards.
+// way through the puzzle that reasons across boards. A fish across boards, rare in made puzzles,
+// is set up by hand, as are the subsets; and a step that stands on one board names a row that
+// boards share whole as a row of that board.
 
 #include <gtest/gtest.h>
 
@@ -66,20 +68,13 @@ const std::vector<Golden_Across>& Goldens() {
          "Locked candidates: in row 1 of board 1, 3 can only go where it meets row 1 of board 2, "
          "so the other cells of row 1 of board 2 cannot hold 3 (column 7, column 8 and column 9).",
          {{2, 1, 7, 3}, {2, 1, 8, 3}, {2, 1, 9, 3}}},
-        {Technique::X_Wing,
-         "tests/data/across-boards/butterfly-extreme-3.zd2",
-         "X-Wing: in column 1 of board 3 and column 8 of board 3, 6 can only go in row 9 of board "
-         "1 and row 7 of board 3, so no other cell of those rows can hold 6 (board 1, row 9, "
-         "column 3; board 3, row 7, column 2; board 3, row 7, column 3 and board 3, row 7, column "
-         "7).",
-         {{1, 9, 3, 6}, {3, 6, 3, 6}, {3, 7, 2, 6}, {3, 7, 3, 6}, {3, 7, 7, 6}, {4, 7, 4, 6}}},
-        {Technique::Skyscraper,
-         "tests/data/across-boards/butterfly-extreme-4.zd2",
-         "Skyscraper on 2: in column 9 of board 1, 2 can only go in row 9 and row 6, and in column "
-         "9 of board 2 only in row 6 and row 9; board 1, row 6, column 9 and board 2, row 6, "
-         "column 9 see each other, so board 1, row 9, column 9 or board 2, row 9, column 9 holds "
-         "2, and board 2, row 9, column 7 and board 2, row 9, column 8 cannot hold 2.",
-         {{2, 9, 7, 2}, {2, 9, 8, 2}, {4, 6, 7, 2}, {4, 6, 8, 2}}},
+        {Technique::Turbot_Fish,
+         "tests/data/across-boards/windmill-extreme-5.zd2",
+         "Turbot fish on 4: in column 1 of board 3, 4 can only go in row 9 and row 4, and in "
+         "block 2 of board 4 only in row 1, column 5 and row 2, column 6; board 3, row 4, column "
+         "1 and board 4, row 1, column 5 see each other, so board 3, row 9, column 1 or board 4, "
+         "row 2, column 6 holds 4, and board 4, row 6, column 6 cannot hold 4.",
+         {{4, 6, 6, 4}}},
         {Technique::XY_Wing,
          "tests/data/across-boards/butterfly-expert-1.zd2",
          "XY-Wing: whichever number board 1, row 9, column 1 (8 and 9) holds, board 1, row 3, "
@@ -105,16 +100,20 @@ const std::vector<Golden_Across>& Goldens() {
          "among them; so board 2, row 7, column 2, which sees every 6 of A and D, cannot hold 6.",
          {{2, 7, 2, 6}}},
         {Technique::Nishio_Chain,
-         "tests/data/across-boards/twin-expert-2.zd2",
-         "Nishio forcing chain: if board 2, row 1, column 6 is 9, then board 1, row 7, column 7 is "
-         "not 9, so board 2, row 1, column 4 is not 9, so board 2, row 2, column 4 is not 9, so "
-         "board 2, row 3, column 4 is not 9, so board 2, row 1, column 7 is not 9, so board 2, row "
-         "6, column 4 is 9 (the only place left for 9 in column 4 of board 2), so board 2, row 6, "
-         "column 7 is not 9, so board 2, row 3, column 7 is 9 (the only place left for 9 in column "
-         "7 of board 2), so board 1, row 9, column 7 is not 9, so board 1, row 9, column 8 is not "
-         "9, so board 1, row 9, column 8 is 9 (the only place left for 9 in block 9 of board 1), "
-         "yet it is not 9 already; so board 2, row 1, column 6 cannot hold 9.",
-         {{2, 1, 6, 9}}},
+         "tests/data/across-boards/butterfly-extreme-3.zd2",
+         "Nishio forcing chain: if board 2, row 3, column 9 is 7, then board 1, row 3, column 4 "
+         "is not 7, so board 1, row 3, column 6 is not 7, so board 1, row 3, column 7 is not 7, "
+         "so board 1, row 3, column 9 is not 7, so board 2, row 8, column 9 is not 7, so board "
+         "1, row 3, column 1 is 7 (the only place left for 7 in row 3 of board 1), so board 4, "
+         "row 8, column 9 is 7 (the only place left for 7 in column 9 of board 4), so board 1, "
+         "row 1, column 2 is not 7, so board 1, row 2, column 2 is not 7, so board 3, row 8, "
+         "column 4 is not 7, so board 3, row 8, column 6 is not 7, so board 3, row 8, column 7 "
+         "is not 7, so board 3, row 8, column 9 is not 7, so board 3, row 8, column 2 is 7 (the "
+         "only place left for 7 in row 8 of board 3), so board 1, row 4, column 2 is not 7, so "
+         "board 1, row 8, column 2 is not 7, so board 1, row 8, column 2 is 7 (the only place "
+         "left for 7 in column 2 of board 1), yet it is not 7 already; so board 2, row 3, column "
+         "9 cannot hold 7.",
+         {{2, 3, 9, 7}}},
     };
     return goldens;
 }
@@ -269,4 +268,70 @@ TEST(Across_Boards, AnAlignedPairExclusionInARegionAcrossTwoBoards) {
     ASSERT_EQ(step.Var_Eliminations.size(), 1U);
     EXPECT_EQ(step.Var_Eliminations[0].Var, a);
     EXPECT_EQ(step.Var_Eliminations[0].Number, 1);
+}
+
+// An X-Wing across the two boards of an emptied Twin: in rows 1 and 2 of board 2, 5 is left
+// in column 1, whose cells there board 1 shares (its column 7), and in column 6. Column 7 of
+// board 1 covers the first places, column 6 of board 2 the others, so neither column can hold
+// 5 outside those rows, on either board.
+TEST(Across_Boards, AnXWingWhoseCoversStandOnTwoBoards) {
+    const auto shape = std::make_shared<const Logic_Shape>(Kind_Shape("twin"));
+    const Constraint_Structure& s = shape->Structure;
+    Logic_State state(shape);
+    for (int col = 0; col < 9; ++col) {
+        if (col != 0 && col != 5) {
+            state.Eliminate(Var_At(s, 1, col, 0), 5);
+            state.Eliminate(Var_At(s, 1, col, 1), 5);
+        }
+    }
+    Step step;
+    ASSERT_TRUE(Technique_Info(Technique::X_Wing).Find(state, step));
+    EXPECT_EQ(step.Text,
+              "X-Wing: in row 1 of board 2 and row 2 of board 2, 5 can only go in column 7 of "
+              "board 1 and column 6 of board 2, so no other cell of those columns can hold 5 "
+              "(board 1, row 1, column 7; board 1, row 2, column 7; board 1, row 3, column 7; "
+              "board 1, row 4, column 7; board 1, row 5, column 7; board 1, row 6, column 7; "
+              "board 1, row 9, column 7; board 2, row 3, column 6; board 2, row 4, column 6; "
+              "board 2, row 5, column 6; board 2, row 6, column 6; board 2, row 7, column 6; "
+              "board 2, row 8, column 6 and board 2, row 9, column 6).");
+    std::set<int> removed;
+    for (const Var_Number& e : step.Var_Eliminations) {
+        EXPECT_EQ(e.Number, 5);
+        removed.insert(e.Var);
+    }
+    std::set<int> expected;
+    for (int row = 0; row < 9; ++row) {
+        if (row != 6 && row != 7) {
+            expected.insert(Var_At(s, 0, 6, row)); // row 9 there is row 3 of board 2
+        }
+        if (row > 1) {
+            expected.insert(Var_At(s, 1, 5, row));
+        }
+    }
+    EXPECT_EQ(removed, expected);
+    std::set<int> boards;
+    for (int u : step.Unit_Indices) {
+        boards.insert(shape->Board_Of_Unit(u));
+    }
+    EXPECT_EQ(boards, (std::set<int>{0, 1}));
+}
+
+// Rows 4 to 9 of a Butterfly's board 1 are rows 1 to 6 of its board 3. An X-Wing in two
+// columns of board 3 whose covers are such rows stands on board 3 alone, and its sentence
+// names every row and cell there, not row 9 of board 1 for row 6 of board 3.
+TEST(Across_Boards, ARowTwoBoardsShareIsNamedOnTheBoardOfTheStep) {
+    Puzzle_Read_Result read = Read_Puzzle_File(std::string(TESSEL_SOURCE_DIR) +
+                                               "/tests/data/across-boards/butterfly-extreme-3.zd2");
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    Logic_State state(std::make_shared<const Logic_Shape>(read.Puzzle));
+    ASSERT_TRUE(Confirm_Unique_Solution(state));
+    Step step;
+    while (Next_Step(state, step) && step.Kind != Technique::X_Wing) {
+        state.Apply(step);
+    }
+    ASSERT_EQ(step.Kind, Technique::X_Wing);
+    EXPECT_EQ(step.Text,
+              "X-Wing on board 3: in column 1 and column 8, 6 can only go in row 6 and row 7, so "
+              "no other cell of those rows can hold 6 (row 6, column 3; row 7, column 2; row 7, "
+              "column 3 and row 7, column 7).");
 }
