@@ -313,8 +313,9 @@ bool Generator::Closer_Than_Easy(const std::vector<Candidate>& graded) const {
 }
 
 // When no puzzle reached the level asked: grades the puzzles found above it whole (and the
-// easy ones kept aside, when none is closer than easy) and makes the closest of all the best, as if
-// every puzzle had been graded whole in its turn (the first of equals wins). False when cancelled.
+// easy ones kept aside, when none is closer than easy) and makes the closest of all the best,
+// as if every puzzle had been graded whole in its turn (the first of equals wins). False when
+// cancelled.
 bool Generator::Closest_Above() {
     if (Have_Best && Best.Grade.Level == Target) {
         return true;

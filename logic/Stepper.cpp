@@ -73,11 +73,16 @@ bool Logic_Shape::Sees_By_Peers(int a, int b) const {
     return std::binary_search(p.begin(), p.end(), b);
 }
 
+const std::vector<Unit_Id>& Logic_Shape::Other_Ids(int unit) const {
+    static const std::vector<Unit_Id> none;
+    return unit < static_cast<int>(Structure.Unit_Other_Ids.size()) ? Structure.Unit_Other_Ids[unit]
+                                                                    : none;
+}
+
 const Unit_Id& Logic_Shape::Named_Id(int unit) const {
     const Unit_Id& id = Structure.Unit_Ids[unit];
-    if (Sentence_Board >= 0 && id.Board != Sentence_Board &&
-        unit < static_cast<int>(Structure.Unit_Other_Ids.size())) {
-        for (const Unit_Id& other : Structure.Unit_Other_Ids[unit]) {
+    if (Sentence_Board >= 0 && id.Board != Sentence_Board) {
+        for (const Unit_Id& other : Other_Ids(unit)) {
             if (other.Board == Sentence_Board) {
                 return other;
             }
@@ -98,10 +103,8 @@ std::uint64_t Logic_Shape::Boards_Of_Unit(int unit) const {
                    : 0;
     };
     std::uint64_t boards = bit(Structure.Unit_Ids[unit]);
-    if (unit < static_cast<int>(Structure.Unit_Other_Ids.size())) {
-        for (const Unit_Id& other : Structure.Unit_Other_Ids[unit]) {
-            boards |= bit(other);
-        }
+    for (const Unit_Id& other : Other_Ids(unit)) {
+        boards |= bit(other);
     }
     return boards;
 }

@@ -119,14 +119,16 @@ class Logic_Shape {
     int Board_Of_Unit(int unit) const;                    // -1 for a region
     // Every board the unit lies on whole (as bits, boards 0 to 63; 0 for a region).
     std::uint64_t Boards_Of_Unit(int unit) const;
-    // The identity a sentence names the unit by: on the board the sentence speaks of when
-    // the unit lies whole on it (a row two boards share), else the first.
-    const Unit_Id& Named_Id(int unit) const;
-    int Board_Of_Var(int var) const;                      // the board of its first copy
+    int Board_Of_Var(int var) const;   // the board of its first copy
     int Writing_Board(int unit) const; // the board whose numbers a sentence on the unit writes
 
   private:
     bool Sees_By_Peers(int a, int b) const;
+    // The unit's names on the other boards that share it whole (often none).
+    const std::vector<Unit_Id>& Other_Ids(int unit) const;
+    // The identity a sentence names the unit by: on the board the sentence speaks of when
+    // the unit lies whole on it (a row two boards share), else the first.
+    const Unit_Id& Named_Id(int unit) const;
     // Who sees whom as a bit matrix, on puzzles of up to a few thousand cells (the finders ask
     // it all the time); on larger ones the peer lists are searched.
     std::vector<std::uint64_t> Sight;
